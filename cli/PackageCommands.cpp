@@ -1,0 +1,7 @@
+#include "cli/Command.h"
+
+namespace quillon::cli {
+
+void registerPackageCommands(CommandRegistry &) {}
+
+} // namespace quillon::cli
