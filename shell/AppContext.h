@@ -1,0 +1,22 @@
+#pragma once
+
+#include "shell/DataPaths.h"
+#include "shell/ProgramState.h"
+
+namespace quillon {
+
+class MessageService;
+namespace report {
+class ReportComponent;
+}
+
+// What every window is given when it opens: the data-file paths, the program-wide records, the
+// message service and the report engine. Windows reach nothing else of the program.
+struct AppContext {
+    DataPaths paths;
+    ProgramState &state;
+    MessageService &messages;
+    report::ReportComponent &reports;
+};
+
+} // namespace quillon

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "taxengine/RememberedState.h"
+#include "taxengine/TaxLookup.h"
+
+namespace quillon {
+
+// The program-wide records that outlive the calculator windows: the shared tax lookup and each
+// calculator's remembered figures. One object owns them for the whole run and is passed to the
+// windows; a test makes its own. Each calculator with remembered figures adds its record here
+// and registers its reset in the constructor.
+struct ProgramState {
+    tax::TaxLookup taxLookup;
+    RememberedState remembered;
+
+    ProgramState() {
+        // The reset sets the last tax result to 0 and leaves the rest of the lookup, the income
+        // included, as it was.
+        remembered.add("tax lookup", [this] { taxLookup.TotalTax = 0; });
+    }
+    ProgramState(const ProgramState &) = delete;
+    ProgramState &operator=(const ProgramState &) = delete;
+
+    // Start-up and "Initialise All".
+    void resetAll() { remembered.resetAll(); }
+};
+
+} // namespace quillon
