@@ -1,5 +1,6 @@
 #pragma once
 
+#include "paye/QuickTaxMemory.h"
 #include "taxengine/RememberedState.h"
 #include "taxengine/TaxLookup.h"
 
@@ -12,6 +13,9 @@ namespace quillon {
 struct ProgramState {
     tax::TaxLookup taxLookup;
     RememberedState remembered;
+    // QuickTax's age and last income live for the whole run; "Initialise All" leaves them, so
+    // no reset is registered for them.
+    paye::QuickTaxMemory quickTax;
 
     ProgramState() {
         // The reset sets the last tax result to 0 and leaves the rest of the lookup, the income

@@ -1,0 +1,73 @@
+#include "paye/ReportWriter.h"
+
+namespace quillon::paye {
+
+void ReportWriter::caption(const char *field, const char16_t *english, const char16_t *afrikaans) {
+    m_record.push_back(
+        {QString::fromLatin1(field), QString::fromUtf16(m_afrikaans ? afrikaans : english)});
+}
+
+void ReportWriter::value(const char *field, const QVariant &value) {
+    m_record.push_back({QString::fromLatin1(field), value});
+}
+
+void ReportWriter::employee(const QString &name) {
+    m_record.push_back(
+        {QStringLiteral("Employee"),
+         QString((m_afrikaans ? QStringLiteral("Vir : ") : QStringLiteral(" For : ")) + name)});
+}
+
+void ReportWriter::taxOrZero(const char *field, double tax) {
+    value(field, tax > 0 ? QVariant(tax) : QVariant(0));
+}
+
+void writePayAmounts(ReportWriter &w, const PayInputs &in, const char16_t *travelAfrikaans) {
+    w.caption("Age", u"Age : ", u"Ouderdom : ");
+    w.value("AgeNum", QVariant::fromValue<int>(in.age));
+    w.caption("Sal", u"Remuneration/salary", u"Besoldiging");
+    w.value("SalNum", in.salary);
+    w.caption("DirFees", u"Commissions", u"Kommissie");
+    w.value("DirFeesNum", in.commission);
+    w.caption("TravAll", u"Travel allowance ", travelAfrikaans);
+    w.value("RecBefNum", in.travelAllowance);
+    w.caption("Bonus", u"Bonus", u"Bonus");
+    w.value("BonusNum", in.bonus);
+    w.caption("MedExp", u"Medical expenses", u"Mediese onkoste");
+    w.value("MedExpNum", 0.0);
+    w.caption("PenCont", u"Employer's R/Fund contributions ", u"Toelaatbare pension bydrae");
+    w.value("PenContNum", in.employerFund);
+    w.caption("RACont", u"Employee's R/Fund contributions", u"Toelaatbare U/T bydrae");
+    w.value("RAContNum", in.employeeFund);
+}
+
+void writeUifAndCredits(ReportWriter &w, const PayInputs &in, const PayResults &out) {
+    w.caption("UIFEMPE", u"U.I.F. contribution employee", u"U.I.F. bydrae werknemer");
+    w.value("UIFEMPENum", out.employeeUifShown);
+    w.caption("UIFEMPR", u"U.I.F. contribution employer", u"U.I.F. bydrae werkgewer");
+    w.value("UIFEMPRNum", out.employerUifShown);
+    w.caption("SDL", u"S.D.L.", u"S.D.L.");
+    w.value("SDLNum", out.skillsLevyShown);
+    w.caption("EOE", u"(E.& O.E.)", u"(B.& F.W.)");
+    w.caption("Taxliability", u"Tax liability", u"Belasting verpligting");
+    w.value("Taxliabilitynum", out.periodTax);
+    w.caption("EmpERMedAidCont", u"Employer's med aid contrib.",
+              u"Werkgewer se bydrae aan mediesefonds");
+    w.value("EmpERMedAidContnum", in.employerMedAid);
+    w.caption("EmpEEMedAidCont", u"Employee's med aid contrib.",
+              u"Werknemer se bydrae aan mediesefonds");
+    w.value("EmpEEMedAidContnum", in.employeeMedAid);
+    w.caption("AnnCalcBens3", u"Medical aid fund beneficiaries",
+              u"Getal mediesefondslede en afhanklikes");
+    w.value("AnnCalcBens3num", QVariant::fromValue<int>(in.medAidBeneficiaries));
+    w.caption("MedAidBens", u"Med Aid contribution deduction", u"Mediesfondsbydrae afrekking");
+    w.caption("TaxCredit", u"Tax credits for beneficiaries", u"Belastingkrediete vir begunstigdes");
+    w.value("Taxcreditnum", out.medicalCredit);
+    w.caption("TaxCreditCons", u"Tax credits for contributions", u"Belastingkrediete vir bydraes");
+    w.value("TaxcreditnumCons", out.additionalCredit);
+    // Written earlier as the tax before credits under "Tax deduction"; only this final value
+    // is saved.
+    w.caption("TOTAL", u"Total tax deduction", u"Totaal belasting");
+    w.taxOrZero("TotalNum", out.taxLiability);
+}
+
+} // namespace quillon::paye
