@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+
+namespace quillon {
+
+// Input fields select their whole text when they get the focus, so typing replaces the value.
+// A mouse click would undo the selection it lands on, so the selection is made again once the
+// click has been handled.
+inline void selectAllOnFocus(QLineEdit *edit, const QFocusEvent *event) {
+    if (edit->isReadOnly())
+        return;
+    edit->selectAll();
+    if (event->reason() == Qt::MouseFocusReason) {
+        QPointer<QLineEdit> guard(edit);
+        QTimer::singleShot(0, edit, [guard] {
+            if (guard && guard->hasFocus())
+                guard->selectAll();
+        });
+    }
+}
+
+// Whether losing the focus for this reason means the user left the field. A message box or
+// another window coming to the front does not: checking then would raise the message again.
+inline bool isCommitReason(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace quillon

@@ -1,0 +1,44 @@
+#include "controls/ResultField.h"
+
+#include "taxengine/NumberText.h"
+
+#include <QPalette>
+
+namespace quillon {
+
+ResultField::ResultField(const QString &pattern, QWidget *parent)
+    : QLineEdit(parent), m_pattern(pattern) {
+    setReadOnly(true);
+    setFocusPolicy(Qt::NoFocus);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, QColor(0xe8, 0xe8, 0xe8));
+    pal.setColor(QPalette::Text, QColor(0x10, 0x10, 0x10));
+    setPalette(pal);
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
+    setValue(0);
+}
+
+void ResultField::setPattern(const QString &pattern) {
+    m_pattern = pattern;
+    setValue(m_value);
+}
+
+void ResultField::setValue(double value) {
+    m_value = value;
+    setText(formatPattern(value, m_pattern));
+}
+
+void ResultField::setDisplayWidth(int characters) {
+    m_displayWidth = characters;
+    updateGeometry();
+}
+
+QSize ResultField::sizeHint() const {
+    const QSize base = QLineEdit::sizeHint();
+    return {fontMetrics().horizontalAdvance(u'0') * m_displayWidth + 16, base.height()};
+}
+
+} // namespace quillon

@@ -1,0 +1,324 @@
+#include "controls/DateEdit.h"
+#include "controls/FieldBinder.h"
+#include "controls/NumericEdit.h"
+#include "controls/NumericValidator.h"
+#include "controls/ResultField.h"
+#include "controls/WholeNumberEdit.h"
+#include "taxengine/NumberText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+using namespace quillon;
+
+namespace {
+
+// A shown, active form holding the controls under test, so focus and Tab behave as for a user.
+struct Form {
+    QWidget window;
+    QVBoxLayout *layout = new QVBoxLayout(&window);
+
+    template <class Control> Control *add(Control *control, const QString &name) {
+        control->setObjectName(name);
+        layout->addWidget(control);
+        return control;
+    }
+    bool show() {
+        window.show();
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window);
+    }
+};
+
+void typeInto(QLineEdit *edit, const QString &keys) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, keys);
+}
+
+struct TypingRow {
+    const char *name;
+    const char *pattern;
+    double minimum;
+    const char *keys;
+    const char *text; // what the field shows while the focus is still in it
+    double value;
+};
+
+TEST(NumericEdit, TypingKeepsOnlyWhatReadsBackExactly) {
+    const TypingRow rows[] = {
+        {"plain decimals", "0.00", 0, "1234.56", "1234.56", 1234.56},
+        {"third decimal refused", "0.00", 0, "12.345", "12.34", 12.34},
+        {"second full stop refused", "0.00", 0, "1.2.3", "1.23", 1.23},
+        {"exponent refused", "0.00", 0, "1e5", "15", 15},
+        {"letters refused", "0.000", 0, "R12abc", "12", 12},
+        {"minus refused when the minimum is 0", "0.00", 0, "-5", "5", 5},
+        {"minus allowed below 0", "0.00", -100, "-5.5", "-5.5", -5.5},
+        {"minus only in front", "0.00", -100, "5-5", "55", 55},
+        {"whole field takes no full stop", "0", 0, "12.5", "125", 125},
+        {"blank grouping where the pattern groups", "# ##0.00", 0, "1 234.5", "1 234.5", 1234.5},
+        {"comma grouping read past", "#,##0.00", 0, "1,234.5", "1,234.5", 1234.5},
+        {"blank refused without grouping", "0.00", 0, "1 2", "12", 12},
+        {"fifteen digits at most", "0", 0, "12345678901234567", "123456789012345",
+         123456789012345.0},
+    };
+    for (const TypingRow &row : rows) {
+        SCOPED_TRACE(row.name);
+        Form form;
+        auto *edit = form.add(new NumericEdit(QString::fromLatin1(row.pattern), row.minimum, 1e15),
+                              QStringLiteral("n"));
+        ASSERT_TRUE(form.show());
+        typeInto(edit, QString::fromLatin1(row.keys));
+        EXPECT_EQ(edit->text(), QString::fromLatin1(row.text));
+        EXPECT_EQ(edit->value(), row.value);
+    }
+}
+
+TEST(NumericEdit, EveryEditSignalsTheLeadingNumberAndLeavingReformats) {
+    Form form;
+    auto *edit = form.add(new NumericEdit(QStringLiteral("0.00"), 0, 1000), QStringLiteral("n"));
+    auto *other = form.add(new NumericEdit(), QStringLiteral("other"));
+    ASSERT_TRUE(form.show());
+    QSignalSpy changes(edit, &NumericEdit::valueChanged);
+    typeInto(edit, QStringLiteral("12.5"));
+    // Selecting all and typing "1" replaces the text, then "2", ".", "5" follow.
+    ASSERT_GE(changes.size(), 4);
+    EXPECT_EQ(changes.last().at(0).toDouble(), 12.5);
+    EXPECT_EQ(changes.at(changes.size() - 2).at(0).toDouble(), 12.0);
+
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_TRUE(other->hasFocus());
+    EXPECT_EQ(edit->text(), QStringLiteral("12.50"));
+    EXPECT_EQ(edit->value(), 12.5);
+
+    edit->setValue(1234.567);
+    EXPECT_EQ(edit->text(), QStringLiteral("1234.57"));
+}
+
+TEST(NumericEdit, ValuesOutsideTheRangeAreReportedOnCommit) {
+    struct Row {
+        const char *name;
+        const char *keys;
+        bool viaEnter;
+        int errors;
+    };
+    const Row rows[] = {
+        {"above the maximum, Enter", "25", true, 1},
+        {"above the maximum, focus leaves", "25", false, 1},
+        {"the maximum itself", "24", true, 0},
+        {"empty reads 0, inside", "", false, 0},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        Form form;
+        auto *edit = form.add(new WholeNumberEdit(0, 24), QStringLiteral("month"));
+        auto *next = form.add(new WholeNumberEdit(), QStringLiteral("next"));
+        ASSERT_TRUE(form.show());
+        QSignalSpy errors(edit, &NumericEdit::rangeError);
+        typeInto(edit, QString::fromLatin1(row.keys));
+        if (QString::fromLatin1(row.keys).isEmpty())
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        if (row.viaEnter)
+            QTest::keyClick(edit, Qt::Key_Return);
+        else
+            next->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(errors.size(), row.errors);
+        if (row.errors) {
+            EXPECT_EQ(errors.first().at(0).toDouble(), 25.0);
+        }
+    }
+}
+
+TEST(NumericEdit, AnotherWindowTakingTheFocusCommitsNothing) {
+    // A message box coming up must not raise the same message again from the field it is about.
+    Form form;
+    auto *edit = form.add(new WholeNumberEdit(0, 24), QStringLiteral("month"));
+    ASSERT_TRUE(form.show());
+    QSignalSpy errors(edit, &NumericEdit::rangeError);
+    typeInto(edit, QStringLiteral("30"));
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(edit, &out);
+    EXPECT_EQ(errors.size(), 0);
+}
+
+TEST(NumericEdit, FuzzedPastesAlwaysReadAsTheyShow) {
+    Form form;
+    auto *money = form.add(new NumericEdit(QStringLiteral("0.00"), 0, 1e15), QStringLiteral("m"));
+    auto *signedField =
+        form.add(new NumericEdit(QStringLiteral("# ##0.000"), -1e9, 1e9), QStringLiteral("s"));
+    ASSERT_TRUE(form.show());
+    std::mt19937 random(2017);
+    const char alphabet[] = "0123456789.-+eE ,\t\n\xa0"
+                            "abcR%$";
+    for (int round = 0; round < 400; ++round) {
+        QByteArray bytes;
+        const int length = static_cast<int>(random() % 40);
+        for (int k = 0; k < length; ++k) {
+            // Half from the characters that matter to the reading, half any byte at all.
+            const unsigned r = static_cast<unsigned>(random());
+            bytes.append(r % 2 ? alphabet[r / 2 % (sizeof alphabet - 1)]
+                               : static_cast<char>(r >> 8));
+        }
+        for (NumericEdit *edit : {money, signedField}) {
+            edit->setFocus();
+            edit->selectAll();
+            QApplication::clipboard()->setText(QString::fromLatin1(bytes));
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            const QString shown = edit->text();
+            ASSERT_TRUE(edit->numericValidator()->accepts(shown)) << shown.toStdString();
+            const double v = edit->value();
+            ASSERT_TRUE(std::isfinite(v));
+            QString plain = shown;
+            plain.remove(u' ');
+            ASSERT_EQ(v, plain.isEmpty() || plain == u"-" || plain == u"." || plain == u"-."
+                             ? 0.0
+                             : plain.toDouble())
+                << shown.toStdString();
+        }
+    }
+}
+
+TEST(NumericEdit, PasteIsFilteredIntoTheText) {
+    Form form;
+    auto *edit = form.add(new NumericEdit(QStringLiteral("0.00"), 0, 1e9), QStringLiteral("n"));
+    ASSERT_TRUE(form.show());
+    typeInto(edit, QStringLiteral("1"));
+    QApplication::clipboard()->setText(QStringLiteral("R 2,345.678"));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), QStringLiteral("12345.67"));
+}
+
+struct DateRow {
+    const char *name;
+    const char *typed;
+    bool emptyAllowed;
+    bool accepted;
+    QDate date; // the field's date afterwards
+};
+
+TEST(DateEdit, CommitTakesGoodDatesAndRefusesTheRest) {
+    const QDate start(2016, 3, 1);
+    const DateRow rows[] = {
+        {"inside", "15/06/2016", false, true, QDate(2016, 6, 15)},
+        {"single digits", "1/9/2016", false, true, QDate(2016, 9, 1)},
+        {"first day", "01/03/2016", false, true, start},
+        {"before the range", "28/02/2016", false, false, start},
+        {"after the moved maximum", "01/01/2017", false, false, start},
+        {"no such day", "30/02/2016", false, false, start},
+        {"half typed", "12/0", false, false, start},
+        {"empty refused", "", false, false, start},
+        {"empty allowed", "", true, true, QDate()},
+    };
+    for (const DateRow &row : rows) {
+        SCOPED_TRACE(row.name);
+        Form form;
+        auto *edit = form.add(new DateEdit(), QStringLiteral("dtStartDate"));
+        auto *next = form.add(new NumericEdit(), QStringLiteral("next"));
+        edit->setMinimumDate(start);
+        edit->setMaximumDate(QDate(2016, 12, 31));
+        edit->setEmptyAllowed(row.emptyAllowed);
+        edit->setDate(start);
+        ASSERT_TRUE(form.show());
+        QSignalSpy rejected(edit, &DateEdit::dateRejected);
+        typeInto(edit, QString::fromLatin1(row.typed));
+        if (QString::fromLatin1(row.typed).isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        next->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(rejected.size(), row.accepted ? 0 : 1);
+        if (!row.accepted) {
+            EXPECT_EQ(rejected.first().at(0).toString(), QString::fromLatin1(row.typed));
+        }
+        EXPECT_EQ(edit->date(), row.date);
+        // A refused date never stays in the field.
+        EXPECT_EQ(edit->text(),
+                  row.date.isValid() ? row.date.toString(QStringLiteral("dd/MM/yyyy")) : QString());
+    }
+}
+
+TEST(DateEdit, TheRangeCanNarrowWhenTheFieldGetsTheFocus) {
+    Form form;
+    auto *startEdit = form.add(new DateEdit(), QStringLiteral("dtStartDate"));
+    auto *endEdit = form.add(new DateEdit(), QStringLiteral("dtEndDate"));
+    for (DateEdit *e : {startEdit, endEdit}) {
+        e->setMinimumDate(QDate(2016, 3, 1));
+        e->setMaximumDate(QDate(2017, 2, 28));
+    }
+    startEdit->setDate(QDate(2016, 3, 1));
+    endEdit->setDate(QDate(2016, 8, 31));
+    QObject::connect(startEdit, &DateEdit::focusEntered, startEdit,
+                     [&] { startEdit->setMaximumDate(endEdit->date()); });
+    ASSERT_TRUE(form.show());
+    QSignalSpy rejected(startEdit, &DateEdit::dateRejected);
+    QSignalSpy changed(startEdit, &DateEdit::dateChanged);
+    typeInto(startEdit, QStringLiteral("01/09/2016"));
+    QTest::keyClick(startEdit, Qt::Key_Return);
+    EXPECT_EQ(rejected.size(), 1);
+    typeInto(startEdit, QStringLiteral("31/08/2016"));
+    QTest::keyClick(startEdit, Qt::Key_Return);
+    EXPECT_EQ(rejected.size(), 1);
+    ASSERT_EQ(changed.size(), 1);
+    EXPECT_EQ(changed.first().at(0).toDate(), QDate(2016, 8, 31));
+}
+
+TEST(Focus, FieldsSelectAllOnFocusAndTabSkipsResults) {
+    Form form;
+    auto *first = form.add(new NumericEdit(), QStringLiteral("first"));
+    auto *result = form.add(new ResultField(), QStringLiteral("result"));
+    auto *date = form.add(new DateEdit(), QStringLiteral("date"));
+    date->setDate(QDate(2016, 3, 1));
+    first->setValue(42);
+    result->setValue(1234.5678);
+    ASSERT_TRUE(form.show());
+    first->setFocus(Qt::OtherFocusReason);
+    EXPECT_EQ(first->selectedText(), first->text());
+
+    QTest::keyClick(first, Qt::Key_Tab);
+    EXPECT_TRUE(date->hasFocus());
+    EXPECT_EQ(date->selectedText(), QStringLiteral("01/03/2016"));
+
+    // A click that gives the focus does not leave the caret in place of the selection.
+    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(4, first->height() / 2));
+    QTRY_COMPARE(first->selectedText(), first->text());
+
+    EXPECT_EQ(result->text(), QStringLiteral("1234.57"));
+    EXPECT_EQ(result->value(), 1234.5678);
+    EXPECT_TRUE(result->isReadOnly());
+}
+
+TEST(FieldBinder, ControlsWriteIntoTheirFields) {
+    struct Inputs {
+        double salary = 0;
+        std::int16_t age = 0;
+        QDate start;
+    } inputs;
+    Form form;
+    auto *salary = form.add(new NumericEdit(QStringLiteral("0"), 0, 1e9), QStringLiteral("salary"));
+    auto *age = form.add(new WholeNumberEdit(), QStringLiteral("age"));
+    auto *start = form.add(new DateEdit(), QStringLiteral("start"));
+    start->setMinimumDate(QDate(2016, 3, 1));
+    FieldBinder binder(&form.window);
+    binder.bind(QStringLiteral("salary"), inputs, &Inputs::salary);
+    binder.bind(QStringLiteral("age"), inputs, &Inputs::age);
+    binder.bind(QStringLiteral("start"), inputs, &Inputs::start);
+    binder.bind(QStringLiteral("nosuch"), inputs, &Inputs::salary);
+    EXPECT_EQ(binder.missing(), QStringList{QStringLiteral("nosuch")});
+    ASSERT_TRUE(form.show());
+
+    typeInto(salary, QStringLiteral("300000"));
+    typeInto(age, QStringLiteral("99999"));
+    typeInto(start, QStringLiteral("02/03/2016"));
+    QTest::keyClick(start, Qt::Key_Return);
+    EXPECT_EQ(inputs.salary, 300000);
+    EXPECT_EQ(inputs.age, 32767); // held in 16 bits
+    EXPECT_EQ(inputs.start, QDate(2016, 3, 2));
+}
+
+} // namespace
