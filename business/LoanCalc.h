@@ -1,0 +1,58 @@
+#pragma once
+
+#include "business/LoanMemory.h"
+#include "business/LoanMode.h"
+
+#include <QString>
+
+namespace quillon::business {
+
+// The four figures as the window holds them, the mode and whether the finance charges show.
+struct LoanInputs {
+    LoanMode mode = LoanMode::Repayment;
+    double principal = 0;
+    double period = 0;
+    double rate = 0;
+    double repayment = 0;
+    bool financeChargesShown = false;
+};
+
+struct LoanResults {
+    double principal = 0;
+    double period = 0;
+    double rate = 0;
+    double repayment = 0;
+    bool periodSearched = false; // the search saved the principal
+    bool oneMonth = false;       // the period search settled on a single month
+    bool errorMarker = false;    // Text1 "   Error": a solved rate above 50
+    bool rateFound = true;       // false: no rate below 1000% reaches the repayment
+    double totalInterest = 0;    // numAns1, when the finance charges show
+    double totalRepayments = 0;  // numAns2
+};
+
+inline const QString kLoanErrorMarker = QStringLiteral("   Error");
+inline const QString kRateNotFoundMessage =
+    QStringLiteral("No interest rate below 1000% gives this repayment.");
+inline const QString kLoanRateNotFoundTitle = QStringLiteral("Interest Rate Not Found!");
+
+inline constexpr double kMaxLoanRate = 50;
+inline constexpr double kMaxLoanPrincipal = 99999999.99;
+inline constexpr double kMaxLoanRepayment = 9999999.99;
+inline const QString kLoanPeriodMessage =
+    QStringLiteral("The maximum period  allowed is 600 months");
+inline const QString kLoanPeriodTitle = QStringLiteral("Incorrect Period!");
+inline const QString kLoanRateMessage = QStringLiteral("The maximum interest rate allowed is 50%");
+inline const QString kLoanRateTitle = QStringLiteral("Incorrect Interest Rate!");
+
+// Calculate: solves the mode's figure; in "Repayment period" mode the entered repayment is first
+// lowered by 0.01. The finance charges are R x n - P and R x n of the figures after solving.
+LoanResults calculateLoan(const LoanInputs &in);
+
+// The window's figures taken from, and stored back into, the remembered loan state.
+LoanInputs loanInputs(const LoanMemory &memory);
+void storeLoanResults(LoanMemory &memory, const LoanResults &results);
+
+// Whether all four figures are set (the schedules, the graph and printing need them).
+bool loanComplete(double principal, double period, double rate, double repayment);
+
+} // namespace quillon::business
