@@ -1,5 +1,10 @@
 #pragma once
 
+#include "business/DailyBalance.h"
+#include "business/Inflation.h"
+#include "business/LoanBuster.h"
+#include "business/LoanComparison.h"
+#include "business/LoanMemory.h"
 #include "paye/QuickTaxMemory.h"
 #include "taxengine/RememberedState.h"
 #include "taxengine/TaxLookup.h"
@@ -16,11 +21,22 @@ struct ProgramState {
     // QuickTax's age and last income live for the whole run; "Initialise All" leaves them, so
     // no reset is registered for them.
     paye::QuickTaxMemory quickTax;
+    // The business calculators; the loan buster shares the loan's repayment and saved principal.
+    business::LoanMemory loans;
+    business::BusterMemory loanBuster;
+    business::ComparisonMemory loanComparison;
+    business::DailyBalanceMemory dailyBalance;
+    business::InflationMemory inflation;
 
     ProgramState() {
         // The reset sets the last tax result to 0 and leaves the rest of the lookup, the income
         // included, as it was.
         remembered.add("tax lookup", [this] { taxLookup.TotalTax = 0; });
+        remembered.add("loans", [this] { loans.reset(); });
+        remembered.add("loan buster", [this] { loanBuster.reset(); });
+        remembered.add("loan comparison", [this] { loanComparison.reset(); });
+        remembered.add("daily balance", [this] { dailyBalance.reset(); });
+        remembered.add("inflation", [this] { inflation.reset(); });
     }
     ProgramState(const ProgramState &) = delete;
     ProgramState &operator=(const ProgramState &) = delete;
