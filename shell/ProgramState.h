@@ -8,6 +8,10 @@
 #include "paye/QuickTaxMemory.h"
 #include "taxengine/RememberedState.h"
 #include "taxengine/TaxLookup.h"
+#include "vehicle/CarAllData.h"
+#include "vehicle/CompCarList.h"
+
+#include <QString>
 
 namespace quillon {
 
@@ -27,6 +31,10 @@ struct ProgramState {
     business::ComparisonMemory loanComparison;
     business::DailyBalanceMemory dailyBalance;
     business::InflationMemory inflation;
+    // The car allowance figures with the car's description, and the company-car list.
+    vehicle::CarAllData carAll;
+    QString carDescription;
+    vehicle::CompCarList companyCars;
 
     ProgramState() {
         // The reset sets the last tax result to 0 and leaves the rest of the lookup, the income
@@ -37,6 +45,11 @@ struct ProgramState {
         remembered.add("loan comparison", [this] { loanComparison.reset(); });
         remembered.add("daily balance", [this] { dailyBalance.reset(); });
         remembered.add("inflation", [this] { inflation.reset(); });
+        remembered.add("car allowance", [this] {
+            carAll = vehicle::CarAllData{};
+            carDescription = QString();
+        });
+        remembered.add("company car", [this] { companyCars.reset(); });
     }
     ProgramState(const ProgramState &) = delete;
     ProgramState &operator=(const ProgramState &) = delete;
