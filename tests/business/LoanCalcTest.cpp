@@ -1,0 +1,204 @@
+#include "business/LoanCalc.h"
+#include "business/LoanFormulas.h"
+#include "shell/ProgramState.h"
+#include "taxengine/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace quillon::business;
+using quillon::formatPattern;
+
+namespace {
+
+QString cents(double v) {
+    return formatPattern(v, u"0.00");
+}
+
+LoanResults solve(LoanMode mode, double p, double n, double r, double rep, bool fin = false) {
+    return calculateLoan({mode, p, n, r, rep, fin});
+}
+
+TEST(LoanCalc, WorkedFiguresByMode) {
+    struct Row {
+        const char *name;
+        LoanMode mode;
+        double p, n, r, rep;
+        // The expected solved figures, to the cent (rate to 3 decimals).
+        const char *principal, *period, *rate, *repayment;
+    };
+    const Row rows[] = {
+        {"repayment", LoanMode::Repayment, 100000, 240, 12, 0, "100000.00", "240", "12.000",
+         "1101.09"},
+        {"principal back", LoanMode::Principal, 0, 240, 12, 1101.0861335696, "100000.00", "240",
+         "12.000", "1101.09"},
+        {"rate back to the grid", LoanMode::Rate, 100000, 240, 0, 1101.09, "100000.00", "240",
+         "12.000", "1101.09"},
+        {"period of the exact repayment", LoanMode::Period, 100000, 0, 12, 1101.09, "100000.00",
+         "240", "12.000", "1101.09"},
+        {"period with a larger repayment", LoanMode::Period, 100000, 0, 12, 1200, "100000.00",
+         "180", "12.000", "1200.17"},
+        {"rate 0 counts as missing", LoanMode::Repayment, 100000, 240, 0, 55, "100000.00", "240",
+         "0.000", "0.00"},
+        {"period 0 gives no principal", LoanMode::Principal, 5000, 0, 12, 1101.09, "0.00", "0",
+         "12.000", "1101.09"},
+        {"no period within 600 months", LoanMode::Period, 100000, 7, 12, 900, "100000.00", "0",
+         "12.000", "899.99"},
+        {"rate target below a 0.01% rate", LoanMode::Rate, 100000, 240, 3, 400, "100000.00", "240",
+         "0.000", "400.00"},
+    };
+    for (const Row &row : rows) {
+        const LoanResults out = solve(row.mode, row.p, row.n, row.r, row.rep);
+        EXPECT_EQ(cents(out.principal), QString::fromLatin1(row.principal)) << row.name;
+        EXPECT_EQ(formatPattern(out.period, u"0"), QString::fromLatin1(row.period)) << row.name;
+        EXPECT_EQ(formatPattern(out.rate, u"0.000"), QString::fromLatin1(row.rate)) << row.name;
+        EXPECT_EQ(cents(out.repayment), QString::fromLatin1(row.repayment)) << row.name;
+    }
+}
+
+TEST(LoanCalc, SolvedRateNeverExceedsTheTrueRate) {
+    for (const double rate : {7.25, 12.0, 18.5, 33.33, 49.99}) {
+        const double target = loanRepayment(250000, 180, rate);
+        const LoanResults out = solve(LoanMode::Rate, 250000, 180, 0, target);
+        EXPECT_LE(loanRepayment(250000, 180, out.rate), target) << rate;
+        EXPECT_GT(loanRepayment(250000, 180, out.rate + 0.01), target) << rate;
+        EXPECT_FALSE(out.errorMarker) << rate;
+    }
+}
+
+TEST(LoanCalc, RateAboveFiftyShowsTheErrorMarkerButKeepsTheRate) {
+    const LoanResults out = solve(LoanMode::Rate, 10000, 12, 0, loanRepayment(10000, 12, 80));
+    EXPECT_TRUE(out.rateFound);
+    EXPECT_TRUE(out.errorMarker);
+    EXPECT_NEAR(out.rate, 80, 0.011);
+}
+
+TEST(LoanCalc, SearchesThatCouldNotEndStop) {
+    // A target no rate below the ceiling reaches, and a principal whose repayment never grows
+    // above a positive target: both report "not found" at once instead of stepping for ever.
+    struct Row {
+        const char *name;
+        double p, n, target;
+    };
+    const Row rows[] = {
+        {"repayment of a hundred times the loan", 1000, 600, 100000},
+        {"negative principal", -1000, 12, 100},
+    };
+    for (const Row &row : rows) {
+        const LoanResults out = solve(LoanMode::Rate, row.p, row.n, 0, row.target);
+        EXPECT_FALSE(out.rateFound) << row.name;
+        EXPECT_TRUE(out.errorMarker) << row.name;
+        EXPECT_EQ(out.rate, 0) << row.name;
+        EXPECT_EQ(out.repayment, row.target) << row.name;
+    }
+}
+
+TEST(LoanCalc, OneRepaymentAboveTheLoanAndAMonthsInterestTakesOneMonth) {
+    const LoanResults out = solve(LoanMode::Period, 100000, 0, 12, 200000);
+    EXPECT_TRUE(out.oneMonth);
+    EXPECT_EQ(out.period, 1);
+    EXPECT_EQ(cents(out.repayment), QStringLiteral("101000.00"));
+    EXPECT_EQ(out.repayment, loanRepayment(100000, 1, 12));
+    // Below that figure the ordinary search settles on one month, raising the repayment.
+    const LoanResults two = solve(LoanMode::Period, 100000, 0, 12, 100000);
+    EXPECT_FALSE(two.oneMonth);
+    EXPECT_EQ(two.period, 1);
+    EXPECT_GE(loanPrincipal(1, 12, two.repayment), 100000);
+}
+
+TEST(LoanCalc, PeriodSearchRepaysThePrincipalAndNeverLowersTheRepayment) {
+    for (const double entered : {1100.0, 1101.09, 1500.5, 2345.67, 9000.0, 60000.0}) {
+        const LoanResults out = solve(LoanMode::Period, 100000, 0, 11.5, entered);
+        ASSERT_GT(out.period, 0) << entered;
+        EXPECT_GE(out.repayment, entered - 1e-9) << entered;
+        EXPECT_GE(loanPrincipal(out.period, 11.5, out.repayment), 100000) << entered;
+        EXPECT_LT(loanPrincipal(out.period, 11.5, out.repayment - 0.01), 100000) << entered;
+    }
+}
+
+TEST(LoanCalc, FinanceChargesFollowTheSolvedFigures) {
+    const LoanResults out = solve(LoanMode::Repayment, 100000, 240, 12, 0, true);
+    EXPECT_EQ(out.totalInterest, out.repayment * 240 - 100000);
+    EXPECT_EQ(out.totalRepayments, out.repayment * 240);
+    EXPECT_EQ(solve(LoanMode::Repayment, 100000, 240, 12, 0, false).totalInterest, 0);
+}
+
+TEST(LoanMemory, PeriodSearchSavesThePrincipal) {
+    LoanMemory m;
+    m.mode = LoanMode::Period;
+    m.principal = 80000;
+    m.rate = 10;
+    m.repayment = 1000;
+    storeLoanResults(m, calculateLoan(loanInputs(m)));
+    EXPECT_EQ(m.savedPrincipal, 80000);
+    EXPECT_GT(m.period, 0);
+}
+
+TEST(LoanMemory, SharedResetKeepsOnlyThePrincipal) {
+    quillon::ProgramState state;
+    state.loans = {};
+    state.loans.mode = LoanMode::Rate;
+    state.loans.principal = 123456;
+    state.loans.period = 120;
+    state.loans.rate = 9;
+    state.loans.repayment = 1500;
+    state.loans.savedPrincipal = 5;
+    state.loans.financeCharges = QStringLiteral("DOWN");
+    state.loans.schedules.kind = 2;
+    state.loanBuster = {1000, 12.5f, 20};
+    state.loanComparison = {5000, 10.0f};
+    state.dailyBalance.capital = 5;
+    state.dailyBalance.startDay = 2457449;
+    state.dailyBalance.rateStep = 1;
+    state.inflation = {1, 2, 3, 4, 5};
+    state.resetAll();
+
+    EXPECT_EQ(state.loans.mode, LoanMode::Repayment);
+    EXPECT_EQ(loanModeText(state.loans.mode), QStringLiteral("Monthly repayment"));
+    EXPECT_EQ(state.loans.principal, 123456);
+    EXPECT_EQ(state.loans.period, 0);
+    EXPECT_EQ(state.loans.rate, 0);
+    EXPECT_EQ(state.loans.repayment, 0);
+    EXPECT_EQ(state.loans.savedPrincipal, 0);
+    EXPECT_EQ(state.loans.financeCharges, QStringLiteral("UP"));
+    EXPECT_EQ(state.loans.schedules.kind, 0);
+    EXPECT_EQ(state.loanBuster.principal, 0);
+    EXPECT_EQ(state.loanBuster.rate, 0);
+    EXPECT_EQ(state.loanBuster.extraPayment, 0);
+    EXPECT_EQ(state.loanComparison.bondAmount, 0);
+    EXPECT_EQ(state.dailyBalance.capital, 0);
+    EXPECT_EQ(state.dailyBalance.startDay, kUnsetDay);
+    EXPECT_EQ(state.dailyBalance.endDay, kUnsetDay);
+    EXPECT_EQ(state.dailyBalance.rateStep, 0.25);
+    EXPECT_EQ(state.inflation.futureValue, 0);
+    EXPECT_EQ(state.inflation.presentCost, 0);
+}
+
+TEST(LoanMode, TextsShortFormsAndFieldMarking) {
+    struct Row {
+        const char *text;
+        LoanMode mode;
+        const char *result;
+        const char *focus;
+    };
+    const Row rows[] = {
+        {"Monthly repayment", LoanMode::Repayment, "numMonRePay", "numPrinAmount"},
+        {"principal", LoanMode::Principal, "numPrinAmount", "numPeriod"},
+        {"Repayment period", LoanMode::Period, "numPeriod", "numPrinAmount"},
+        {"rate", LoanMode::Rate, "numIntRate", "numPrinAmount"},
+    };
+    for (const Row &row : rows) {
+        const auto mode = loanModeFromText(QString::fromLatin1(row.text));
+        ASSERT_TRUE(mode) << row.text;
+        EXPECT_EQ(*mode, row.mode) << row.text;
+        const LoanModeRule &rule = loanModeRule(*mode);
+        EXPECT_STREQ(rule.resultField, row.result) << row.text;
+        EXPECT_STREQ(rule.focusField, row.focus) << row.text;
+        for (const char *input : rule.inputFields)
+            EXPECT_STRNE(input, rule.resultField) << row.text;
+    }
+    EXPECT_FALSE(loanModeFromText(u"monthly"));
+}
+
+} // namespace
