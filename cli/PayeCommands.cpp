@@ -1,5 +1,6 @@
 #include "cli/Command.h"
 #include "cli/JsonHelpers.h"
+#include "cli/PayeCommandSupport.h"
 #include "paye/AnnualCalc.h"
 #include "paye/AnnualReport.h"
 #include "report/PdfExport.h"
@@ -156,6 +157,11 @@ void registerPayeCommands(CommandRegistry &registry) {
                   QStringLiteral("annual PAYE with rebates, medical credits and the R/Fund "
                                  "deduction"),
                   kAnnualInputs, kAnnualOutputs, runAnnual, true});
+    registry.add(monthlyCommand());
+    registry.add(fortnightlyCommand());
+    registry.add(weeklyCommand());
+    registry.add(dailyCommand());
+    registry.add(quickTaxCommand());
 }
 
 } // namespace quillon::cli

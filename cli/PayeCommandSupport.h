@@ -1,0 +1,33 @@
+#pragma once
+
+#include "cli/Command.h"
+#include "paye/PayFigures.h"
+
+#include <QJsonObject>
+
+#include <vector>
+
+namespace quillon::cli {
+
+// The keys every period sub-command (monthly, fortnightly, weekly, daily) reads: the amounts,
+// then the five settings, which default to the delivered Setup row.
+std::vector<KeySpec> payInputKeys(const QString &period);
+std::vector<KeySpec> payOutputKeys();
+
+// Reads the amounts and settings into `in`; problems are kept by the reader.
+void readPayInputs(InputReader &r, paye::PayInputs &in);
+
+// The figures the period windows show, unrounded, plus the numbers their "0.00" fields show.
+QJsonObject payResultsJson(const paye::PayResults &out);
+
+// Appends keys to a list.
+void appendKeys(std::vector<KeySpec> &to, const std::vector<KeySpec> &more);
+
+// The period sub-commands, registered next to `annual`.
+Command monthlyCommand();
+Command weeklyCommand();
+Command fortnightlyCommand();
+Command dailyCommand();
+Command quickTaxCommand();
+
+} // namespace quillon::cli

@@ -1,0 +1,72 @@
+#include "cli/JsonHelpers.h"
+#include "cli/PayeCommandSupport.h"
+#include "paye/WeeklyCalc.h"
+
+namespace quillon::cli {
+
+namespace {
+
+using paye::WeekPeriod;
+
+std::vector<KeySpec> weeklyInputs(WeekPeriod period) {
+    const bool week = period == WeekPeriod::Week;
+    const int days = paye::openingDays(period);
+    std::vector<KeySpec> keys =
+        payInputKeys(week ? QStringLiteral("week") : QStringLiteral("fortnight"));
+    appendKeys(keys, {
+                         {QStringLiteral("normalDays"), KeyKind::Integer,
+                          QStringLiteral("work days in a normal %1, at least 1 (default %2)")
+                              .arg(week ? QStringLiteral("week") : QStringLiteral("fortnight"))
+                              .arg(days)},
+                         {QStringLiteral("thisDays"), KeyKind::Integer,
+                          QStringLiteral("work days in this %1, 1 to normalDays (default %2)")
+                              .arg(week ? QStringLiteral("week") : QStringLiteral("fortnight"))
+                              .arg(days)},
+                     });
+    return keys;
+}
+
+CommandResult runPeriod(WeekPeriod period, const QJsonObject &json) {
+    const std::vector<KeySpec> keys = weeklyInputs(period);
+    InputReader r(json, keys);
+    paye::WeeklyInputs in = paye::openingWeeklyInputs(period);
+    readPayInputs(r, in);
+    in.normalDays = r.int16(QStringLiteral("normalDays"), in.normalDays);
+    in.thisDays = r.int16(QStringLiteral("thisDays"), in.thisDays);
+    if (!r.ok())
+        return CommandResult::failure(r.error());
+
+    tax::TaxLookup lookup;
+    const paye::WeeklyResults out = paye::calculateWeekly(in, lookup);
+    if (!out.check.ok())
+        return CommandResult::failure(out.check.text);
+    QJsonObject o = payResultsJson(out);
+    o.insert(kLookupKey, lookupJson(lookup));
+    return {o, {}};
+}
+
+} // namespace
+
+Command weeklyCommand() {
+    return {QStringLiteral("weekly"),
+            QStringLiteral("PAYE, UIF and skills levy for one week's pay"),
+            weeklyInputs(WeekPeriod::Week),
+            payOutputKeys(),
+            [](const QJsonObject &json, const RunOptions &) {
+                return runPeriod(WeekPeriod::Week, json);
+            },
+            false};
+}
+
+Command fortnightlyCommand() {
+    return {QStringLiteral("fortnightly"),
+            QStringLiteral("PAYE, UIF and skills levy for one fortnight's pay"),
+            weeklyInputs(WeekPeriod::Fortnight),
+            payOutputKeys(),
+            [](const QJsonObject &json, const RunOptions &) {
+                return runPeriod(WeekPeriod::Fortnight, json);
+            },
+            false};
+}
+
+} // namespace quillon::cli
