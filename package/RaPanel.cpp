@@ -1,0 +1,56 @@
+#include "package/RaPanel.h"
+
+#include "taxengine/NumberText.h"
+
+namespace quillon::package {
+
+namespace {
+
+QString f(double v) {
+    return formatPattern(v, u"### ### ##0.00");
+}
+
+// The number a two-decimal result field shows.
+double shown(double v) {
+    return leadingNumber(formatPattern(v, u"0.00"));
+}
+
+} // namespace
+
+RaLines raLines(PackageWindow window, const PackageInputs &in, const tax::SetupRecord &s,
+                const PackageResults &last) {
+    RaLines lines;
+    const double e = window == PackageWindow::NetMonthly ? 12 * last.EmployeeContribution
+                                                         : last.EmployeeContribution;
+    const double d = 3500 - e;
+    lines.lineA = d >= 0
+                      ? QStringLiteral("ie: R 3 500 - R") + f(e) + QStringLiteral(" = R") + f(d)
+                      : QStringLiteral("ie: R 3 500 - R") + f(e) + QStringLiteral(" = - R") + f(-d);
+
+    const bool anyPercentage =
+        s.PensionCont > 0 || s.EmployerPenCont > 0 || s.ProvCont > 0 || s.EmployerProvCont > 0;
+    const double r = s.CompCarMPYesNo ? 0.0325 : 0.035;
+    // The car part takes the travel-allowance inclusion rate, as the panel always has.
+    const double formula = in.expensesTotal() + in.OtherBenefits + in.TravelAllowance +
+                           in.CarValue * r * s.TAIncRate8020 * 12;
+    double b = formula;
+    if (!anyPercentage) {
+        switch (window) {
+        case PackageWindow::GrossAnnual:
+            b = in.Amount;
+            break;
+        case PackageWindow::GrossMonthly:
+            b = 12 * in.Amount;
+            break;
+        case PackageWindow::NetAnnual:
+            b = shown(last.GrossSalary);
+            break;
+        case PackageWindow::NetMonthly:
+            break;
+        }
+    }
+    lines.lineC = QStringLiteral("ie: R ") + f(b) + QStringLiteral(" X 15% = R") + f(0.15 * b);
+    return lines;
+}
+
+} // namespace quillon::package
