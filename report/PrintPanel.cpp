@@ -33,13 +33,17 @@ PrintPanel::PrintPanel(const Options &options, QWidget *parent) : QFrame(parent)
     layout->addWidget(m_view);
     layout->addWidget(m_printer);
     layout->addWidget(m_cancel);
-    connect(m_view, &QPushButton::clicked, this, [this] { Q_EMIT outputChosen(Destination::Preview); });
-    connect(m_printer, &QPushButton::clicked, this, [this] { Q_EMIT outputChosen(Destination::Printer); });
+    connect(m_view, &QPushButton::clicked, this,
+            [this] { Q_EMIT outputChosen(Destination::Preview); });
+    connect(m_printer, &QPushButton::clicked, this,
+            [this] { Q_EMIT outputChosen(Destination::Printer); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { Q_EMIT cancelled(); });
     hide();
 }
 
-QString PrintPanel::employeeName() const { return m_name ? m_name->text() : QString(); }
+QString PrintPanel::employeeName() const {
+    return m_name ? m_name->text() : QString();
+}
 void PrintPanel::clearName() {
     if (m_name)
         m_name->clear();

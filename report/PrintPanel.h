@@ -23,9 +23,9 @@ class PrintPanel : public QFrame {
 public:
     struct Options {
         QString objectName = QStringLiteral("fraPrint");
-        bool languageChoice = false;     // Option1 "&English print" / Option2 "&Afrikaans print"
-        bool nameField = false;          // Text1, at most 50 characters
-        QString nameCaption;             // the label before Text1
+        bool languageChoice = false; // Option1 "&English print" / Option2 "&Afrikaans print"
+        bool nameField = false;      // Text1, at most 50 characters
+        QString nameCaption;         // the label before Text1
         QString nameFieldName = QStringLiteral("Text1");
         QString cancelName = QStringLiteral("cmdCancel");
         QString cancelCaption = QStringLiteral("&Cancel");

@@ -1,31 +1,170 @@
 #include "report/ReportComponent.h"
 
 #include "controls/MessageService.h"
+#include "report/LayoutParser.h"
+#include "report/ReportDatabase.h"
+#include "report/ReportRenderer.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
 
 namespace quillon::report {
 
+namespace {
+
+const QString kMessageTitle = QStringLiteral("Print");
+
+QString chooseWithDialog(QWidget *parent, const QString &suggested) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Export report"), suggested,
+                                        QStringLiteral("PDF files (*.pdf)"));
+}
+
+bool systemHasPrinter(const QPrinter &printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return true;
+    return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinters().isEmpty();
+}
+
+// The record and rows the layout reads, from the report database as the print left it.
+std::optional<ReportSource> loadSource(const ReportLayout &layout, ReportDatabase &db) {
+    ReportSource source;
+    const bool hasDetail = layout.band(BandKind::Detail).has_value();
+    if (hasDetail) {
+        auto rows = db.readRows(layout.detailTable());
+        if (!rows)
+            return std::nullopt;
+        source.rows = std::move(*rows);
+    }
+    if (hasDetail && layout.detailTable().compare(layout.table, Qt::CaseInsensitive) == 0) {
+        // A row table's layout reads its first row outside the detail band; with no rows the
+        // fields are there but blank.
+        if (!source.rows.empty()) {
+            source.record = source.rows.front();
+        } else {
+            const auto columns = db.columns(layout.table);
+            if (!columns)
+                return std::nullopt;
+            for (const QString &c : *columns)
+                source.record.push_back({c, QVariant()});
+        }
+        return source;
+    }
+    auto record = db.readFirstRecord(layout.table);
+    if (!record)
+        return std::nullopt;
+    source.record = std::move(*record);
+    return source;
+}
+
+} // namespace
+
 ReportComponent::ReportComponent(QString programFolder, QString reportDatabasePath,
                                  MessageService &messages, QWidget *previewParent)
-    : m_programFolder(std::move(programFolder)), m_reportDatabasePath(std::move(reportDatabasePath)),
-      m_messages(messages), m_previewParent(previewParent),
-      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+    : m_programFolder(std::move(programFolder)),
+      m_reportDatabasePath(std::move(reportDatabasePath)), m_messages(messages),
+      m_previewParent(previewParent),
+      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      m_exportChooser(chooseWithDialog), m_printerCheck(systemHasPrinter) {}
 
 ReportComponent::~ReportComponent() = default;
 
-void ReportComponent::setReportFileName(const QString &fullPath) { m_reportFileName = fullPath; }
-void ReportComponent::setWindowTitle(const QString &title) { m_windowTitle = title; }
-void ReportComponent::setDestination(Destination destination) { m_destination = destination; }
-
-bool ReportComponent::run(QWidget *parent) {
-    m_messages.inform(parent, QStringLiteral("Printing is not available yet."), {},
-                      MessageService::Icon::Critical);
-    return false;
+void ReportComponent::setReportFileName(const QString &fullPath) {
+    m_reportFileName = fullPath;
+}
+void ReportComponent::setWindowTitle(const QString &title) {
+    m_windowTitle = title;
+}
+void ReportComponent::setDestination(Destination destination) {
+    m_destination = destination;
 }
 
-bool ReportComponent::print(const PrintJob &, QWidget *parent) { return run(parent); }
+void ReportComponent::fail(QWidget *parent, const QString &why) {
+    m_messages.inform(parent, why + QStringLiteral("\n\nThe report was not printed."),
+                      kMessageTitle, MessageService::Icon::Critical);
+}
 
-QPrinter &ReportComponent::printer() { return *m_printer; }
+bool ReportComponent::run(QWidget *parent) {
+    if (m_reportFileName.isEmpty()) {
+        fail(parent, QStringLiteral("No report layout was chosen."));
+        return false;
+    }
+    QString error;
+    const auto layout = LayoutParser::parseFile(m_reportFileName, &error);
+    if (!layout) {
+        fail(parent, error);
+        return false;
+    }
+    ReportDatabase db(m_reportDatabasePath);
+    auto source = loadSource(*layout, db);
+    if (!source) {
+        fail(parent, db.error());
+        return false;
+    }
+    if (const QString missing = missingField(*layout, *source); !missing.isEmpty()) {
+        fail(parent, QStringLiteral("The report layout %1 does not match the report database: %2")
+                         .arg(m_reportFileName, missing));
+        return false;
+    }
+
+    if (m_destination == Destination::Preview) {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString suggested = QDir(documents).filePath(
+            QFileInfo(m_reportFileName).completeBaseName() + QStringLiteral(".pdf"));
+        auto *preview = new ReportPreview(*layout, std::move(*source), m_windowTitle, suggested,
+                                          m_exportChooser, m_messages,
+                                          m_previewParent ? m_previewParent : nullptr);
+        preview->show();
+        m_lastPreview = preview;
+        Q_EMIT previewOpened(preview);
+        return true;
+    }
+
+    // Straight to the printer chosen under Printer Setup, or the default one.
+    const QString noPrinter = QStringLiteral(
+        "No printer is installed. Install a printer, or choose \"View/Export report\" and print "
+        "or export the report from its preview window.");
+    if (m_printer->outputFormat() == QPrinter::NativeFormat && m_printer->printerName().isEmpty()) {
+        const QPrinterInfo fallback = QPrinterInfo::defaultPrinter();
+        if (!fallback.isNull())
+            m_printer->setPrinterName(fallback.printerName());
+    }
+    if (m_printerCheck && !m_printerCheck(*m_printer)) {
+        fail(parent, noPrinter);
+        return false;
+    }
+    if (!m_windowTitle.isEmpty())
+        m_printer->setDocName(m_windowTitle.section(QStringLiteral(" - "), 0, 0));
+    preparePrinter(*layout, *m_printer);
+    if (!renderReport(*layout, *source, *m_printer, &error)) {
+        fail(parent, noPrinter);
+        return false;
+    }
+    return true;
+}
+
+bool ReportComponent::print(const PrintJob &job, QWidget *parent) {
+    ReportDatabase db(m_reportDatabasePath);
+    if (!db.write(job.data)) {
+        fail(parent, db.error());
+        return false;
+    }
+    QString layoutName = job.layoutName;
+    while (layoutName.startsWith(u'\\') || layoutName.startsWith(u'/'))
+        layoutName.remove(0, 1);
+    setReportFileName(QDir(m_programFolder).filePath(layoutName));
+    if (!job.previewTitle.isEmpty())
+        setWindowTitle(job.previewTitle);
+    setDestination(job.destination);
+    return run(parent);
+}
+
+QPrinter &ReportComponent::printer() {
+    return *m_printer;
+}
 
 } // namespace quillon::report

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "report/ReportPreview.h"
 #include "report/ReportRecord.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -63,6 +65,13 @@ public:
     // and independent of later prints.
     QWidget *lastPreview() const { return m_lastPreview; }
 
+    // Where the preview's suitcase button saves the PDF (a save-file dialog unless replaced).
+    void setExportFileChooser(ExportFileChooser chooser) { m_exportChooser = std::move(chooser); }
+    // Whether a printer can be printed on; replaced by tests. By default a printer is there when
+    // the system lists one or the printer writes to a file.
+    using PrinterCheck = std::function<bool(const QPrinter &)>;
+    void setPrinterCheck(PrinterCheck check) { m_printerCheck = std::move(check); }
+
     const QString &programFolder() const { return m_programFolder; }
     const QString &reportDatabasePath() const { return m_reportDatabasePath; }
 
@@ -80,6 +89,10 @@ private:
     Destination m_destination = Destination::Preview;
     std::unique_ptr<QPrinter> m_printer;
     QPointer<QWidget> m_lastPreview;
+    ExportFileChooser m_exportChooser;
+    PrinterCheck m_printerCheck;
+
+    void fail(QWidget *parent, const QString &why);
 };
 
 } // namespace quillon::report

@@ -20,8 +20,8 @@ using ReportRecord = std::vector<ReportField>;
 // a row table is emptied and refilled with `rows`.
 struct ReportData {
     QString table;
-    ReportRecord record;              // single-record tables
-    std::vector<ReportRecord> rows;   // row tables
+    ReportRecord record;            // single-record tables
+    std::vector<ReportRecord> rows; // row tables
     bool isRowTable = false;
 };
 

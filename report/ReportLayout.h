@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QColor>
+#include <QLineF>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QRectF>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace quillon::report {
+
+// A report layout as read from a .rpt file (docs/report-layouts.md describes the text form).
+// All positions and sizes are millimetres; an item's position is relative to the top left
+// corner of its band, and bands span the page between the left and right margins.
+
+enum class ItemKind { Text, Field, Line, Box };
+
+// The bands, in the order they are listed; the title prints once at the top of the first page,
+// the header at the top of every page, the detail once per row, the summary once after the
+// last row, the footer at the bottom of every page.
+enum class BandKind { Title = 0, Header, Detail, Summary, Footer };
+inline constexpr std::size_t kBandKinds = 5;
+
+struct LayoutItem {
+    ItemKind kind = ItemKind::Text;
+    int line = 0;           // where the item stands in the layout file
+    QRectF rect;            // text, field, box
+    QLineF segment;         // line
+    QString text;           // text: the caption, with {page} and {pages} replaced
+    QString field;          // field: the record's field name
+    QString format;         // field: number pattern ("# ### ### ##0.00"); empty prints as stored
+    bool blankZero = false; // field: a zero prints nothing
+    double fontSize = 0;    // points; 0 takes the layout's font size
+    bool bold = false;
+    bool italic = false;
+    bool wrap = false;
+    Qt::Alignment align = Qt::AlignLeft;
+    QColor color;   // text colour or line colour; invalid means black
+    QColor fill;    // background; invalid means none
+    double pen = 0; // line and box outline width in mm; 0 on a box means no outline
+};
+
+struct LayoutBand {
+    BandKind kind = BandKind::Title;
+    int line = 0;
+    double height = 0;
+    QString table; // detail only: the row table, when not the layout's own table
+    std::vector<LayoutItem> items;
+};
+
+struct ReportLayout {
+    QString table; // the table the layout reads
+    QPageSize::PageSizeId pageSize = QPageSize::A4;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    QMarginsF margins{15, 15, 15, 15};
+    QString fontFamily = QStringLiteral("DejaVu Sans");
+    double fontSize = 9;
+    std::array<std::optional<LayoutBand>, kBandKinds> bands;
+
+    const std::optional<LayoutBand> &band(BandKind kind) const {
+        return bands[static_cast<std::size_t>(kind)];
+    }
+    // The table the detail band repeats over: its own, or the layout's table.
+    QString detailTable() const;
+    // Paper size in millimetres with the orientation applied, and the frame inside the margins.
+    QSizeF paperSize() const;
+    QSizeF frameSize() const;
+};
+
+} // namespace quillon::report

@@ -1,0 +1,92 @@
+#include "report/ReportPreview.h"
+
+#include "controls/MessageService.h"
+#include "report/PdfExport.h"
+#include "report/SuitcaseIcon.h"
+
+#include <QAction>
+#include <QPrinter>
+#include <QToolBar>
+
+namespace quillon::report {
+
+namespace {
+
+// The preview paints on a printer of its own, so Printer Setup and later runs leave it alone.
+QPrinter *previewPrinter(const ReportLayout &layout) {
+    auto *printer = new QPrinter(QPrinter::HighResolution);
+    preparePrinter(layout, *printer);
+    return printer;
+}
+
+QString plainText(QString text) {
+    return text.remove(u'&');
+}
+
+} // namespace
+
+ReportPreview::ReportPreview(ReportLayout layout, ReportSource source, const QString &title,
+                             const QString &suggestedPdfPath, ExportFileChooser chooser,
+                             MessageService &messages, QWidget *parent)
+    : QPrintPreviewDialog(previewPrinter(layout), parent), m_layout(std::move(layout)),
+      m_source(std::move(source)), m_suggestedPath(suggestedPdfPath), m_chooser(std::move(chooser)),
+      m_messages(messages) {
+    QPrinter *own = printer();
+    // Deleted once the dialog and its preview widget are gone.
+    connect(this, &QObject::destroyed, [own] { delete own; });
+    setObjectName(QStringLiteral("reportPreview"));
+    setWindowTitle(title);
+    setModal(false);
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(900, 1000);
+
+    m_export = new QAction(suitcaseIcon(), tr("Export to PDF"), this);
+    m_export->setObjectName(QStringLiteral("actionExportPdf"));
+    m_export->setToolTip(tr("Export the report to a PDF file"));
+    connect(m_export, &QAction::triggered, this, &ReportPreview::exportChosen);
+    // Qt's own print button offers no PDF on Linux; the export sits just before it, because
+    // actions added at the end of the toolbar vanish into its overflow menu.
+    if (auto *toolBar = findChild<QToolBar *>()) {
+        QAction *before = nullptr;
+        for (QAction *a : toolBar->actions())
+            if (plainText(a->text()).compare(QLatin1String("Print"), Qt::CaseInsensitive) == 0)
+                before = a;
+        if (before) {
+            toolBar->insertAction(before, m_export);
+        } else {
+            toolBar->addAction(m_export);
+        }
+    } else {
+        addAction(m_export);
+    }
+    connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::paint);
+}
+
+void ReportPreview::paint(QPrinter *target) {
+    QString error;
+    if (!renderReport(m_layout, m_source, *target, &error))
+        m_messages.inform(this, QStringLiteral("The report could not be drawn: %1").arg(error),
+                          QStringLiteral("Print"), MessageService::Icon::Critical);
+}
+
+void ReportPreview::exportChosen() {
+    if (!m_chooser)
+        return;
+    QString path = m_chooser(this, m_suggestedPath);
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    exportTo(path);
+}
+
+bool ReportPreview::exportTo(const QString &path) {
+    QString error;
+    if (writePdf(m_layout, m_source, path, windowTitle(), &error))
+        return true;
+    m_messages.inform(this, QStringLiteral("The report was not exported. %1").arg(error),
+                      QStringLiteral("Export"), MessageService::Icon::Critical);
+    return false;
+}
+
+} // namespace quillon::report

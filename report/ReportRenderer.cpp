@@ -1,0 +1,264 @@
+#include "report/ReportRenderer.h"
+
+#include "taxengine/NumberText.h"
+
+#include <QFont>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPen>
+#include <QPrinter>
+
+namespace quillon::report {
+
+namespace {
+
+constexpr int kResolution = 300; // dots per inch for every device we paint on
+
+const QVariant *findValue(const ReportRecord &record, const QString &name) {
+    for (const ReportField &f : record)
+        if (f.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &f.value;
+    return nullptr;
+}
+
+bool isNumber(const QVariant &v) {
+    switch (v.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QPageLayout pageLayout(const ReportLayout &layout) {
+    return QPageLayout(QPageSize(layout.pageSize), layout.orientation, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Millimeter);
+}
+
+// Millimetres on the page to device units; the painter's origin is the paper's corner.
+class PageGeometry {
+public:
+    PageGeometry(const ReportLayout &layout, const QPaintDevice &device)
+        : m_scale(device.logicalDpiX() / 25.4), m_left(layout.margins.left()),
+          m_top(layout.margins.top()) {}
+
+    double length(double mm) const { return mm * m_scale; }
+    QRectF rect(const QRectF &mm, double bandTop) const {
+        return {length(m_left + mm.x()), length(m_top + bandTop + mm.y()), length(mm.width()),
+                length(mm.height())};
+    }
+    QPointF point(const QPointF &mm, double bandTop) const {
+        return {length(m_left + mm.x()), length(m_top + bandTop + mm.y())};
+    }
+
+private:
+    double m_scale;
+    double m_left;
+    double m_top;
+};
+
+struct PageContext {
+    const ReportLayout &layout;
+    const PageGeometry &geometry;
+    int page = 0;
+    int pages = 0;
+};
+
+QColor inkOf(const LayoutItem &item) {
+    return item.color.isValid() ? item.color : QColor(Qt::black);
+}
+
+void drawText(QPainter &painter, const PageContext &ctx, const LayoutItem &item, double top,
+              const QString &text) {
+    const QRectF r = ctx.geometry.rect(item.rect, top);
+    if (item.fill.isValid())
+        painter.fillRect(r, item.fill);
+    QFont font(ctx.layout.fontFamily);
+    font.setPointSizeF(item.fontSize > 0 ? item.fontSize : ctx.layout.fontSize);
+    font.setBold(item.bold);
+    font.setItalic(item.italic);
+    painter.setFont(font);
+    painter.setPen(inkOf(item));
+    int flags = static_cast<int>(item.align) | Qt::AlignVCenter;
+    if (item.wrap)
+        flags |= Qt::TextWordWrap;
+    painter.drawText(r, flags, text);
+}
+
+void drawItem(QPainter &painter, const PageContext &ctx, const LayoutItem &item, double top,
+              const ReportRecord *record) {
+    switch (item.kind) {
+    case ItemKind::Text: {
+        QString text = item.text;
+        text.replace(QStringLiteral("{page}"), QString::number(ctx.page));
+        text.replace(QStringLiteral("{pages}"), QString::number(ctx.pages));
+        drawText(painter, ctx, item, top, text);
+        break;
+    }
+    case ItemKind::Field: {
+        const QVariant *value = record ? findValue(*record, item.field) : nullptr;
+        drawText(painter, ctx, item, top, value ? fieldText(item, *value) : QString());
+        break;
+    }
+    case ItemKind::Line: {
+        QPen pen(inkOf(item));
+        pen.setWidthF(ctx.geometry.length(item.pen));
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(ctx.geometry.point(item.segment.p1(), top),
+                         ctx.geometry.point(item.segment.p2(), top));
+        break;
+    }
+    case ItemKind::Box: {
+        const QRectF r = ctx.geometry.rect(item.rect, top);
+        if (item.fill.isValid())
+            painter.fillRect(r, item.fill);
+        if (item.pen > 0) {
+            QPen pen(inkOf(item));
+            pen.setWidthF(ctx.geometry.length(item.pen));
+            pen.setJoinStyle(Qt::MiterJoin);
+            painter.setPen(pen);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(r);
+        }
+        break;
+    }
+    }
+}
+
+} // namespace
+
+std::vector<PagePlan> planPages(const ReportLayout &layout, std::size_t rowCount) {
+    auto height = [&layout](BandKind k) {
+        const auto &b = layout.band(k);
+        return b ? b->height : 0.0;
+    };
+    const double bottom = layout.frameSize().height() - height(BandKind::Footer);
+    std::vector<PagePlan> pages;
+    double y = 0;
+    auto place = [&](BandKind kind, int row = -1) {
+        pages.back().push_back({kind, y, row});
+        y += height(kind);
+    };
+    auto startPage = [&] {
+        pages.emplace_back();
+        y = 0;
+        if (layout.band(BandKind::Header))
+            place(BandKind::Header);
+    };
+
+    pages.emplace_back();
+    if (layout.band(BandKind::Title))
+        place(BandKind::Title);
+    if (layout.band(BandKind::Header))
+        place(BandKind::Header);
+    // A band that does not fit moves to a new page; the parser made sure it fits there.
+    if (layout.band(BandKind::Detail)) {
+        const double detail = height(BandKind::Detail);
+        for (std::size_t row = 0; row < rowCount; ++row) {
+            if (y + detail > bottom + 0.001)
+                startPage();
+            place(BandKind::Detail, static_cast<int>(row));
+        }
+    }
+    if (layout.band(BandKind::Summary)) {
+        if (y + height(BandKind::Summary) > bottom + 0.001)
+            startPage();
+        place(BandKind::Summary);
+    }
+    if (layout.band(BandKind::Footer))
+        for (PagePlan &page : pages)
+            page.push_back({BandKind::Footer, bottom, -1});
+    return pages;
+}
+
+QString fieldText(const LayoutItem &item, const QVariant &value) {
+    if (!value.isValid() || value.isNull())
+        return {};
+    if (isNumber(value)) {
+        const double v = value.toDouble();
+        if (item.blankZero && v == 0)
+            return {};
+        return item.format.isEmpty() ? plainNumber(v) : formatPattern(v, item.format);
+    }
+    return value.toString();
+}
+
+QString missingField(const ReportLayout &layout, const ReportSource &source) {
+    for (const auto &band : layout.bands) {
+        if (!band)
+            continue;
+        const bool perRow = band->kind == BandKind::Detail;
+        // Detail fields are checked against every row; a report without rows draws none.
+        for (const LayoutItem &item : band->items) {
+            if (item.kind != ItemKind::Field)
+                continue;
+            if (perRow) {
+                for (const ReportRecord &row : source.rows)
+                    if (!findValue(row, item.field))
+                        return QStringLiteral("line %1: the field \"%2\" is not in table \"%3\"")
+                            .arg(item.line)
+                            .arg(item.field, layout.detailTable());
+            } else if (!findValue(source.record, item.field)) {
+                return QStringLiteral("line %1: the field \"%2\" is not in table \"%3\"")
+                    .arg(item.line)
+                    .arg(item.field, layout.table);
+            }
+        }
+    }
+    return {};
+}
+
+void preparePrinter(const ReportLayout &layout, QPrinter &printer) {
+    printer.setResolution(kResolution);
+    printer.setFullPage(true);
+    printer.setPageLayout(pageLayout(layout));
+}
+
+void preparePdfWriter(const ReportLayout &layout, QPdfWriter &writer) {
+    writer.setResolution(kResolution);
+    writer.setPageLayout(pageLayout(layout));
+}
+
+bool renderReport(const ReportLayout &layout, const ReportSource &source, QPagedPaintDevice &device,
+                  QString *error) {
+    if (const QString missing = missingField(layout, source); !missing.isEmpty()) {
+        if (error)
+            *error = missing;
+        return false;
+    }
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        if (error)
+            *error = QStringLiteral("The printer could not be started.");
+        return false;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    const PageGeometry geometry(layout, device);
+    const std::vector<PagePlan> pages = planPages(layout, source.rows.size());
+    PageContext ctx{layout, geometry, 0, static_cast<int>(pages.size())};
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        if (p > 0)
+            device.newPage();
+        ctx.page = static_cast<int>(p + 1);
+        for (const PlacedBand &placed : pages[p]) {
+            const LayoutBand &band = *layout.band(placed.kind);
+            const ReportRecord *record = placed.row >= 0
+                                             ? &source.rows[static_cast<std::size_t>(placed.row)]
+                                             : &source.record;
+            for (const LayoutItem &item : band.items)
+                drawItem(painter, ctx, item, placed.top, record);
+        }
+    }
+    return painter.end();
+}
+
+} // namespace quillon::report
