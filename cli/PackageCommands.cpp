@@ -1,7 +1,291 @@
 #include "cli/Command.h"
+#include "cli/JsonHelpers.h"
+#include "package/GrossToNet.h"
+#include "package/NetToGross.h"
+#include "package/PackageRules.h"
+#include "package/PackageSettings.h"
+#include "package/RaPanel.h"
+#include "package/SalPackageRecord.h"
+
+#include <QJsonArray>
 
 namespace quillon::cli {
 
-void registerPackageCommands(CommandRegistry &) {}
+namespace {
+
+using package::PackageWindow;
+
+KeySpec key(const char *name, KeyKind kind, const char *help) {
+    return {QString::fromLatin1(name), kind, QString::fromLatin1(help)};
+}
+
+std::vector<KeySpec> inputKeys(PackageWindow w) {
+    const bool net = package::isNetToGross(w);
+    const bool monthly = package::isMonthly(w);
+    const char *period = monthly ? "monthly" : "annual";
+    std::vector<KeySpec> keys = {
+        key("age", KeyKind::Integer, "taxpayer's age in years"),
+        net ? KeySpec{QStringLiteral("netRequired"), KeyKind::Number,
+                      QStringLiteral("net %1 salary required").arg(QLatin1String(period))}
+            : KeySpec{QStringLiteral("package"), KeyKind::Number,
+                      QStringLiteral("total %1 package amount").arg(QLatin1String(period))},
+        key("carValue", KeyKind::Number, "company car value"),
+        key("carCost", KeyKind::Number, "the company's cost of the car"),
+        key("travelAllowance", KeyKind::Number, "travel allowance"),
+        key("medAidEmployee", KeyKind::Number, "employee's medical aid contributions"),
+        key("medAidEmployer", KeyKind::Number, "employer's medical aid contributions"),
+        monthly ? key("beneficiaries", KeyKind::Integer, "people on the medical scheme, 0 or more")
+                : key("beneficiaryMonths", KeyKind::Integer,
+                      "medical beneficiary-months in the year, 0 or more"),
+        key("otherBenefits", KeyKind::Number, "other taxable fringe benefits"),
+        key("employeeFund", KeyKind::Number,
+            "employee's R/Fund contributions (replaced when pensionCont is above 0)"),
+        key("employerFund", KeyKind::Number,
+            "employer's R/Fund contributions (replaced when employerPenCont is above 0)"),
+    };
+    if (net)
+        keys.push_back(
+            key("medicalDeductions", KeyKind::Number, "medical deductions (counted from age 65)"));
+    keys.push_back(key("otherExpenses", KeyKind::List,
+                       "up to 4 objects {\"description\": text, \"amount\": number}"));
+    keys.push_back(key("taxpayerName", KeyKind::Text, "name for the SalPackage record"));
+    keys.push_back(key("pensionCont", KeyKind::Number, "employee's R/Fund contribution, percent"));
+    keys.push_back(
+        key("employerPenCont", KeyKind::Number, "employer's R/Fund contribution, percent"));
+    keys.push_back(key("employeeUIF", KeyKind::Number, "employee UIF portion, percent (1)"));
+    keys.push_back(key("employerUIF", KeyKind::Number, "employer UIF portion, percent (1)"));
+    keys.push_back(key("skillLevy", KeyKind::Number, "skills levy, percent (1)"));
+    keys.push_back(key("provCont", KeyKind::Number, "employee's provident fund, percent"));
+    keys.push_back(key("employerProvCont", KeyKind::Number, "employer's provident fund, percent"));
+    keys.push_back(key("uifLimit", KeyKind::Number, "UIF monthly limit, rand (14872)"));
+    keys.push_back(
+        key("inclusionRate", KeyKind::Number, "travel allowance inclusion rate (0.8 or 0.2)"));
+    keys.push_back(
+        key("compCarFBRate", KeyKind::Number, "company car fringe benefit rate (0.8 or 0.2)"));
+    keys.push_back(key("compCarMaintenancePlan", KeyKind::Flag,
+                       "the company car has a maintenance plan (false)"));
+    return keys;
+}
+
+std::vector<KeySpec> outputKeys(PackageWindow w) {
+    const bool net = package::isNetToGross(w);
+    std::vector<KeySpec> keys = {
+        key("uifContribution", KeyKind::Number, "UIF contribution (employee)"),
+        key("employerUIF", KeyKind::Number, "employer's UIF (cost to company column)"),
+        key("skillsLevy", KeyKind::Number, "skills levy"),
+        key("taxDue", KeyKind::Number, "Tax due (after the rebate)"),
+        key("taxCredit", KeyKind::Number, "Tax credit (medical and additional medical)"),
+        key("taxDeduction", KeyKind::Number, "Tax deduction"),
+        net ? key("grossSalary", KeyKind::Number, "Gross salary")
+            : key("netSalary", KeyKind::Number, "Net salary(take-home)"),
+        key("totalCostToCompany", KeyKind::Number, "Total cost to company"),
+        key("onceOffShown", KeyKind::Flag, "the once-off car line is shown"),
+        key("onceOff", KeyKind::Number, "its once-off cost"),
+        key("warning", KeyKind::Flag, "R/Fund contributions exceed allowable limits!"),
+        key("printEnabled", KeyKind::Flag, "whether Print is enabled"),
+        key("buttonTop", KeyKind::Integer, "button row top, twips"),
+        key("windowHeight", KeyKind::Integer, "window height, twips"),
+        key("raLineA", KeyKind::Text, "R/A panel line A"),
+        key("raLineC", KeyKind::Text, "R/A panel line C"),
+        key("employeeFund", KeyKind::Number, "the R/Fund field after the calculation"),
+        key("employerFund", KeyKind::Number, "the employer's R/Fund field after it"),
+        key(package::isMonthly(w) ? "beneficiaries" : "beneficiaryMonths", KeyKind::Integer,
+            "the beneficiary field after it (0 without medical aid)"),
+    };
+    if (net) {
+        keys.push_back(
+            key("medicalDeductions", KeyKind::Number, "the field after it (0 under 65)"));
+        keys.push_back(key("gross", KeyKind::Number, "the search's final gross"));
+        keys.push_back(key("netFound", KeyKind::Number, "the net pay of that gross"));
+        keys.push_back(key("pensionCont", KeyKind::Number, "after the 27.5 ceiling"));
+        keys.push_back(key("employerPenCont", KeyKind::Number, "after the 27.5 ceiling"));
+    }
+    for (const char *name : {"carBenefit", "rebate", "medicalCredit", "additionalMedicalCredit",
+                             "employeeContribution", "employerContribution", "fundDeduction",
+                             "taxableIncome", "remuneration"})
+        keys.push_back(key(name, KeyKind::Number, "working value"));
+    keys.push_back(key("calcSkipped", KeyKind::Flag, "a zero amount: nothing recomputed"));
+    keys.push_back(
+        key("salPackage", KeyKind::List, "the SalPackage record: {field, value} in order"));
+    keys.push_back({kLookupKey, KeyKind::Object, QStringLiteral("the tax lookup as left")});
+    return keys;
+}
+
+void readExpenses(InputReader &r, package::PackageInputs &in) {
+    const QJsonArray list = r.list(QStringLiteral("otherExpenses"));
+    if (!r.ok())
+        return;
+    if (list.size() > 4) {
+        r.fail(QStringLiteral("\"otherExpenses\" holds at most 4 lines"));
+        return;
+    }
+    const std::vector<KeySpec> lineKeys = {key("description", KeyKind::Text, ""),
+                                           key("amount", KeyKind::Number, "")};
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (!list[i].isObject()) {
+            r.fail(QStringLiteral("\"otherExpenses\" lines must be objects"));
+            return;
+        }
+        InputReader line(list[i].toObject(), lineKeys);
+        package::ExpenseLine &e = in.Expenses[static_cast<std::size_t>(i)];
+        e.description = line.text(QStringLiteral("description"));
+        e.amount = line.number(QStringLiteral("amount"));
+        if (!line.ok()) {
+            r.fail(QStringLiteral("\"otherExpenses\" line %1: ").arg(i + 1) + line.error());
+            return;
+        }
+    }
+}
+
+tax::SetupRecord readSetup(InputReader &r) {
+    tax::SetupRecord s = tax::deliveredSetup();
+    s.PensionCont = r.number(QStringLiteral("pensionCont"), s.PensionCont);
+    s.EmployerPenCont = r.number(QStringLiteral("employerPenCont"), s.EmployerPenCont);
+    s.EmployeeUIF = r.number(QStringLiteral("employeeUIF"), s.EmployeeUIF);
+    s.EmployerUIF = r.number(QStringLiteral("employerUIF"), s.EmployerUIF);
+    s.SkillLevy = r.number(QStringLiteral("skillLevy"), s.SkillLevy);
+    s.ProvCont = r.number(QStringLiteral("provCont"), s.ProvCont);
+    s.EmployerProvCont = r.number(QStringLiteral("employerProvCont"), s.EmployerProvCont);
+    s.UIFLimit = r.number(QStringLiteral("uifLimit"), s.UIFLimit);
+    s.TAIncRate8020 = r.number(QStringLiteral("inclusionRate"), s.TAIncRate8020);
+    s.CompCarFBRate8020 = r.number(QStringLiteral("compCarFBRate"), s.CompCarFBRate8020);
+    s.CompCarMPYesNo = r.flag(QStringLiteral("compCarMaintenancePlan"), s.CompCarMPYesNo);
+    return s;
+}
+
+QJsonArray recordJson(const report::ReportRecord &record) {
+    QJsonArray fields;
+    for (const report::ReportField &f : record)
+        fields.append(QJsonObject{{QStringLiteral("field"), f.name},
+                                  {QStringLiteral("value"), QJsonValue::fromVariant(f.value)}});
+    return fields;
+}
+
+CommandResult runPackage(PackageWindow w, const QJsonObject &json) {
+    const bool net = package::isNetToGross(w);
+    const bool monthly = package::isMonthly(w);
+    InputReader r(json, inputKeys(w));
+    package::PackageInputs in;
+    in.Age = r.int16(QStringLiteral("age"));
+    in.Amount = r.number(net ? QStringLiteral("netRequired") : QStringLiteral("package"));
+    in.CarValue = r.number(QStringLiteral("carValue"));
+    in.CarCost = r.number(QStringLiteral("carCost"));
+    in.TravelAllowance = r.number(QStringLiteral("travelAllowance"));
+    in.MedAidEmployee = r.number(QStringLiteral("medAidEmployee"));
+    in.MedAidEmployer = r.number(QStringLiteral("medAidEmployer"));
+    const QString countKey =
+        monthly ? QStringLiteral("beneficiaries") : QStringLiteral("beneficiaryMonths");
+    in.Beneficiaries = r.int16(countKey);
+    if (r.ok() && in.Beneficiaries < 0)
+        r.fail(QStringLiteral("\"%1\" must not be below 0").arg(countKey));
+    in.OtherBenefits = r.number(QStringLiteral("otherBenefits"));
+    in.EmployeeFund = r.number(QStringLiteral("employeeFund"));
+    in.EmployerFund = r.number(QStringLiteral("employerFund"));
+    if (net)
+        in.MedicalDeductions = r.number(QStringLiteral("medicalDeductions"));
+    readExpenses(r, in);
+    const QString name = r.text(QStringLiteral("taxpayerName"));
+    tax::SetupRecord setup = readSetup(r);
+    if (!r.ok())
+        return CommandResult::failure(r.error());
+    // The net-to-gross windows apply their ceiling as the settings are loaded.
+    if (net)
+        package::applyFundCeiling(setup);
+
+    tax::TaxLookup lookup;
+    const package::PackageResults previous = package::initialResults(w, in);
+    package::PackageResults out;
+    switch (w) {
+    case PackageWindow::GrossAnnual:
+        out = package::calculateGrossAnnual(in, setup, previous, lookup);
+        break;
+    case PackageWindow::GrossMonthly:
+        out = package::calculateGrossMonthly(in, setup, previous, lookup);
+        break;
+    case PackageWindow::NetAnnual:
+        out = package::calculateNetAnnual(in, setup, previous, lookup);
+        break;
+    case PackageWindow::NetMonthly:
+        out = package::calculateNetMonthly(in, setup, previous, lookup);
+        break;
+    }
+    if (!out.message().isEmpty())
+        return CommandResult::failure(out.message());
+
+    // The record and the R/A panel read the fields as the calculation left them.
+    package::PackageInputs shown = in;
+    shown.EmployeeFund = out.EmployeeFund;
+    shown.EmployerFund = out.EmployerFund;
+    shown.Beneficiaries = out.Beneficiaries;
+    shown.MedicalDeductions = out.MedicalDeductions;
+    const package::RaLines ra = package::raLines(w, shown, setup, out);
+
+    QJsonObject o{
+        {QStringLiteral("uifContribution"), out.EmpUIF},
+        {QStringLiteral("employerUIF"), out.ErUIF},
+        {QStringLiteral("skillsLevy"), out.SDL},
+        {QStringLiteral("taxDue"), out.TaxDue},
+        {QStringLiteral("taxCredit"), out.TaxCredits},
+        {QStringLiteral("taxDeduction"), out.TaxDeduction},
+        {net ? QStringLiteral("grossSalary") : QStringLiteral("netSalary"),
+         net ? out.GrossSalary : out.NetPay},
+        {QStringLiteral("totalCostToCompany"), out.TotalCost},
+        {QStringLiteral("onceOffShown"), out.onceOffShown},
+        {QStringLiteral("onceOff"), out.OnceOff},
+        {QStringLiteral("warning"), out.warning},
+        {QStringLiteral("printEnabled"), out.printEnabled},
+        {QStringLiteral("buttonTop"), out.buttonTop},
+        {QStringLiteral("windowHeight"), out.windowHeight},
+        {QStringLiteral("raLineA"), ra.lineA},
+        {QStringLiteral("raLineC"), ra.lineC},
+        {QStringLiteral("employeeFund"), out.EmployeeFund},
+        {QStringLiteral("employerFund"), out.EmployerFund},
+        {countKey, out.Beneficiaries},
+        {QStringLiteral("carBenefit"), out.CarBenefit},
+        {QStringLiteral("rebate"), out.Rebate},
+        {QStringLiteral("medicalCredit"), out.MedicalCredit},
+        {QStringLiteral("additionalMedicalCredit"), out.AdditionalMedicalCredit},
+        {QStringLiteral("employeeContribution"), out.EmployeeContribution},
+        {QStringLiteral("employerContribution"), out.EmployerContribution},
+        {QStringLiteral("fundDeduction"), out.FundDeduction},
+        {QStringLiteral("taxableIncome"), out.TaxableIncome},
+        {QStringLiteral("remuneration"), out.Remuneration},
+        {QStringLiteral("calcSkipped"), out.CalcSkipped},
+        {QStringLiteral("salPackage"), recordJson(package::salPackageRecord(w, shown, out, name))},
+        {kLookupKey, lookupJson(lookup)},
+    };
+    if (net) {
+        o.insert(QStringLiteral("medicalDeductions"), out.MedicalDeductions);
+        o.insert(QStringLiteral("gross"), out.Gross);
+        o.insert(QStringLiteral("netFound"), out.NetFound);
+        o.insert(QStringLiteral("pensionCont"), setup.PensionCont);
+        o.insert(QStringLiteral("employerPenCont"), setup.EmployerPenCont);
+    }
+    return {o, {}};
+}
+
+void add(CommandRegistry &registry, const char *name, const char *summary, PackageWindow w) {
+    registry.add(
+        {QString::fromLatin1(name), QString::fromLatin1(summary), inputKeys(w), outputKeys(w),
+         [w](const QJsonObject &input, const RunOptions &) { return runPackage(w, input); },
+         false});
+}
+
+} // namespace
+
+void registerPackageCommands(CommandRegistry &registry) {
+    add(registry, "brisvane-annual",
+        "Brisvane : Annual Calculation - take-home pay and cost to company from a package",
+        PackageWindow::GrossAnnual);
+    add(registry, "brisvane-monthly",
+        "Brisvane : Monthly Calculation - the same from a monthly package",
+        PackageWindow::GrossMonthly);
+    add(registry, "quillon-annual",
+        "Quillon : Annual Calculation - gross salary and cost to company for a net salary",
+        PackageWindow::NetAnnual);
+    add(registry, "quillon-monthly",
+        "Quillon : Monthly Calculation - the same for a net monthly salary",
+        PackageWindow::NetMonthly);
+}
 
 } // namespace quillon::cli
