@@ -1,0 +1,67 @@
+#pragma once
+
+#include "taxengine/SetupRecord.h"
+
+#include <QGroupBox>
+#include <QList>
+#include <QPointer>
+#include <QString>
+
+class QPushButton;
+class QRadioButton;
+
+namespace quillon {
+class MessageService;
+class NumericEdit;
+class WholeNumberEdit;
+} // namespace quillon
+
+namespace quillon::paye {
+
+// The settings panel "Setup" (Frame3) of the five period calculators: the UIF portions, the
+// UIF monthly limit, the skills levy and the travel-allowance inclusion rate. It holds the
+// window's own copy of the settings row; every edit changes the copy at once. "O&K" saves the
+// five period fields, hides the panel and gives the window its buttons back. A save that fails
+// is told to the user and the copy stays in use, so nothing typed is lost.
+class PeriodSettingsPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    PeriodSettingsPanel(QString settingsPath, MessageService &messages, QWidget *parent = nullptr);
+
+    // Shows a stored row; an option is selected only for a rate of exactly 0.8 or 0.2.
+    void setSettings(const tax::SetupRecord &record);
+    const tax::SetupRecord &settings() const { return m_record; }
+
+    // Buttons disabled while the panel is open.
+    void setGuardedButtons(const QList<QWidget *> &buttons);
+
+    // Shows the panel in front of the window's controls, centred, with the focus on its first
+    // field.
+    void open();
+
+    // "O&K": saves, hides, re-enables, runs pending events, then closed().
+    void accept();
+
+Q_SIGNALS:
+    void settingsChanged();
+    // The window recalculates here.
+    void closed();
+
+private:
+    void showRate(double rate);
+
+    QString m_settingsPath;
+    MessageService &m_messages;
+    tax::SetupRecord m_record;
+    QList<QPointer<QWidget>> m_guarded;
+    NumericEdit *m_employeeUif = nullptr;
+    NumericEdit *m_employerUif = nullptr;
+    WholeNumberEdit *m_uifLimit = nullptr;
+    NumericEdit *m_skillLevy = nullptr;
+    QRadioButton *m_rate80 = nullptr;
+    QRadioButton *m_rate20 = nullptr;
+    QPushButton *m_ok = nullptr;
+    bool m_showing = false;
+};
+
+} // namespace quillon::paye
