@@ -112,14 +112,4 @@ TEST(PackageCommands, BadInputAndStoppedSearchesFail) {
     }
 }
 
-TEST(PackageCommands, HelpListsTheKeys) {
-    const CliRun r = run("quillon-monthly", "");
-    CommandRegistry registry;
-    registerPackageCommands(registry);
-    const QString help = helpText(*registry.find(QStringLiteral("quillon-monthly")));
-    for (const char *k : {"netRequired", "beneficiaries", "medicalDeductions", "otherExpenses",
-                          "compCarMaintenancePlan", "grossSalary", "raLineA"})
-        EXPECT_TRUE(help.contains(QLatin1String(k))) << k;
-}
-
 } // namespace
