@@ -1,5 +1,8 @@
 #include "report/PrintPanel.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -9,35 +12,68 @@ namespace quillon::report {
 
 PrintPanel::PrintPanel(const Options &options, QWidget *parent) : QFrame(parent) {
     setObjectName(options.objectName);
+    // A raised box that stands out in front of the calculator's fields.
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 10, 12, 10);
+    layout->setSpacing(8);
+
     if (options.nameField) {
+        auto *row = new QGridLayout;
+        row->setHorizontalSpacing(6);
         m_name = new QLineEdit(this);
         m_name->setObjectName(options.nameFieldName);
         m_name->setMaxLength(50);
-        layout->addWidget(m_name);
+        m_name->setMinimumWidth(220);
+        int column = 0;
+        if (!options.nameCaption.isEmpty()) {
+            auto *caption = new QLabel(options.nameCaption, this);
+            caption->setBuddy(m_name);
+            row->addWidget(caption, 0, column++);
+        }
+        row->addWidget(m_name, 0, column++);
+        auto *hint = new QLabel(QStringLiteral("(max.50 chrs.)"), this);
+        hint->setEnabled(false); // a hint, drawn greyed
+        row->addWidget(hint, 0, column);
+        row->setColumnStretch(column - 1, 1);
+        layout->addLayout(row);
     }
     if (options.languageChoice) {
+        auto *row = new QHBoxLayout;
         m_english = new QRadioButton(QStringLiteral("&English print"), this);
         m_english->setObjectName(QStringLiteral("Option1"));
         m_afrikaans = new QRadioButton(QStringLiteral("&Afrikaans print"), this);
         m_afrikaans->setObjectName(QStringLiteral("Option2"));
-        layout->addWidget(m_english);
-        layout->addWidget(m_afrikaans);
+        row->addWidget(m_english);
+        row->addSpacing(16);
+        row->addWidget(m_afrikaans);
+        row->addStretch(1);
+        layout->addLayout(row);
     }
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
     m_view = new QPushButton(QStringLiteral("&View/Export report"), this);
     m_view->setObjectName(QStringLiteral("cmdVR"));
     m_printer = new QPushButton(QStringLiteral("P&rint directly to printer"), this);
     m_printer->setObjectName(QStringLiteral("cmdPD"));
     m_cancel = new QPushButton(options.cancelCaption, this);
     m_cancel->setObjectName(options.cancelName);
-    layout->addWidget(m_view);
-    layout->addWidget(m_printer);
-    layout->addWidget(m_cancel);
+    for (QPushButton *b : {m_view, m_printer, m_cancel}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    layout->addLayout(buttons);
+
     connect(m_view, &QPushButton::clicked, this,
             [this] { Q_EMIT outputChosen(Destination::Preview); });
     connect(m_printer, &QPushButton::clicked, this,
             [this] { Q_EMIT outputChosen(Destination::Printer); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { Q_EMIT cancelled(); });
+    adjustSize();
     hide();
 }
 

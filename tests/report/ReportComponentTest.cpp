@@ -1,0 +1,250 @@
+#include "report/ReportComponent.h"
+#include "controls/MessageService.h"
+#include "paye/AnnualCalc.h"
+#include "paye/AnnualReport.h"
+#include "report/ReportDatabase.h"
+#include "report/ReportPreview.h"
+
+#include "ReportTestSupport.h"
+
+#include <QAction>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+using namespace quillon;
+using namespace quillon::report;
+using quillon::test::ReportFolder;
+
+namespace {
+
+const QString kTitle = paye::kAnnualPreviewTitle;
+
+PrintJob annualJob(Destination destination, const QString &title = kTitle) {
+    paye::AnnualInputs in;
+    in.age = 40;
+    in.salary = 300000;
+    tax::TaxLookup lookup;
+    const paye::AnnualResults out = paye::calculateAnnual(in, lookup);
+    PrintJob job;
+    job.data.table = paye::kAnnualTable;
+    job.data.record =
+        paye::annualReportRecord(in, out, QStringLiteral("A. Person"), PrintLanguage::English);
+    job.layoutName = QStringLiteral("\\") + paye::kAnnualLayout; // as the windows name it
+    job.previewTitle = title;
+    job.destination = destination;
+    return job;
+}
+
+// One program folder, one component, and every preview closed afterwards.
+class ReportComponentTest : public ::testing::Test {
+protected:
+    ReportComponentTest() : m_component(m_folder.folder(), m_folder.databasePath(), m_messages) {
+        QObject::connect(&m_component, &ReportComponent::previewOpened,
+                         [this](QWidget *w) { m_previews.push_back(w); });
+    }
+    ~ReportComponentTest() override {
+        for (QWidget *w : m_previews)
+            delete w;
+    }
+
+    ReportFolder m_folder;
+    RecordingMessageService m_messages;
+    ReportComponent m_component;
+    std::vector<QPointer<QWidget>> m_previews;
+};
+
+TEST_F(ReportComponentTest, APreviewOpensNonModalWithItsTitleAndItsPages) {
+    ASSERT_TRUE(m_component.print(annualJob(Destination::Preview), nullptr))
+        << (m_messages.messages().empty() ? std::string() : m_messages.last().text.toStdString());
+    EXPECT_TRUE(m_messages.messages().empty());
+    ASSERT_EQ(m_previews.size(), 1u);
+    QWidget *preview = m_component.lastPreview();
+    ASSERT_EQ(preview, m_previews.front());
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_FALSE(preview->isModal());
+    EXPECT_EQ(preview->windowTitle(), kTitle);
+    EXPECT_EQ(m_component.reportFileName(), QDir(m_folder.folder()).filePath(paye::kAnnualLayout));
+    auto *pages = preview->findChild<QPrintPreviewWidget *>();
+    ASSERT_TRUE(pages);
+    EXPECT_EQ(pages->pageCount(), 1);
+}
+
+TEST_F(ReportComponentTest, TheSuitcaseSitsOnTheToolbarAndExportsAPdf) {
+    const QString target = m_folder.path(QStringLiteral("exported"));
+    QString suggested;
+    m_component.setExportFileChooser([&](QWidget *, const QString &s) {
+        suggested = s;
+        return target;
+    });
+    ASSERT_TRUE(m_component.print(annualJob(Destination::Preview), nullptr));
+    auto *preview = qobject_cast<ReportPreview *>(m_component.lastPreview());
+    ASSERT_TRUE(preview);
+    QAction *exportAction = preview->exportAction();
+    ASSERT_TRUE(exportAction);
+    EXPECT_FALSE(exportAction->icon().isNull());
+    auto *toolBar = preview->findChild<QToolBar *>();
+    ASSERT_TRUE(toolBar);
+    EXPECT_TRUE(toolBar->actions().contains(exportAction));
+
+    exportAction->trigger();
+    EXPECT_TRUE(suggested.endsWith(QStringLiteral("Annual.pdf"))) << suggested.toStdString();
+    const test::PdfText pdf = test::readPdf(target + QStringLiteral(".pdf"));
+    EXPECT_EQ(pdf.pages, 1);
+    EXPECT_TRUE(pdf.text.contains(QStringLiteral("Annual Check")));
+    EXPECT_TRUE(m_messages.messages().empty());
+}
+
+TEST_F(ReportComponentTest, ALaterPrinterRunLeavesThePreviewAsItWas) {
+    ASSERT_TRUE(m_component.print(annualJob(Destination::Preview), nullptr));
+    QPointer<QWidget> preview = m_component.lastPreview();
+
+    // Printer Setup pointed at a file stands in for a real printer.
+    const QString printed = m_folder.path(QStringLiteral("printed.pdf"));
+    m_component.printer().setOutputFormat(QPrinter::PdfFormat);
+    m_component.printer().setOutputFileName(printed);
+    PrintJob direct = annualJob(Destination::Printer, QString());
+    direct.data.record.front().value = QStringLiteral("Changed Check");
+    ASSERT_TRUE(m_component.print(direct, nullptr));
+
+    ASSERT_TRUE(preview);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->windowTitle(), kTitle);
+    EXPECT_EQ(m_component.lastPreview(), preview.data());
+    EXPECT_EQ(m_component.windowTitle(), kTitle) << "a print without a title keeps the last one";
+    EXPECT_EQ(m_component.destination(), Destination::Printer);
+    EXPECT_EQ(m_previews.size(), 1u);
+    const test::PdfText pdf = test::readPdf(printed);
+    EXPECT_EQ(pdf.pages, 1);
+    EXPECT_TRUE(test::withoutBlanks(pdf.text).contains(QStringLiteral("ChangedCheck")));
+}
+
+TEST_F(ReportComponentTest, NoPrinterIsToldInsteadOfPrintingNothing) {
+    m_component.setPrinterCheck([](const QPrinter &) { return false; });
+    EXPECT_FALSE(m_component.print(annualJob(Destination::Printer), nullptr));
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_TRUE(m_messages.last().text.startsWith(QStringLiteral("No printer is installed.")));
+    EXPECT_EQ(m_messages.last().icon, MessageService::Icon::Critical);
+}
+
+TEST_F(ReportComponentTest, NoPrinterOnThisMachineIsTheSameMessage) {
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "this machine has a printer";
+    EXPECT_FALSE(m_component.print(annualJob(Destination::Printer), nullptr));
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_TRUE(m_messages.last().text.startsWith(QStringLiteral("No printer is installed.")));
+}
+
+struct Breakage {
+    const char *name;
+    std::function<void(ReportFolder &, PrintJob &)> breakIt;
+    const char *message;
+};
+
+class ReportComponentFailure : public ::testing::TestWithParam<Breakage> {};
+
+TEST_P(ReportComponentFailure, TellsWhatIsMissingAndAbandonsThePrint) {
+    ReportFolder folder;
+    RecordingMessageService messages;
+    PrintJob job = annualJob(Destination::Preview);
+    GetParam().breakIt(folder, job);
+    QString databasePath = folder.databasePath();
+    ReportComponent component(folder.folder(), databasePath, messages);
+    int opened = 0;
+    QObject::connect(&component, &ReportComponent::previewOpened, [&](QWidget *w) {
+        ++opened;
+        delete w;
+    });
+    EXPECT_FALSE(component.print(job, nullptr));
+    EXPECT_EQ(opened, 0);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.last().icon, MessageService::Icon::Critical);
+    EXPECT_TRUE(messages.last().text.contains(QString::fromUtf8(GetParam().message)))
+        << messages.last().text.toStdString();
+    EXPECT_TRUE(messages.last().text.endsWith(QStringLiteral("The report was not printed.")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Missing, ReportComponentFailure,
+    ::testing::Values(
+        Breakage{"Database", [](ReportFolder &f, PrintJob &) { QFile::remove(f.databasePath()); },
+                 "Crysprin.mdb was not found."},
+        Breakage{"Table",
+                 [](ReportFolder &f, PrintJob &) { f.exec(QStringLiteral("DROP TABLE IRP5Ann")); },
+                 "has no table \"IRP5Ann\""},
+        Breakage{"Record",
+                 [](ReportFolder &f, PrintJob &) { f.exec(QStringLiteral("DELETE FROM IRP5Ann")); },
+                 "\"IRP5Ann\" of the report database holds no record"},
+        Breakage{"Layout",
+                 [](ReportFolder &f, PrintJob &) {
+                     QFile::remove(f.path(QStringLiteral("Annual.rpt")));
+                 },
+                 "Annual.rpt was not found."},
+        Breakage{"LayoutFieldNotInTable",
+                 [](ReportFolder &f, PrintJob &job) {
+                     f.writeFile(QStringLiteral("Odd.rpt"),
+                                 QStringLiteral("quillon-layout 1\ntable IRP5Ann\nband title 20\n"
+                                                "field 0 0 20 5 SalNumber"));
+                     job.layoutName = QStringLiteral("Odd.rpt");
+                 },
+                 "line 4: the field \"SalNumber\" is not in table \"IRP5Ann\""},
+        Breakage{"LayoutSyntax",
+                 [](ReportFolder &f, PrintJob &job) {
+                     f.writeFile(QStringLiteral("Odd.rpt"),
+                                 QStringLiteral("quillon-layout 1\ntable IRP5Ann\nbox 0 0 1 1"));
+                     job.layoutName = QStringLiteral("Odd.rpt");
+                 },
+                 "is not valid: line 3:"}),
+    [](const auto &row) { return std::string(row.param.name); });
+
+TEST(ReportComponentRows, ARowTableSchedulePagesWithItsHeaderAndFormRecord) {
+    ReportFolder folder;
+    folder.writeFile(QStringLiteral("Sched.rpt"), QStringLiteral(R"(quillon-layout 1
+table Loans
+page A4 portrait
+margins 15 15 15 15
+band title 20
+  field 0 0 180 10 Heading bold
+band header 8
+  text 0 0 30 8 "Year"
+  text 30 0 50 8 "Capital" align=right
+band detail 6 table=Amort
+  field 0 0 30 6 Year format="0"
+  field 30 0 50 6 Capital format="# ### ##0.00" align=right
+band footer 8
+  text 0 0 180 8 "page {page} of {pages}" align=right
+)"));
+    RecordingMessageService messages;
+    ReportComponent component(folder.folder(), folder.databasePath(), messages);
+    ASSERT_TRUE(ReportDatabase(folder.databasePath())
+                    .writeRecord(QStringLiteral("Loans"), {{QStringLiteral("Heading"),
+                                                            QStringLiteral("Monthly repayment")}}));
+    PrintJob job;
+    job.data.table = QStringLiteral("Amort");
+    job.data.isRowTable = true;
+    for (int i = 1; i <= 100; ++i)
+        job.data.rows.push_back(
+            {{QStringLiteral("Year"), i}, {QStringLiteral("Capital"), 1000.0 * i}});
+    job.layoutName = QStringLiteral("Sched.rpt");
+    job.destination = Destination::Printer;
+    const QString printed = folder.path(QStringLiteral("sched.pdf"));
+    component.printer().setOutputFormat(QPrinter::PdfFormat);
+    component.printer().setOutputFileName(printed);
+    ASSERT_TRUE(component.print(job, nullptr))
+        << (messages.messages().empty() ? std::string() : messages.last().text.toStdString());
+
+    // 267 mm of frame less title, header and footer: 38 rows on the first page, 41 after.
+    const test::PdfText pdf = test::readPdf(printed);
+    ASSERT_EQ(pdf.pages, 3);
+    // Text read back from a printer's PDF breaks words at random; compare without blanks.
+    const QString text = test::withoutBlanks(pdf.text);
+    EXPECT_TRUE(text.contains(QStringLiteral("Monthlyrepayment")));
+    EXPECT_TRUE(text.contains(QStringLiteral("100000.00")));
+    EXPECT_TRUE(text.contains(QStringLiteral("page3of3")));
+    EXPECT_EQ(text.count(QStringLiteral("Capital")), 3) << "the header repeats on every page";
+}
+
+} // namespace
