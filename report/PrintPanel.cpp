@@ -64,7 +64,7 @@ PrintPanel::PrintPanel(const Options &options, QWidget *parent) : QFrame(parent)
     m_cancel->setObjectName(options.cancelName);
     for (QPushButton *b : {m_view, m_printer, m_cancel}) {
         b->setAutoDefault(false);
-        buttons->addWidget(b);
+        buttons->addWidget(b, 1);
     }
     layout->addLayout(buttons);
 

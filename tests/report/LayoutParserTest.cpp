@@ -1,6 +1,8 @@
 #include "report/LayoutParser.h"
 #include "report/ReportRenderer.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 using namespace quillon::report;
@@ -266,6 +268,24 @@ TEST(LayoutFields, AFieldMissingFromTheDataIsNamedWithItsLine) {
     source.record.clear();
     EXPECT_EQ(missingField(*layout, source),
               QStringLiteral("line 6: the field \"Heading\" is not in table \"Loans\""));
+}
+
+} // namespace
+
+namespace {
+
+// The example in docs/report-layouts.md must stay a layout this parser accepts.
+TEST(LayoutParser, TheDocumentedExampleParses) {
+    QFile doc(QStringLiteral(QUILLON_SOURCE_DIR "/docs/report-layouts.md"));
+    ASSERT_TRUE(doc.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(doc.readAll());
+    const qsizetype start = text.indexOf(QStringLiteral("```\n"));
+    const qsizetype end = text.indexOf(QStringLiteral("```"), start + 4);
+    ASSERT_GT(start, 0);
+    ASSERT_GT(end, start);
+    const auto layout = parseOk(text.mid(start + 4, end - start - 4));
+    ASSERT_TRUE(layout);
+    EXPECT_EQ(layout->detailTable(), QStringLiteral("Amort"));
 }
 
 } // namespace
