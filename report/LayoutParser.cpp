@@ -1,6 +1,7 @@
 #include "report/LayoutParser.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -487,7 +488,7 @@ std::optional<ReportLayout> LayoutParser::parse(const QString &text, QString *er
 
 std::optional<ReportLayout> LayoutParser::parseFile(const QString &path, QString *error) {
     QFile file(path);
-    if (!file.exists()) {
+    if (!QFileInfo(path).isFile()) {
         if (error)
             *error = QStringLiteral("The report layout %1 was not found.").arg(path);
         return std::nullopt;

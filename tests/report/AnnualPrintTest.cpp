@@ -3,7 +3,6 @@
 #include "report/LayoutParser.h"
 #include "report/PdfExport.h"
 #include "report/ReportDatabase.h"
-#include "taxengine/NumberText.h"
 
 #include "ReportTestSupport.h"
 
@@ -96,19 +95,6 @@ INSTANTIATE_TEST_SUITE_P(Languages, AnnualPdf,
                                                 "Totaal", "LBS", "SIBW", "Mei", "Okt",
                                                 "Begin datum", "Eind datum", "(B.& F.W.)"}}),
                          [](const auto &row) { return std::string(row.param.name); });
-
-TEST(AnnualPrint, TheTotalIsTheRecordsPaye) {
-    ReportFolder folder;
-    const ReportData data = annualPrint(PrintLanguage::English);
-    double total = -1;
-    for (const ReportField &f : data.record)
-        if (f.name == QLatin1String("TotalNum"))
-            total = f.value.toDouble();
-    ASSERT_GT(total, 0);
-    const QString pdf = folder.path(QStringLiteral("total.pdf"));
-    ASSERT_TRUE(renderToPdf(annualLayout(), data, pdf, nullptr));
-    EXPECT_TRUE(test::readPdf(pdf).text.contains(formatPattern(total, u"# ### ### ##0.00")));
-}
 
 TEST(AnnualPrint, TheLayoutReadsOnlyColumnsTheReportDatabaseHas) {
     // Every field the annual print writes is a column of IRP5Ann, and the layout prints from

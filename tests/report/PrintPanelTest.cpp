@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -63,20 +62,6 @@ TEST(PrintPanel, AcceleratorsChooseTheLanguageAndTheOutput) {
     QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("J. Smith"));
     EXPECT_EQ(panel.employeeName(), QStringLiteral("J. Smith"));
-}
-
-TEST(PrintPanel, PackageWindowsTakeTheirOwnNames) {
-    PrintPanel::Options o;
-    o.objectName = QStringLiteral("Frame1");
-    o.cancelName = QStringLiteral("cmdPrintCancel");
-    o.cancelCaption = QStringLiteral("C&ancel");
-    PrintPanel panel(o);
-    EXPECT_EQ(panel.objectName(), QStringLiteral("Frame1"));
-    EXPECT_EQ(panel.cancelButton()->objectName(), QStringLiteral("cmdPrintCancel"));
-    EXPECT_EQ(panel.cancelButton()->text(), QStringLiteral("C&ancel"));
-    EXPECT_FALSE(panel.findChild<QRadioButton *>());
-    EXPECT_FALSE(panel.language());
-    EXPECT_EQ(panel.employeeName(), QString());
 }
 
 } // namespace
