@@ -1,0 +1,135 @@
+#include "cli/Command.h"
+#include "cli/Runner.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+using namespace quillon::cli;
+
+namespace {
+
+struct CliRun {
+    int code = 0;
+    QString out;
+    QString err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
+};
+
+CliRun run(const char *command, const QString &input, QStringList extra = {}) {
+    CommandRegistry registry;
+    registerVehicleCommands(registry);
+    QString inText = input;
+    CliRun r;
+    QTextStream in(&inText);
+    QTextStream out(&r.out);
+    QTextStream err(&r.err);
+    r.code = runCommandLine(
+        registry, QStringList{QStringLiteral("quillon-calc"), QString::fromLatin1(command)} + extra,
+        in, out, err);
+    return r;
+}
+
+TEST(VehicleCommands, WorkedFiguresThroughTheCommandLine) {
+    struct Case {
+        const char *name;
+        const char *command;
+        const char *input;
+        const char *key;
+        double value;
+    };
+    const Case cases[] = {
+        {"deemed claim", "car-allowance",
+         R"({"vehicleValue":200000,"closeKm":30000,"businessKm":20000})", "deemedDeductionClaim",
+         74289.32},
+        {"part-year period from the dates", "car-allowance",
+         R"({"vehicleValue":350000,"closeKm":15000,"businessKm":9000,"maintenanceIncluded":false,
+             "startDate":"01/09/2016"})",
+         "fixedCentsPerKm", 349.8407},
+        {"period typed in", "car-allowance",
+         R"({"vehicleValue":350000,"closeKm":15000,"businessKm":9000,"periodDays":181})",
+         "periodDays", 181},
+        {"actual costs without distances", "car-allowance",
+         R"({"accurateRecordKept":true,"vehicleValue":300000,"fuelOil":100000})",
+         "actualDeductionClaim", 24400},
+        {"one company car", "company-car",
+         R"({"actual3802":126000,"vehicles":[{"price":300000,"startMileage":10000,
+             "endMileage":40000,"businessDistance":12000,"logBook":true,
+             "fuelPaidByEmployee":20000,"fuelReimbursed":5000,"insurancePaid":6000,
+             "licencePaid":1000}]})",
+         "totalAdjustTaxableIncome", -63600},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun r = run(c.command, QString::fromLatin1(c.input).simplified());
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_NEAR(r.json().value(QLatin1String(c.key)).toDouble(), c.value, 1e-6);
+    }
+}
+
+TEST(VehicleCommands, TwoCompanyCarsSplitTheCode3802Total) {
+    const CliRun r = run("company-car", QStringLiteral(
+                                            R"({"actual3802":100000,"currentVehicle":2,"vehicles":[
+        {"registration":"A","price":300000,"totalDistance":30000},
+        {"registration":"B","price":300000,"totalDistance":10000,"startDate":"01/09/2016"}]})")
+                                            .simplified());
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QJsonObject o = r.json();
+    const QJsonArray cars = o.value(QLatin1String("vehicles")).toArray();
+    ASSERT_EQ(cars.size(), 2);
+    EXPECT_DOUBLE_EQ(cars[0].toObject().value(QLatin1String("fb3802ThisCar")).toDouble(),
+                     365.0 / 546 * 100000);
+    EXPECT_EQ(cars[1].toObject().value(QLatin1String("days")).toInt(), 181);
+    EXPECT_EQ(o.value(QLatin1String("caption")).toString(),
+              QStringLiteral("Full use of Company Car :  Vehicle number 2 of 2"));
+}
+
+TEST(VehicleCommands, RefusesBadInput) {
+    struct Case {
+        const char *name;
+        const char *command;
+        const char *input;
+        const char *message;
+    };
+    const Case cases[] = {
+        {"unknown key", "car-allowance", R"({"vehicleVal":1})", "unknown key"},
+        {"not a number", "car-allowance", R"({"closeKm":"12"})", "must be a number"},
+        {"bad date", "car-allowance", R"({"startDate":"31/02/2016"})", "must be a date"},
+        {"date outside the tax year", "car-allowance", R"({"endDate":"01/03/2017"})",
+         "must lie between"},
+        {"dates and period together", "car-allowance",
+         R"({"periodDays":100,"startDate":"01/03/2016"})", "not both"},
+        {"wear and tear with lease", "car-allowance", R"({"wearAndTear":1000,"leasePayments":5})",
+         "Only one amount for either Wear & Tear or Lease payments will be accepted"},
+        {"vehicle key unknown", "company-car", R"({"vehicles":[{"prize":1}]})",
+         "vehicle 1: unknown key"},
+        {"vehicle start after end", "company-car",
+         R"({"vehicles":[{"startDate":"01/12/2016","endDate":"01/11/2016"}]})",
+         "vehicle 1: \"startDate\" must not be after"},
+        {"current vehicle outside the list", "company-car",
+         R"({"currentVehicle":3,"vehicles":[{},{}]})", "must be from 1 to 2"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun r = run(c.command, QString::fromLatin1(c.input));
+        EXPECT_NE(r.code, 0);
+        EXPECT_TRUE(r.err.contains(QString::fromLatin1(c.message))) << r.err.toStdString();
+    }
+}
+
+TEST(VehicleCommands, BatchGivesOneLinePerObject) {
+    const CliRun r = run("car-allowance", QStringLiteral("{\"vehicleValue\":1}\n{}\n"));
+    ASSERT_EQ(r.code, 0);
+    EXPECT_EQ(r.out.count(QLatin1Char('\n')), 2);
+}
+
+TEST(VehicleCommands, HelpListsTheVehicleKeys) {
+    const CliRun r = run("company-car", {}, {QStringLiteral("--help")});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.contains(QLatin1String("vehicles[].useFuelTable")));
+    EXPECT_TRUE(r.out.contains(QLatin1String("vehicles[].irp5Code3802")));
+}
+
+} // namespace
