@@ -1,9 +1,35 @@
+// Quillon 2017: the desktop program.
+#include "controls/MessageService.h"
+#include "report/ReportComponent.h"
+#include "shell/AppContext.h"
+#include "shell/DataPaths.h"
+#include "shell/MDIForm1.h"
+#include "shell/ProgramState.h"
+#include "shell/Startup.h"
+#include "shell/WindowCatalogue.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("Quillon 2017"));
+    QApplication::setApplicationVersion(QStringLiteral("1.08.000"));
+
+    using namespace quillon;
+    // The data files lie beside the program.
+    const DataPaths paths = DataPaths::forFolder(QCoreApplication::applicationDirPath());
+    ProgramState state;
+    QtMessageService messages;
+    report::ReportComponent reports(paths.programFolder, paths.reportDatabase, messages);
+    const AppContext context{paths, state, messages, reports};
+
+    shell::WindowCatalogue catalogue = shell::WindowCatalogue::standard();
+    // Each calculator window is wired in here, e.g. for the annual calculator:
+    // catalogue.setFactory(QStringLiteral("frmAnnual"), [](const AppContext &c, QWidget *p) {
+    // return new paye::frmAnnual(c, p); });
+
+    shell::MDIForm1 mainWindow(context, std::move(catalogue));
+    if (shell::runStartup(mainWindow) == shell::StartupOutcome::Ended)
+        return 0;
     return QApplication::exec();
 }

@@ -1,0 +1,104 @@
+#include "shell/Startup.h"
+
+#include "controls/MessageService.h"
+#include "shell/AppContext.h"
+#include "shell/BusyCursor.h"
+#include "shell/MDIForm1.h"
+#include "shell/ProgramRecord.h"
+#include "shell/Version.h"
+#include "shell/frmDisclaimerYesNo.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace quillon::shell {
+
+void StartupHooks::defaultAskDisclaimer(frmDisclaimerYesNo &dialog) {
+    dialog.exec();
+}
+
+namespace {
+
+void reportProblems(MDIForm1 &main, const QStringList &problems) {
+    if (problems.isEmpty())
+        return;
+    main.context().messages.inform(
+        &main,
+        QStringLiteral("Some of the program's files are missing or cannot be read:\n\n") +
+            problems.join(u'\n') +
+            QStringLiteral("\n\nThe program carries on, but what needs these files may not work. "
+                           "Reinstalling the program puts them back."),
+        {}, MessageService::Icon::Warning);
+}
+
+} // namespace
+
+StartupOutcome runStartup(MDIForm1 &main, const StartupHooks &hooks) {
+    const AppContext &context = main.context();
+    ShellValues &values = main.values();
+    QStringList problems;
+
+    // 1, 2: the picture and the caption.
+    const QString picture = context.paths.file(QStringLiteral("Quillon.jpg"));
+    if (!main.setBackgroundPicture(picture))
+        problems << QStringLiteral("The background picture %1 was not found or is not readable.")
+                        .arg(picture);
+    main.setWindowTitle(mainWindowCaption());
+
+    // 3: painted before anything else happens.
+    main.show();
+    QApplication::processEvents();
+
+    // 4: every remembered calculator figure to its reset value.
+    {
+        const BusyCursor busy;
+        context.state.resetAll();
+    }
+
+    // 5: the paths were formed once from the program folder before the window was made; the
+    // data files the calculators need must be there.
+    for (const QString &path : {context.paths.settingsDatabase, context.paths.reportDatabase}) {
+        if (!QFileInfo(path).isFile())
+            problems << QStringLiteral("The data file %1 was not found.").arg(path);
+    }
+
+    // 6: the program-state record; without it the about window stays closed and the
+    // disclaimer is asked.
+    const ProgramRecordRead read = ProgramRecordStore(context.paths.programStateDatabase).read();
+    if (!read.error.isEmpty())
+        problems << read.error;
+    values.record = read.record;
+    values.showAbout = read.record.viewAbout;
+    reportProblems(main, problems);
+
+    // 7: the about window.
+    if (values.showAbout) {
+        const BusyCursor busy;
+        main.showAbout();
+    }
+
+    // 8: the update check only informs; any failure leaves the web number 0.
+    values.webNumber = hooks.fetchWebNumber ? hooks.fetchWebNumber(values.record.updateAddress) : 0;
+    QApplication::processEvents();
+    if (updateIsNewer(values.webNumber, programNumber()))
+        main.showUpdateNotice();
+
+    // 9: the disclaimer, once per release.
+    if (disclaimerNumber() > values.record.var1) {
+        frmDisclaimerYesNo dialog(context, values, &main);
+        hooks.askDisclaimer(dialog);
+        if (values.disclaimerAccepted != true) {
+            main.close();
+            return StartupOutcome::Ended;
+        }
+    }
+
+    // 10: the acceptance stored once more (the disclaimer window has told of any failure).
+    if (values.disclaimerAccepted == true)
+        ProgramRecordStore(context.paths.programStateDatabase)
+            .writeVar1(static_cast<std::int16_t>(disclaimerNumber()));
+    return StartupOutcome::Running;
+}
+
+} // namespace quillon::shell

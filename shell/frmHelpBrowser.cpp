@@ -1,0 +1,134 @@
+#include "shell/frmHelpBrowser.h"
+
+#include "controls/Twips.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPdfDocument>
+#include <QPdfPageNavigator>
+#include <QPdfView>
+#include <QResizeEvent>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace quillon::shell {
+
+namespace {
+constexpr double kZoomStep = 1.25;
+constexpr double kMinZoom = 0.25;
+constexpr double kMaxZoom = 6.0;
+} // namespace
+
+frmHelpBrowser::frmHelpBrowser(const QString &documentPath, QWidget *parent)
+    : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frmHelpBrowser"));
+    setWindowTitle(QStringLiteral("Quillon Help"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_browser = new QWidget(this);
+    m_browser->setObjectName(QStringLiteral("brwWebBrowser"));
+    m_document = new QPdfDocument(this);
+    m_view = new QPdfView(m_browser);
+    m_view->setObjectName(QStringLiteral("pdfView"));
+    m_view->setDocument(m_document);
+    m_view->setPageMode(QPdfView::PageMode::MultiPage);
+    m_view->setZoomMode(QPdfView::ZoomMode::FitToWidth);
+
+    auto *bar = new QToolBar(m_browser);
+    bar->setObjectName(QStringLiteral("helpToolBar"));
+    const auto add = [this, bar](const QString &name, const QString &text, QKeySequence key,
+                                 void (frmHelpBrowser::*slot)()) {
+        QAction *a = bar->addAction(text);
+        a->setObjectName(name);
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, slot);
+    };
+    add(QStringLiteral("actPreviousPage"), QStringLiteral("Previous Page"),
+        QKeySequence::MoveToPreviousPage, &frmHelpBrowser::previousPage);
+    add(QStringLiteral("actNextPage"), QStringLiteral("Next Page"), QKeySequence::MoveToNextPage,
+        &frmHelpBrowser::nextPage);
+    bar->addSeparator();
+    add(QStringLiteral("actZoomIn"), QStringLiteral("Zoom In"), QKeySequence::ZoomIn,
+        &frmHelpBrowser::zoomIn);
+    add(QStringLiteral("actZoomOut"), QStringLiteral("Zoom Out"), QKeySequence::ZoomOut,
+        &frmHelpBrowser::zoomOut);
+    add(QStringLiteral("actFitWidth"), QStringLiteral("Fit Width"),
+        QKeySequence(Qt::CTRL | Qt::Key_0), &frmHelpBrowser::fitWidth);
+    bar->addSeparator();
+    m_pageLabel = new QLabel(bar);
+    m_pageLabel->setObjectName(QStringLiteral("lblPage"));
+    m_pageLabel->setContentsMargins(8, 0, 8, 0);
+    bar->addWidget(m_pageLabel);
+
+    auto *layout = new QVBoxLayout(m_browser);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
+    layout->addWidget(m_view, 1);
+
+    connect(m_view->pageNavigator(), &QPdfPageNavigator::currentPageChanged, this,
+            &frmHelpBrowser::updatePageLabel);
+    connect(m_document, &QPdfDocument::pageCountChanged, this, &frmHelpBrowser::updatePageLabel);
+
+    // A missing or broken manual is ignored: the window stays, empty.
+    m_document->load(documentPath);
+    updatePageLabel();
+    resize(760, 900);
+}
+
+frmHelpBrowser::~frmHelpBrowser() {
+    // The document and the view go after this window's own part; they must not call back.
+    disconnect(m_document, nullptr, this, nullptr);
+    disconnect(m_view->pageNavigator(), nullptr, this, nullptr);
+}
+
+void frmHelpBrowser::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    const int inset = twipsToPixels(kBrowserInsetTwips, this);
+    const QSize inner = event->size();
+    m_browser->setGeometry(inset / 2, inset / 2, std::max(0, inner.width() - inset),
+                           std::max(0, inner.height() - inset));
+}
+
+void frmHelpBrowser::goToPage(int page) {
+    const int count = m_document->pageCount();
+    if (count <= 0)
+        return;
+    m_view->pageNavigator()->jump(std::clamp(page, 0, count - 1), QPointF(),
+                                  m_view->pageNavigator()->currentZoom());
+}
+
+void frmHelpBrowser::nextPage() {
+    goToPage(m_view->pageNavigator()->currentPage() + 1);
+}
+
+void frmHelpBrowser::previousPage() {
+    goToPage(m_view->pageNavigator()->currentPage() - 1);
+}
+
+void frmHelpBrowser::zoomIn() {
+    m_view->setZoomMode(QPdfView::ZoomMode::Custom);
+    m_view->setZoomFactor(std::min(kMaxZoom, m_view->zoomFactor() * kZoomStep));
+}
+
+void frmHelpBrowser::zoomOut() {
+    m_view->setZoomMode(QPdfView::ZoomMode::Custom);
+    m_view->setZoomFactor(std::max(kMinZoom, m_view->zoomFactor() / kZoomStep));
+}
+
+void frmHelpBrowser::fitWidth() {
+    m_view->setZoomMode(QPdfView::ZoomMode::FitToWidth);
+}
+
+void frmHelpBrowser::updatePageLabel() {
+    const int count = m_document->pageCount();
+    m_pageLabel->setText(count > 0 ? QStringLiteral("Page %1 of %2")
+                                         .arg(m_view->pageNavigator()->currentPage() + 1)
+                                         .arg(count)
+                                   : QString());
+}
+
+} // namespace quillon::shell
