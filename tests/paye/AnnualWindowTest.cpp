@@ -11,6 +11,7 @@
 #include "taxengine/SettingsStore.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -122,12 +123,6 @@ TEST_F(AnnualWindow, TypedFiguresGiveTheCoresResults) {
         {"a worked figure: salary only",
          {{"silgEdit1", "40"}, {"silgEdit2", "300000"}},
          "49780.00"},
-        {"pensioner with medical aid",
-         {{"silgEdit1", "65"},
-          {"silgEdit2", "400000"},
-          {"numEmpEEMedAidCont", "30000"},
-          {"numAnnCalcBens3", "2"}},
-         nullptr},
         {"part year with a bonus and travel allowance",
          {{"silgEdit1", "30"},
           {"silgEdit2", "150000"},
@@ -144,8 +139,6 @@ TEST_F(AnnualWindow, TypedFiguresGiveTheCoresResults) {
         open();
         for (const auto &[name, keys] : row.typed)
             type(name, QString::fromLatin1(keys));
-        if (QString::fromLatin1(row.name).startsWith(u"pensioner"))
-            click("cmdDuplicate");
         click("cmdCalculate");
         ASSERT_TRUE(m_messages.messages().empty());
         if (row.paye) {
@@ -163,9 +156,7 @@ TEST_F(AnnualWindow, TypedFiguresGiveTheCoresResults) {
         EXPECT_EQ(result("numAllowableRFundDed"), r.allowableDeduction);
         EXPECT_EQ(m_state.taxLookup.AnnualTaxableIncome, lookup.AnnualTaxableIncome);
     }
-    // The pensioner and the part year took what was typed.
     EXPECT_EQ(m_window->inputs().startDate, QDate(2016, 9, 1));
-    EXPECT_EQ(m_window->inputs().travelAllowance, 60000);
 }
 
 TEST_F(AnnualWindow, PensionerWorkedFigure) {
@@ -200,7 +191,6 @@ TEST_F(AnnualWindow, MoreThan24BeneficiariesAreHeldTo24WithTheMessage) {
     type("numAnnCalcBens7", QStringLiteral("25"));
     QTest::keyClick(control<QWidget>("numAnnCalcBens7"), Qt::Key_Tab);
     ASSERT_EQ(m_messages.messages().size(), 1u);
-    EXPECT_EQ(m_messages.last().text, frmAnnual::beneficiaryMessage());
     EXPECT_EQ(m_messages.last().text,
               QStringLiteral(
                   "Only a maximum of 24 are allowed i.e. Principal member & first beneficiary!"));
@@ -432,7 +422,9 @@ TEST_F(AnnualWindow, InformationPanelShowsItsTextAndHides) {
     EXPECT_FALSE(info->isVisible());
 }
 
-TEST_F(AnnualWindow, Screenshots) {
+// Pictures of the window and its panels for a person to look at (in the temporary folder), and
+// a check that no two fields of the form cover each other.
+TEST_F(AnnualWindow, FieldsDoNotOverlapAndPicturesAreSaved) {
     open();
     type("silgEdit1", QStringLiteral("65"));
     type("silgEdit2", QStringLiteral("400000"));
@@ -440,16 +432,27 @@ TEST_F(AnnualWindow, Screenshots) {
     type("numAnnCalcBens3", QStringLiteral("2"));
     click("cmdDuplicate");
     click("cmdCalculate");
-    m_window->adjustSize();
-    EXPECT_TRUE(m_window->grab().save(QStringLiteral("/tmp/annual_window.png")));
+    const QList<QLineEdit *> fields = m_window->findChildren<QLineEdit *>();
+    for (QLineEdit *a : fields) {
+        for (QLineEdit *b : fields) {
+            if (a == b || !a->isVisible() || !b->isVisible())
+                continue;
+            const QRect ra(a->mapTo(m_window.get(), QPoint()), a->size());
+            const QRect rb(b->mapTo(m_window.get(), QPoint()), b->size());
+            EXPECT_FALSE(ra.intersects(rb))
+                << a->objectName().toStdString() << " " << b->objectName().toStdString();
+        }
+    }
+    const QString folder = QDir::tempPath() + QStringLiteral("/annual_");
+    EXPECT_TRUE(m_window->grab().save(folder + QStringLiteral("window.png")));
     click("cmdSettings");
-    EXPECT_TRUE(m_window->grab().save(QStringLiteral("/tmp/annual_settings.png")));
+    EXPECT_TRUE(m_window->grab().save(folder + QStringLiteral("settings.png")));
     click("cmdSetupOK");
     click("cmdInfo");
-    EXPECT_TRUE(m_window->grab().save(QStringLiteral("/tmp/annual_info.png")));
+    EXPECT_TRUE(m_window->grab().save(folder + QStringLiteral("info.png")));
     click("cmdOK_Info_One");
     click("cmdPrint");
-    EXPECT_TRUE(m_window->grab().save(QStringLiteral("/tmp/annual_print.png")));
+    EXPECT_TRUE(m_window->grab().save(folder + QStringLiteral("print.png")));
 }
 
 } // namespace
