@@ -15,12 +15,25 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace quillon::shell {
+
+namespace {
+
+QRect screenGeometryFor(const QWidget &widget) {
+    const QScreen *screen = widget.screen() ? widget.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+}
+
+} // namespace
 
 MDIForm1::MDIForm1(const AppContext &context, WindowCatalogue catalogue, QWidget *parent)
     : QMainWindow(parent), m_context(context), m_catalogue(std::move(catalogue)),
@@ -133,8 +146,17 @@ void MDIForm1::showUpdateNotice() {
 void MDIForm1::showHelp() {
     if (!m_help) {
         m_help = new frmHelpBrowser(m_context.paths.file(QStringLiteral("QL2017Help.pdf")));
-        // Beside the main window where the screen allows.
-        m_help->move(frameGeometry().topRight() + QPoint(8, 0));
+        // Beside the main window where the screen allows, and always wholly on the screen.
+        const QRect screen = screenGeometryFor(*this);
+        QRect place(frameGeometry().topRight() + QPoint(8, 0), m_help->size());
+        place.setSize(place.size().boundedTo(screen.size()));
+        if (place.right() > screen.right())
+            place.moveRight(screen.right());
+        if (place.bottom() > screen.bottom())
+            place.moveBottom(screen.bottom());
+        place.moveTopLeft(
+            QPoint(std::max(place.left(), screen.left()), std::max(place.top(), screen.top())));
+        m_help->setGeometry(place);
     }
     m_help->show();
     m_help->raise();

@@ -44,7 +44,7 @@ frmAbout::frmAbout(const AppContext &context, ShellValues &values, QWidget *pare
         label(this, QStringLiteral("Label1_3"), QStringLiteral("Version: ") + displayVersion());
     QLabel *maker = label(this, QStringLiteral("Label1_2"),
                           makerNotice() + QStringLiteral(". All rights reserved.\n") +
-                              QStringLiteral("Support: support@quillon2017.example   Web: ") +
+                              QStringLiteral("Support: support@quillon2017.example\nWeb: ") +
                               makerWebAddress());
     QLabel *warning = label(
         this, QStringLiteral("Label2"),
