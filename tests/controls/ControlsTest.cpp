@@ -1,5 +1,4 @@
 #include "controls/DateEdit.h"
-#include "controls/FieldBinder.h"
 #include "controls/NumericEdit.h"
 #include "controls/NumericValidator.h"
 #include "controls/ResultField.h"
@@ -291,34 +290,6 @@ TEST(Focus, FieldsSelectAllOnFocusAndTabSkipsResults) {
     EXPECT_EQ(result->text(), QStringLiteral("1234.57"));
     EXPECT_EQ(result->value(), 1234.5678);
     EXPECT_TRUE(result->isReadOnly());
-}
-
-TEST(FieldBinder, ControlsWriteIntoTheirFields) {
-    struct Inputs {
-        double salary = 0;
-        std::int16_t age = 0;
-        QDate start;
-    } inputs;
-    Form form;
-    auto *salary = form.add(new NumericEdit(QStringLiteral("0"), 0, 1e9), QStringLiteral("salary"));
-    auto *age = form.add(new WholeNumberEdit(), QStringLiteral("age"));
-    auto *start = form.add(new DateEdit(), QStringLiteral("start"));
-    start->setMinimumDate(QDate(2016, 3, 1));
-    FieldBinder binder(&form.window);
-    binder.bind(QStringLiteral("salary"), inputs, &Inputs::salary);
-    binder.bind(QStringLiteral("age"), inputs, &Inputs::age);
-    binder.bind(QStringLiteral("start"), inputs, &Inputs::start);
-    binder.bind(QStringLiteral("nosuch"), inputs, &Inputs::salary);
-    EXPECT_EQ(binder.missing(), QStringList{QStringLiteral("nosuch")});
-    ASSERT_TRUE(form.show());
-
-    typeInto(salary, QStringLiteral("300000"));
-    typeInto(age, QStringLiteral("99999"));
-    typeInto(start, QStringLiteral("02/03/2016"));
-    QTest::keyClick(start, Qt::Key_Return);
-    EXPECT_EQ(inputs.salary, 300000);
-    EXPECT_EQ(inputs.age, 32767); // held in 16 bits
-    EXPECT_EQ(inputs.start, QDate(2016, 3, 2));
 }
 
 } // namespace
