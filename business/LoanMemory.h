@@ -41,6 +41,10 @@ struct LoanMemory {
     bool annualGridShown = false;
 
     bool financeChargesShown() const { return financeCharges == QLatin1String("DOWN"); }
+    // "&Fin. charges" shows the totals in state "UP" and hides them in state "DOWN".
+    void toggleFinanceCharges() {
+        financeCharges = financeChargesShown() ? QStringLiteral("UP") : QStringLiteral("DOWN");
+    }
 
     // The principal and the schedules stay as they are.
     void reset() {

@@ -93,17 +93,6 @@ TEST(LoanBuster, ExtraThatClearsTheLoanInOneMonthEnds) {
     EXPECT_EQ(out.extraPayment, out.newRepayment - out.repayment);
 }
 
-TEST(LoanBuster, RecordFields) {
-    Buster b;
-    const BusterInputs in{100000, 240, 12.5f, 200};
-    const auto rec = busterRecord(in, b.run(in));
-    ASSERT_EQ(rec.size(), 12u);
-    EXPECT_EQ(rec[2].name, QStringLiteral("IntRate"));
-    EXPECT_EQ(rec[2].value.metaType().id(), QMetaType::Float);
-    EXPECT_EQ(rec[7].name, QStringLiteral("Xper"));
-    EXPECT_EQ(rec[11].name, QStringLiteral("XTotSavings"));
-}
-
 TEST(LoanComparison, RowsByRate) {
     struct Row {
         const char *name;

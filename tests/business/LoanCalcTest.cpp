@@ -175,30 +175,4 @@ TEST(LoanMemory, SharedResetKeepsOnlyThePrincipal) {
     EXPECT_EQ(state.inflation.presentCost, 0);
 }
 
-TEST(LoanMode, TextsShortFormsAndFieldMarking) {
-    struct Row {
-        const char *text;
-        LoanMode mode;
-        const char *result;
-        const char *focus;
-    };
-    const Row rows[] = {
-        {"Monthly repayment", LoanMode::Repayment, "numMonRePay", "numPrinAmount"},
-        {"principal", LoanMode::Principal, "numPrinAmount", "numPeriod"},
-        {"Repayment period", LoanMode::Period, "numPeriod", "numPrinAmount"},
-        {"rate", LoanMode::Rate, "numIntRate", "numPrinAmount"},
-    };
-    for (const Row &row : rows) {
-        const auto mode = loanModeFromText(QString::fromLatin1(row.text));
-        ASSERT_TRUE(mode) << row.text;
-        EXPECT_EQ(*mode, row.mode) << row.text;
-        const LoanModeRule &rule = loanModeRule(*mode);
-        EXPECT_STREQ(rule.resultField, row.result) << row.text;
-        EXPECT_STREQ(rule.focusField, row.focus) << row.text;
-        for (const char *input : rule.inputFields)
-            EXPECT_STRNE(input, rule.resultField) << row.text;
-    }
-    EXPECT_FALSE(loanModeFromText(u"monthly"));
-}
-
 } // namespace
