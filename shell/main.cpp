@@ -1,5 +1,6 @@
 // Quillon 2017: the desktop program.
 #include "controls/MessageService.h"
+#include "paye/frmAnnual.h"
 #include "report/ReportComponent.h"
 #include "shell/AppContext.h"
 #include "shell/DataPaths.h"
@@ -24,9 +25,10 @@ int main(int argc, char **argv) {
     const AppContext context{paths, state, messages, reports};
 
     shell::WindowCatalogue catalogue = shell::WindowCatalogue::standard();
-    // Each calculator window is wired in here, e.g. for the annual calculator:
-    // catalogue.setFactory(QStringLiteral("frmAnnual"), [](const AppContext &c, QWidget *p) {
-    // return new paye::frmAnnual(c, p); });
+    // Each calculator window is wired in here; a menu item without one stays greyed.
+    catalogue.setFactory(QStringLiteral("frmAnnual"), [](const AppContext &c, QWidget *parent) {
+        return new paye::frmAnnual(c, parent);
+    });
 
     shell::MDIForm1 mainWindow(context, std::move(catalogue));
     if (shell::runStartup(mainWindow) == shell::StartupOutcome::Ended)

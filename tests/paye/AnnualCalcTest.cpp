@@ -107,10 +107,9 @@ TEST(AnnualCalc, MonthTable) {
         int month, start, end;
         bool counts;
     };
-    const Case cases[] = {
-        {3, 3, 2, true},   {6, 3, 5, false}, {6, 6, 6, true},   {12, 3, 1, true},
-        {1, 2, 2, true},   {1, 3, 12, false}, {2, 3, 1, false}, {2, 2, 2, true},
-        {5, 6, 2, false},  {9, 3, 9, true},  {10, 3, 9, false}, {3, 1, 2, false}};
+    const Case cases[] = {{3, 3, 2, true},  {6, 3, 5, false},  {6, 6, 6, true},   {12, 3, 1, true},
+                          {1, 2, 2, true},  {1, 3, 12, false}, {2, 3, 1, false},  {2, 2, 2, true},
+                          {5, 6, 2, false}, {9, 3, 9, true},   {10, 3, 9, false}, {3, 1, 2, false}};
     for (const Case &c : cases)
         EXPECT_EQ(monthCounts(c.month, c.start, c.end), c.counts)
             << c.month << " in " << c.start << ".." << c.end;
