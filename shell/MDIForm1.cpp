@@ -3,7 +3,7 @@
 #include "report/ReportComponent.h"
 #include "shell/AppContext.h"
 #include "shell/BackgroundArea.h"
-#include "shell/BusyCursor.h"
+#include "controls/BusyCursor.h"
 #include "shell/MainMenu.h"
 #include "shell/Placement.h"
 #include "shell/SystemCalculator.h"

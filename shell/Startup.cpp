@@ -2,7 +2,7 @@
 
 #include "controls/MessageService.h"
 #include "shell/AppContext.h"
-#include "shell/BusyCursor.h"
+#include "controls/BusyCursor.h"
 #include "shell/MDIForm1.h"
 #include "shell/ProgramRecord.h"
 #include "shell/Version.h"

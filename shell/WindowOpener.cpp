@@ -2,7 +2,7 @@
 
 #include "controls/Twips.h"
 #include "shell/AppContext.h"
-#include "shell/BusyCursor.h"
+#include "controls/BusyCursor.h"
 
 #include <QMainWindow>
 #include <QMdiArea>
