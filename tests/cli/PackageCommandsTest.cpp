@@ -1,3 +1,4 @@
+#include "cli/CliRun.h"
 #include "cli/Command.h"
 #include "cli/Runner.h"
 
@@ -13,24 +14,11 @@ using namespace quillon::cli;
 
 namespace {
 
-struct CliRun {
-    int code = 0;
-    QString out;
-    QString err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
-};
+using quillon::test::CliRun;
 
 CliRun run(const char *command, const char *input) {
-    CommandRegistry registry;
-    registerPackageCommands(registry);
-    QString inText = QString::fromUtf8(input);
-    CliRun r;
-    QTextStream in(&inText);
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.code = runCommandLine(
-        registry, {QStringLiteral("quillon-calc"), QString::fromLatin1(command)}, in, out, err);
-    return r;
+    return quillon::test::runCli(&registerPackageCommands, QString::fromLatin1(command),
+                                 QString::fromUtf8(input));
 }
 
 TEST(PackageCommands, WorkedFiguresThroughTheCommandLine) {

@@ -1,3 +1,4 @@
+#include "cli/CliRun.h"
 #include "cli/Command.h"
 #include "cli/Runner.h"
 
@@ -10,23 +11,10 @@ using namespace quillon::cli;
 
 namespace {
 
-struct CliRun {
-    int code = 0;
-    QString out;
-    QString err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
-};
+using quillon::test::CliRun;
 
 CliRun run(const QString &command, const QString &input) {
-    CommandRegistry registry;
-    registerPayeCommands(registry);
-    QString inText = input;
-    CliRun r;
-    QTextStream in(&inText);
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.code = runCommandLine(registry, {QStringLiteral("quillon-calc"), command}, in, out, err);
-    return r;
+    return quillon::test::runCli(&registerPayeCommands, command, input);
 }
 
 TEST(PayeCommands, WorkedFiguresThroughTheCommandLine) {

@@ -1,3 +1,4 @@
+#include "cli/CliRun.h"
 #include "cli/Command.h"
 #include "cli/Runner.h"
 
@@ -10,25 +11,10 @@ using namespace quillon::cli;
 
 namespace {
 
-struct CliRun {
-    int code = 0;
-    QString out;
-    QString err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
-};
+using quillon::test::CliRun;
 
 CliRun run(const char *command, const QString &input) {
-    CommandRegistry registry;
-    registerVehicleCommands(registry);
-    QString inText = input;
-    CliRun r;
-    QTextStream in(&inText);
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.code = runCommandLine(
-        registry, QStringList{QStringLiteral("quillon-calc"), QString::fromLatin1(command)}, in,
-        out, err);
-    return r;
+    return quillon::test::runCli(&registerVehicleCommands, QString::fromLatin1(command), input);
 }
 
 TEST(VehicleCommands, WorkedFiguresThroughTheCommandLine) {
