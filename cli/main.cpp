@@ -1,6 +1,10 @@
 #include "cli/Runner.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+
+#include <unistd.h>
 
 #include <cstdio>
 
@@ -8,6 +12,16 @@ int main(int argc, char **argv) {
     // The tool never shows a window; reports are drawn off screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a desktop session Qt warns about the missing runtime folder on every run; give it
+    // a private one so standard error carries only the tool's own messages.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/quillon-calc-" +
+                                   QByteArray::number(static_cast<qulonglong>(getuid()));
+        QDir().mkpath(QString::fromLocal8Bit(runtime));
+        QFile::setPermissions(QString::fromLocal8Bit(runtime),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    }
     QGuiApplication app(argc, argv);
 
     quillon::cli::CommandRegistry registry;
