@@ -56,8 +56,7 @@ const std::vector<KeySpec> kAnnualOutputs = {
      QStringLiteral("Tax credits for beneficiaries")},
     {QStringLiteral("taxCreditContributions"), KeyKind::Number,
      QStringLiteral("Tax credits for contributions")},
-    {QStringLiteral("totalTaxDeduction"), KeyKind::Number,
-     QStringLiteral("Total tax deduction")},
+    {QStringLiteral("totalTaxDeduction"), KeyKind::Number, QStringLiteral("Total tax deduction")},
     {QStringLiteral("paye"), KeyKind::Number, QStringLiteral("PAYE (the same figure)")},
     {QStringLiteral("rebate"), KeyKind::Number, QStringLiteral("rebate for the age")},
     {QStringLiteral("days"), KeyKind::Integer, QStringLiteral("days in the period")},
@@ -85,7 +84,7 @@ CommandResult runAnnual(const QJsonObject &json, const RunOptions &options) {
     in.medAidContributionDeduction = r.number(QStringLiteral("medAidContributionDeduction"));
     in.startDate = r.date(QStringLiteral("startDate"), in.startDate);
     in.endDate = r.date(QStringLiteral("endDate"), in.endDate);
-    in.inclusionRate = r.number(QStringLiteral("inclusionRate"), 0.8);
+    in.settings.inclusionRate = r.number(QStringLiteral("inclusionRate"), 0.8);
     const QString name = r.text(QStringLiteral("employeeName"));
 
     if (r.has(QStringLiteral("allMonthsBeneficiaries"))) {
@@ -109,8 +108,8 @@ CommandResult runAnnual(const QJsonObject &json, const RunOptions &options) {
         }
     }
     if (r.ok())
-        if (const QString problem = paye::annualInputError(in); !problem.isEmpty())
-            r.fail(problem);
+        if (const paye::InputCheck check = paye::annualInputCheck(in); !check.ok())
+            r.fail(check.text);
     if (!r.ok())
         return CommandResult::failure(r.error());
 
@@ -138,10 +137,10 @@ CommandResult runAnnual(const QJsonObject &json, const RunOptions &options) {
     if (!options.pdfPath.isEmpty()) {
         report::ReportData data;
         data.table = paye::kAnnualTable;
-        data.record = paye::annualReportRecord(
-            in, out, name,
-            options.language == QLatin1String("af") ? report::PrintLanguage::Afrikaans
-                                                    : report::PrintLanguage::English);
+        data.record = paye::annualReportRecord(in, out, name,
+                                               options.language == QLatin1String("af")
+                                                   ? report::PrintLanguage::Afrikaans
+                                                   : report::PrintLanguage::English);
         QString error;
         if (!report::renderToPdf(QDir(options.dataFolder).filePath(paye::kAnnualLayout), data,
                                  options.pdfPath, &error))

@@ -29,4 +29,17 @@ inline bool isCommitReason(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
+// Gives a field the focus, its text selected, once the event that refused it (a message box,
+// a focus change) is over.
+inline void focusLater(QWidget *field) {
+    QPointer<QWidget> guard(field);
+    QTimer::singleShot(0, field, [guard] {
+        if (!guard)
+            return;
+        guard->setFocus(Qt::OtherFocusReason);
+        if (auto *edit = qobject_cast<QLineEdit *>(guard.data()))
+            edit->selectAll();
+    });
+}
+
 } // namespace quillon

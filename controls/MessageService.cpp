@@ -23,12 +23,14 @@ QMessageBox::Icon toQt(MessageService::Icon icon) {
 
 } // namespace
 
-QString applicationTitle() { return QStringLiteral("Quillon 2017"); }
+QString applicationTitle() {
+    return QStringLiteral("Quillon 2017");
+}
 
 void QtMessageService::inform(QWidget *parent, const QString &text, const QString &title,
                               Icon icon) {
-    QMessageBox box(toQt(icon), title.isEmpty() ? applicationTitle() : title, text,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(toQt(icon), title.isEmpty() ? applicationTitle() : title, text, QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 
@@ -39,6 +41,8 @@ MessageService::Answer QtMessageService::ask(QWidget *parent, const QString &tex
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-void QtMessageService::beep() { QApplication::beep(); }
+void QtMessageService::beep() {
+    QApplication::beep();
+}
 
 } // namespace quillon

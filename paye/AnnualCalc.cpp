@@ -1,5 +1,6 @@
 #include "paye/AnnualCalc.h"
 
+#include "paye/PayMessages.h"
 #include "taxengine/TaxRules.h"
 #include "taxengine/TaxYear.h"
 
@@ -19,18 +20,28 @@ bool monthCounts(int month, int startMonth, int endMonth) {
     return startedBy && lastsTo;
 }
 
-QString annualInputError(const AnnualInputs &in) {
+InputCheck annualInputCheck(const AnnualInputs &in) {
     const QString range = QStringLiteral("01/03/2016 and 28/02/2017");
+    const QString title = kDateTitle;
     if (!in.startDate.isValid() || in.startDate < taxYearStart() || in.startDate > taxYearEnd())
-        return QStringLiteral("The start date must lie between ") + range + u'.';
+        return {CheckCode::StartDateOutsideYear,
+                QStringLiteral("The start date must lie between ") + range + u'.', title,
+                QStringLiteral("dtStartDate")};
     if (!in.endDate.isValid() || in.endDate < taxYearStart() || in.endDate > taxYearEnd())
-        return QStringLiteral("The end date must lie between ") + range + u'.';
+        return {CheckCode::EndDateOutsideYear,
+                QStringLiteral("The end date must lie between ") + range + u'.', title,
+                QStringLiteral("dtEndDate")};
     if (in.startDate > in.endDate)
-        return QStringLiteral("The start date must not be after the end date.");
+        return {CheckCode::StartAfterEnd,
+                QStringLiteral("The start date must not be after the end date."), title,
+                QStringLiteral("dtStartDate")};
     for (int month = 1; month <= 12; ++month) {
         const auto n = in.monthBeneficiaries[static_cast<std::size_t>(month)];
         if (n < 0 || n > kMaxMonthBeneficiaries)
-            return QStringLiteral("A month may hold from 0 to 24 medical aid beneficiaries.");
+            return {CheckCode::BeneficiariesOutOfRange,
+                    QStringLiteral("A month may hold from 0 to 24 medical aid beneficiaries."),
+                    QStringLiteral("Incorrect Number of Beneficiaries"),
+                    QStringLiteral("numAnnCalcBens%1").arg(month)};
     }
     return {};
 }
@@ -47,7 +58,8 @@ AnnualResults calculateAnnual(const AnnualInputs &in, TaxLookup &lookup) {
             if (monthCounts(month, startMonth, endMonth)) {
                 // Counts are held to 24 by the window, so the 16-bit products always fit.
                 out.medicalCredit +=
-                    medicalSchemeCredit(out.monthBeneficiaries[static_cast<std::size_t>(month)], PayPeriod::Month)
+                    medicalSchemeCredit(out.monthBeneficiaries[static_cast<std::size_t>(month)],
+                                        PayPeriod::Month)
                         .value_or(0);
             } else {
                 out.monthBeneficiaries[static_cast<std::size_t>(month)] = 0;
@@ -62,7 +74,7 @@ AnnualResults calculateAnnual(const AnnualInputs &in, TaxLookup &lookup) {
     // 4. Retirement-fund deduction for the year.
     const double remuneration =
         deductionRemuneration(in.salary, in.employerMedAid, in.commission, in.bonus,
-                              in.travelAllowance, in.inclusionRate, in.employerFund);
+                              in.travelAllowance, in.settings.inclusionRate, in.employerFund);
     out.deduction =
         retirementFundDeduction(in.employerFund, in.employeeFund, remuneration, PayPeriod::Year);
 
@@ -70,8 +82,8 @@ AnnualResults calculateAnnual(const AnnualInputs &in, TaxLookup &lookup) {
     const bool variablePay = in.travelAllowance + in.commission > 0;
     double p = 0;
     if (variablePay)
-        p = in.salary + in.commission + in.travelAllowance * in.inclusionRate + in.employerMedAid +
-            in.employerFund - out.deduction;
+        p = in.salary + in.commission + in.travelAllowance * in.settings.inclusionRate +
+            in.employerMedAid + in.employerFund - out.deduction;
     else
         p = in.salary + in.employerMedAid + in.employerFund - out.deduction;
     const bool partYear = out.days < 365;

@@ -73,10 +73,10 @@ ReportRecord annualReportRecord(const AnnualInputs &in, const AnnualResults &out
     put(QStringLiteral("EmpEEMedAidContnum"), in.employeeMedAid);
 
     // Months in tax-year order, each count right after its label. "Apr " keeps its blank.
-    static constexpr Caption kMonths[12] = {
-        {u"Mar", u"Mar"}, {u"Apr ", u"Apr "}, {u"May", u"Mei"}, {u"Jun", u"Jun"},
-        {u"Jul", u"Jul"}, {u"Aug", u"Aug"},   {u"Sep", u"Sep"}, {u"Oct", u"Okt"},
-        {u"Nov", u"Nov"}, {u"Dec", u"Dec"},   {u"Jan", u"Jan"}, {u"Feb", u"Feb"}};
+    static constexpr Caption kMonths[12] = {{u"Mar", u"Mar"}, {u"Apr ", u"Apr "}, {u"May", u"Mei"},
+                                            {u"Jun", u"Jun"}, {u"Jul", u"Jul"},   {u"Aug", u"Aug"},
+                                            {u"Sep", u"Sep"}, {u"Oct", u"Okt"},   {u"Nov", u"Nov"},
+                                            {u"Dec", u"Dec"}, {u"Jan", u"Jan"},   {u"Feb", u"Feb"}};
     for (std::size_t i = 0; i < kTaxYearMonths.size(); ++i) {
         const int month = kTaxYearMonths[i];
         const QString field = QStringLiteral("AnnCalcBens%1").arg(month);
@@ -87,8 +87,8 @@ ReportRecord annualReportRecord(const AnnualInputs &in, const AnnualResults &out
 
     caption("MedAidBens", {u"Med Aid contribution deduction", u"Mediesfondsbydrae afrekking"});
     put(QStringLiteral("MedAidBensnum"),
-        QVariant::fromValue<qint32>(static_cast<qint32>(
-            std::clamp(tax::roundHalfEven(in.medAidContributionDeduction), -2147483648.0, 2147483647.0))));
+        QVariant::fromValue<qint32>(static_cast<qint32>(std::clamp(
+            tax::roundHalfEven(in.medAidContributionDeduction), -2147483648.0, 2147483647.0))));
     caption("TOTAL", {u"Total tax deduction", u"Totaal"});
     put(QStringLiteral("TotalNum"), paye);
     caption("EOE", {u"(E.& O.E.)", u"(B.& F.W.)"});

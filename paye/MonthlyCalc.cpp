@@ -1,5 +1,6 @@
 #include "paye/MonthlyCalc.h"
 
+#include "paye/PayMessages.h"
 #include "taxengine/TaxRules.h"
 #include "taxengine/TaxYear.h"
 
@@ -12,8 +13,6 @@ namespace {
 bool inTaxYear(const QDate &date) {
     return date.isValid() && date >= taxYearStart() && date <= taxYearEnd();
 }
-
-const QString kDateTitle = QStringLiteral("Incorrect Date");
 
 } // namespace
 
@@ -36,15 +35,11 @@ int daysInMonth(int month) {
 
 InputCheck monthlyInputCheck(const MonthlyInputs &in) {
     if (!inTaxYear(in.startDate))
-        return {CheckCode::StartDateOutsideYear,
-                QStringLiteral("The date entered is not correct please enter a date between "
-                               "01/03/2016 and 28/02/2017"),
-                kDateTitle, QStringLiteral("dtMStartDate")};
+        return {CheckCode::StartDateOutsideYear, startDateMessage(), kDateTitle,
+                QStringLiteral("dtMStartDate")};
     if (!inTaxYear(in.endDate))
-        return {CheckCode::EndDateOutsideYear,
-                QStringLiteral("The date entered is not correct please enter a date between ") +
-                    dateText(in.startDate) + QStringLiteral(" and 28/02/2017"),
-                kDateTitle, QStringLiteral("dtMEndDate")};
+        return {CheckCode::EndDateOutsideYear, endDateMessage(dateText(in.startDate)), kDateTitle,
+                QStringLiteral("dtMEndDate")};
     if (in.startDate.month() != in.endDate.month())
         return {CheckCode::DifferentMonths,
                 QStringLiteral("The Start and End dates entered must be for the same Month"),

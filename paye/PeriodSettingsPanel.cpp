@@ -2,7 +2,6 @@
 
 #include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
-#include "controls/Overlay.h"
 #include "controls/WholeNumberEdit.h"
 #include "taxengine/NumberText.h"
 #include "taxengine/SettingsStore.h"
@@ -31,10 +30,9 @@ QLabel *label(const QString &text, QWidget *parent, Qt::Alignment align = Qt::Al
 
 PeriodSettingsPanel::PeriodSettingsPanel(QString settingsPath, MessageService &messages,
                                          QWidget *parent)
-    : QGroupBox(QStringLiteral("Setup"), parent), m_settingsPath(std::move(settingsPath)),
+    : OverlayPanel(QStringLiteral("Setup"), parent), m_settingsPath(std::move(settingsPath)),
       m_messages(messages) {
     setObjectName(QStringLiteral("Frame3"));
-    makeOverlay(this);
 
     auto percent = [this](const QString &name) {
         auto *edit = new NumericEdit(QStringLiteral("0.000"), 0, 100, this);
@@ -107,7 +105,7 @@ PeriodSettingsPanel::PeriodSettingsPanel(QString settingsPath, MessageService &m
     connect(m_rate80, &QRadioButton::clicked, this, [pick] { pick(0.8); });
     connect(m_rate20, &QRadioButton::clicked, this, [pick] { pick(0.2); });
     connect(m_ok, &QPushButton::clicked, this, &PeriodSettingsPanel::accept);
-    hide();
+    setFocusTarget(m_employeeUif);
 }
 
 void PeriodSettingsPanel::setSettings(const tax::SetupRecord &record) {
@@ -131,24 +129,6 @@ void PeriodSettingsPanel::showRate(double rate) {
     group->setExclusive(true);
 }
 
-void PeriodSettingsPanel::setGuardedButtons(const QList<QWidget *> &buttons) {
-    m_guarded.clear();
-    for (QWidget *b : buttons)
-        m_guarded << QPointer<QWidget>(b);
-}
-
-void PeriodSettingsPanel::open() {
-    for (const auto &b : m_guarded)
-        if (b)
-            b->setEnabled(false);
-    adjustSize();
-    if (QWidget *host = parentWidget())
-        move((host->width() - width()) / 2, std::max(0, (host->height() - height()) / 3));
-    raise();
-    show();
-    m_employeeUif->setFocus(Qt::OtherFocusReason);
-}
-
 void PeriodSettingsPanel::accept() {
     // The limit is saved as the field's text reads, the rest from the copy.
     m_record.UIFLimit = leadingNumber(m_uifLimit->text());
@@ -160,10 +140,8 @@ void PeriodSettingsPanel::accept() {
                               store.lastError(),
                           QStringLiteral("Setup"), MessageService::Icon::Warning);
     }
-    hide();
-    for (const auto &b : m_guarded)
-        if (b)
-            b->setEnabled(true);
+    // The window's buttons come back and pending events run before it recalculates.
+    release();
     QCoreApplication::processEvents();
     Q_EMIT closed();
 }

@@ -2,9 +2,8 @@
 
 #include "taxengine/SetupRecord.h"
 
-#include <QGroupBox>
-#include <QList>
-#include <QPointer>
+#include "controls/OverlayPanel.h"
+
 #include <QString>
 
 class QPushButton;
@@ -23,7 +22,7 @@ namespace quillon::paye {
 // window's own copy of the settings row; every edit changes the copy at once. "O&K" saves the
 // five period fields, hides the panel and gives the window its buttons back. A save that fails
 // is told to the user and the copy stays in use, so nothing typed is lost.
-class PeriodSettingsPanel : public QGroupBox {
+class PeriodSettingsPanel : public OverlayPanel {
     Q_OBJECT
 public:
     PeriodSettingsPanel(QString settingsPath, MessageService &messages, QWidget *parent = nullptr);
@@ -32,20 +31,12 @@ public:
     void setSettings(const tax::SetupRecord &record);
     const tax::SetupRecord &settings() const { return m_record; }
 
-    // Buttons disabled while the panel is open.
-    void setGuardedButtons(const QList<QWidget *> &buttons);
-
-    // Shows the panel in front of the window's controls, centred, with the focus on its first
-    // field.
-    void open();
-
-    // "O&K": saves, hides, re-enables, runs pending events, then closed().
+    // "O&K": saves, hides, re-enables, runs pending events, then closed() (the window
+    // recalculates there).
     void accept();
 
 Q_SIGNALS:
     void settingsChanged();
-    // The window recalculates here.
-    void closed();
 
 private:
     void showRate(double rate);
@@ -53,7 +44,6 @@ private:
     QString m_settingsPath;
     MessageService &m_messages;
     tax::SetupRecord m_record;
-    QList<QPointer<QWidget>> m_guarded;
     NumericEdit *m_employeeUif = nullptr;
     NumericEdit *m_employerUif = nullptr;
     WholeNumberEdit *m_uifLimit = nullptr;

@@ -10,12 +10,8 @@
 
 namespace quillon::report {
 
-PrintPanel::PrintPanel(const Options &options, QWidget *parent) : QFrame(parent) {
+PrintPanel::PrintPanel(const Options &options, QWidget *parent) : OverlayPanel({}, parent) {
     setObjectName(options.objectName);
-    // A raised box that stands out in front of the calculator's fields.
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setLineWidth(2);
-    setAutoFillBackground(true);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 10);
@@ -73,8 +69,9 @@ PrintPanel::PrintPanel(const Options &options, QWidget *parent) : QFrame(parent)
     connect(m_printer, &QPushButton::clicked, this,
             [this] { Q_EMIT outputChosen(Destination::Printer); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { Q_EMIT cancelled(); });
+    // The name is what is typed first; without one, the view button.
+    setFocusTarget(m_name ? static_cast<QWidget *>(m_name) : m_view);
     adjustSize();
-    hide();
 }
 
 QString PrintPanel::employeeName() const {

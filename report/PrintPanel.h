@@ -3,7 +3,7 @@
 #include "report/ReportComponent.h"
 #include "report/ReportRecord.h"
 
-#include <QFrame>
+#include "controls/OverlayPanel.h"
 
 #include <optional>
 
@@ -18,7 +18,7 @@ namespace quillon::report {
 // print, cancel, and on the period calculators the English / Afrikaans choice. Its children
 // carry the names the windows and tests address: cmdVR, cmdPD, the cancel button, Option1,
 // Option2 and the name field Text1.
-class PrintPanel : public QFrame {
+class PrintPanel : public OverlayPanel {
     Q_OBJECT
 public:
     struct Options {

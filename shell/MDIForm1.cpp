@@ -1,7 +1,7 @@
 #include "shell/MDIForm1.h"
 
 #include "report/ReportComponent.h"
-#include "shell/AppContext.h"
+#include "forms/AppContext.h"
 #include "shell/BackgroundArea.h"
 #include "controls/BusyCursor.h"
 #include "shell/MainMenu.h"

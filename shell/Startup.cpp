@@ -1,7 +1,7 @@
 #include "shell/Startup.h"
 
 #include "controls/MessageService.h"
-#include "shell/AppContext.h"
+#include "forms/AppContext.h"
 #include "controls/BusyCursor.h"
 #include "shell/MDIForm1.h"
 #include "shell/ProgramRecord.h"

@@ -1,7 +1,7 @@
 #include "shell/WindowOpener.h"
 
 #include "controls/Twips.h"
-#include "shell/AppContext.h"
+#include "forms/AppContext.h"
 #include "controls/BusyCursor.h"
 
 #include <QMainWindow>

@@ -1,8 +1,8 @@
 #include "shell/frmAbout.h"
 
 #include "controls/MessageService.h"
-#include "shell/AppContext.h"
-#include "shell/ChildWindow.h"
+#include "forms/AppContext.h"
+#include "forms/HostWindow.h"
 #include "shell/ShellValues.h"
 #include "shell/Version.h"
 

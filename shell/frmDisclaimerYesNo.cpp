@@ -1,7 +1,7 @@
 #include "shell/frmDisclaimerYesNo.h"
 
 #include "controls/MessageService.h"
-#include "shell/AppContext.h"
+#include "forms/AppContext.h"
 #include "shell/Placement.h"
 #include "shell/ShellValues.h"
 #include "shell/Version.h"

@@ -1,7 +1,7 @@
 #include "shell/frmWebExpiry.h"
 
 #include "controls/Twips.h"
-#include "shell/ChildWindow.h"
+#include "forms/HostWindow.h"
 #include "shell/Version.h"
 
 #include <QKeyEvent>

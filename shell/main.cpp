@@ -2,10 +2,10 @@
 #include "controls/MessageService.h"
 #include "paye/frmAnnual.h"
 #include "report/ReportComponent.h"
-#include "shell/AppContext.h"
-#include "shell/DataPaths.h"
+#include "forms/AppContext.h"
+#include "forms/DataPaths.h"
 #include "shell/MDIForm1.h"
-#include "shell/ProgramState.h"
+#include "forms/ProgramState.h"
 #include "shell/Startup.h"
 #include "shell/WindowCatalogue.h"
 

@@ -1,6 +1,6 @@
 #include "business/LoanCalc.h"
 #include "business/LoanFormulas.h"
-#include "shell/ProgramState.h"
+#include "forms/ProgramState.h"
 #include "taxengine/NumberText.h"
 
 #include <gtest/gtest.h>

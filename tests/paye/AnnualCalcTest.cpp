@@ -61,7 +61,7 @@ TEST(AnnualCalc, TravelAllowanceOrCommissionFloorsTheTaxToWholeRand) {
 TEST(AnnualCalc, TravelAllowanceCountsAtTheInclusionRate) {
     AnnualInputs in = withSalary(200000);
     in.travelAllowance = 50000;
-    in.inclusionRate = 0.2;
+    in.settings.inclusionRate = 0.2;
     TaxLookup lookup;
     calculateAnnual(in, lookup);
     EXPECT_EQ(lookup.AnnualTaxableIncome, 210000);
@@ -127,20 +127,20 @@ TEST(AnnualCalc, DeductionIsRoundedHalfToEvenForDisplay) {
 
 TEST(AnnualInputs, ErrorsForDatesAndCounts) {
     AnnualInputs ok;
-    EXPECT_TRUE(annualInputError(ok).isEmpty());
+    EXPECT_TRUE(annualInputCheck(ok).ok());
     AnnualInputs early = ok;
     early.startDate = QDate(2016, 2, 29);
-    EXPECT_FALSE(annualInputError(early).isEmpty());
+    EXPECT_EQ(annualInputCheck(early).code, CheckCode::StartDateOutsideYear);
     AnnualInputs late = ok;
     late.endDate = QDate(2017, 3, 1);
-    EXPECT_FALSE(annualInputError(late).isEmpty());
+    EXPECT_EQ(annualInputCheck(late).code, CheckCode::EndDateOutsideYear);
     AnnualInputs backwards = ok;
     backwards.startDate = QDate(2016, 10, 1);
     backwards.endDate = QDate(2016, 9, 30);
-    EXPECT_FALSE(annualInputError(backwards).isEmpty());
+    EXPECT_EQ(annualInputCheck(backwards).code, CheckCode::StartAfterEnd);
     AnnualInputs crowded = ok;
     crowded.monthBeneficiaries[4] = 25;
-    EXPECT_FALSE(annualInputError(crowded).isEmpty());
+    EXPECT_EQ(annualInputCheck(crowded).focus, QStringLiteral("numAnnCalcBens4"));
 }
 
 } // namespace

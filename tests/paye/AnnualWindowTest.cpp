@@ -3,12 +3,13 @@
 #include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
 #include "controls/ResultField.h"
+#include "forms/AppContext.h"
 #include "paye/AnnualReport.h"
+#include "paye/PayMessages.h"
 #include "paye/PeriodSettingsPanel.h"
 #include "paye/frmAnnual.h"
 #include "report/PrintPanel.h"
 #include "report/ReportComponent.h"
-#include "shell/AppContext.h"
 #include "taxengine/SettingsStore.h"
 
 #include <QApplication>
@@ -209,7 +210,7 @@ TEST_F(AnnualWindow, DuplicateCopiesMarchAndHoldsCountsTo24) {
     control<QLineEdit>("numAnnCalcBens11")->setText(QStringLiteral("30"));
     m_window->duplicateMarch();
     ASSERT_EQ(m_messages.messages().size(), 1u);
-    EXPECT_EQ(m_messages.last().text, frmAnnual::beneficiaryMessage());
+    EXPECT_EQ(m_messages.last().text, paye::beneficiaryMessage());
     for (int month = 1; month <= 12; ++month) {
         EXPECT_EQ(shown(QStringLiteral("numAnnCalcBens%1").arg(month).toLatin1().constData()),
                   QStringLiteral("4"));

@@ -1,6 +1,6 @@
+#include "forms/ProgramState.h"
 #include "paye/AnnualCalc.h"
 #include "paye/QuickTaxCalc.h"
-#include "shell/ProgramState.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "common/TestData.h"
 #include "controls/MessageService.h"
 #include "report/ReportComponent.h"
-#include "shell/AppContext.h"
-#include "shell/DataPaths.h"
-#include "shell/ProgramState.h"
+#include "forms/AppContext.h"
+#include "forms/DataPaths.h"
+#include "forms/ProgramState.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "shell/ProgramState.h"
+#include "forms/ProgramState.h"
 #include "vehicle/CompCarListOps.h"
 #include "vehicle/CompCarReport.h"
 

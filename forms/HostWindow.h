@@ -3,7 +3,7 @@
 #include <QMdiSubWindow>
 #include <QWidget>
 
-namespace quillon::shell {
+namespace quillon {
 
 // Closes a window's frame: the child window frame it sits in, or the window itself.
 inline void closeHostWindow(QWidget *window) {
@@ -20,4 +20,4 @@ inline QWidget *hostWindow(QWidget *window) {
     return window;
 }
 
-} // namespace quillon::shell
+} // namespace quillon

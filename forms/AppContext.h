@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/DataPaths.h"
-#include "shell/ProgramState.h"
+#include "forms/DataPaths.h"
+#include "forms/ProgramState.h"
 
 namespace quillon {
 

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QGroupBox>
+#include "controls/OverlayPanel.h"
 
 class QLabel;
 class QPushButton;
 
-namespace quillon::paye {
+namespace quillon {
 
 // A titled panel of explanatory text that a window's information button shows in front of its
 // controls and its own OK button hides again (fraInfo_One "General Information").
-class InfoPanel : public QGroupBox {
+class InfoPanel : public OverlayPanel {
     Q_OBJECT
 public:
     struct Names {
@@ -21,9 +21,6 @@ public:
     InfoPanel(const QString &title, const QString &text, const Names &names,
               QWidget *parent = nullptr);
 
-    // Centred on the window, in front, with the focus on its OK button.
-    void open();
-
     QPushButton *okButton() const { return m_ok; }
 
 private:
@@ -31,4 +28,4 @@ private:
     QPushButton *m_ok = nullptr;
 };
 
-} // namespace quillon::paye
+} // namespace quillon

@@ -1,19 +1,14 @@
-#include "paye/InfoPanel.h"
-
-#include "controls/Overlay.h"
+#include "controls/InfoPanel.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
-namespace quillon::paye {
+namespace quillon {
 
 InfoPanel::InfoPanel(const QString &title, const QString &text, const Names &names, QWidget *parent)
-    : QGroupBox(title, parent) {
+    : OverlayPanel(title, parent) {
     setObjectName(names.panel);
-    makeOverlay(this);
     m_text = new QLabel(text, this);
     m_text->setObjectName(names.label);
     m_text->setWordWrap(true);
@@ -25,18 +20,8 @@ InfoPanel::InfoPanel(const QString &title, const QString &text, const Names &nam
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
     layout->addWidget(m_ok, 0, Qt::AlignRight);
-    connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
-    hide();
+    setFocusTarget(m_ok);
+    connect(m_ok, &QPushButton::clicked, this, &OverlayPanel::dismiss);
 }
 
-void InfoPanel::open() {
-    adjustSize();
-    if (QWidget *host = parentWidget())
-        move(std::max(0, (host->width() - width()) / 2),
-             std::max(0, (host->height() - height()) / 3));
-    raise();
-    show();
-    m_ok->setFocus(Qt::OtherFocusReason);
-}
-
-} // namespace quillon::paye
+} // namespace quillon

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "taxengine/FieldRanges.h"
+
+#include <QDate>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace quillon {
+
+// What a field of a calculator window is: it decides the control, the "R" before it and how
+// its value reaches the inputs struct.
+enum class FieldKind {
+    Number, // an amount (with an "R" before it), an age, a count, a percentage
+    Date,   // dd/mm/yyyy
+    Text,   // free text of a limited length
+    Result, // a calculated figure, read-only and out of the Tab order
+};
+
+// Where a field's value goes (an input) or comes from (a result): a member of the window's
+// inputs or results struct, held by reference for the window's lifetime.
+struct FieldBinding {
+    std::function<void(double)> setNumber;
+    std::function<void(const QDate &)> setDate;
+    std::function<void(const QString &)> setText;
+    std::function<double()> number; // the value to show (results, and inputs when shown)
+    std::function<QDate()> date;
+
+    static FieldBinding to(double &target);
+    static FieldBinding to(std::int16_t &target); // rounded half to even into 16 bits
+    static FieldBinding to(QDate &target);
+    static FieldBinding to(QString &target);
+    static FieldBinding from(const double &source);
+    static FieldBinding from(const std::int16_t &source);
+};
+
+// One row of a window's field table: the control's objectName, its caption, its kind, pattern
+// and limits, where it binds, and which column of the form it stands in.
+struct FieldSpec {
+    QString name;
+    QString caption;
+    FieldKind kind = FieldKind::Number;
+    tax::FieldRange range = tax::kRandAndCents;
+    FieldBinding binding;
+    int column = 0;
+    int width = 12;    // characters the field is sized for
+    bool rand = false; // an "R" stands before it
+};
+
+using FieldTable = std::vector<FieldSpec>;
+
+// Short ways to write a table row.
+FieldSpec money(const QString &name, const QString &caption, double &target,
+                tax::FieldRange range = tax::kRandAndCents);
+FieldSpec number(const QString &name, const QString &caption, std::int16_t &target,
+                 tax::FieldRange range = tax::kCount);
+FieldSpec number(const QString &name, const QString &caption, double &target,
+                 tax::FieldRange range);
+FieldSpec date(const QString &name, const QString &caption, QDate &target);
+FieldSpec text(const QString &name, const QString &caption, QString &target, int maximumLength);
+FieldSpec result(const QString &name, const QString &caption, const double &source,
+                 const char16_t *pattern = u"0.00", bool money = true);
+
+// The same row placed in another column of the form.
+FieldSpec inColumn(FieldSpec spec, int column);
+
+} // namespace quillon

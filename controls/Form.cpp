@@ -1,0 +1,174 @@
+#include "controls/Form.h"
+
+#include "controls/DateEdit.h"
+#include "controls/FocusSelect.h"
+#include "controls/MessageService.h"
+#include "controls/NumericEdit.h"
+#include "controls/ResultField.h"
+#include "controls/TextField.h"
+#include "taxengine/NumberText.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace quillon {
+
+Form::Form(QWidget *owner, FieldTable fields, MessageService &messages)
+    : m_owner(owner), m_fields(std::move(fields)), m_messages(messages) {
+    QWidget *previous = nullptr;
+    for (const FieldSpec &spec : m_fields) {
+        if (m_controls.contains(spec.name))
+            throw std::logic_error("two form fields are named " + spec.name.toStdString());
+        QWidget *control = build(spec);
+        control->setObjectName(spec.name);
+        m_controls.insert(spec.name, control);
+        addRow(spec, control);
+        // The Tab key visits the inputs in the order of the table.
+        if (spec.kind != FieldKind::Result) {
+            if (previous)
+                QWidget::setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+}
+
+QWidget *Form::build(const FieldSpec &spec) {
+    const FieldBinding &b = spec.binding;
+    switch (spec.kind) {
+    case FieldKind::Number: {
+        auto *edit = new NumericEdit(QString::fromUtf16(spec.range.pattern), spec.range.minimum,
+                                     spec.range.maximum, m_owner);
+        edit->setDisplayWidth(spec.width);
+        if (b.setNumber)
+            connect(edit, &NumericEdit::valueChanged, edit, b.setNumber);
+        connect(edit, &NumericEdit::rangeError, this, [this, spec, edit] {
+            if (!m_ownRange.value(spec.name))
+                tellRange(spec, edit);
+        });
+        return edit;
+    }
+    case FieldKind::Date: {
+        auto *edit = new DateEdit(m_owner);
+        if (b.setDate)
+            connect(edit, &DateEdit::dateChanged, edit, b.setDate);
+        return edit;
+    }
+    case FieldKind::Text: {
+        auto *edit = new TextField(static_cast<int>(spec.range.maximum), m_owner);
+        if (b.setText)
+            connect(edit, &QLineEdit::textChanged, edit, b.setText);
+        return edit;
+    }
+    case FieldKind::Result: {
+        auto *field = new ResultField(QString::fromUtf16(spec.range.pattern), m_owner);
+        field->setDisplayWidth(spec.width);
+        return field;
+    }
+    }
+    throw std::logic_error("unknown field kind");
+}
+
+void Form::addRow(const FieldSpec &spec, QWidget *control) {
+    while (static_cast<int>(m_columns.size()) <= spec.column) {
+        auto *grid = new QGridLayout;
+        grid->setColumnStretch(0, 1);
+        grid->setHorizontalSpacing(6);
+        m_columns.push_back(grid);
+    }
+    QGridLayout *grid = m_columns[static_cast<std::size_t>(spec.column)];
+    const int row = grid->rowCount();
+    if (!spec.caption.isEmpty()) {
+        auto *caption = new QLabel(spec.caption, m_owner);
+        caption->setBuddy(control);
+        grid->addWidget(caption, row, 0);
+    }
+    if (spec.rand)
+        grid->addWidget(new QLabel(QStringLiteral("R"), m_owner), row, 1, Qt::AlignRight);
+    grid->addWidget(control, row, 2, Qt::AlignRight);
+}
+
+QGridLayout *Form::column(int index) const {
+    return m_columns.at(static_cast<std::size_t>(index));
+}
+
+QWidget *Form::widget(const QString &name) const {
+    QWidget *control = m_controls.value(name);
+    if (!control)
+        throw UnknownFieldError(name);
+    return control;
+}
+
+NumericEdit *Form::numeric(const QString &name) const {
+    auto *edit = qobject_cast<NumericEdit *>(widget(name));
+    if (!edit)
+        throw UnknownFieldError(name + QStringLiteral(" (as a number field)"));
+    return edit;
+}
+
+DateEdit *Form::dateEdit(const QString &name) const {
+    auto *edit = qobject_cast<DateEdit *>(widget(name));
+    if (!edit)
+        throw UnknownFieldError(name + QStringLiteral(" (as a date field)"));
+    return edit;
+}
+
+ResultField *Form::resultField(const QString &name) const {
+    auto *field = qobject_cast<ResultField *>(widget(name));
+    if (!field)
+        throw UnknownFieldError(name + QStringLiteral(" (as a result field)"));
+    return field;
+}
+
+void Form::showInputs() {
+    for (const FieldSpec &spec : m_fields) {
+        QWidget *control = m_controls.value(spec.name);
+        if (spec.kind == FieldKind::Number && spec.binding.number)
+            static_cast<NumericEdit *>(control)->setValue(spec.binding.number());
+        else if (spec.kind == FieldKind::Date && spec.binding.date)
+            static_cast<DateEdit *>(control)->setDate(spec.binding.date());
+    }
+}
+
+void Form::showResults() {
+    for (const FieldSpec &spec : m_fields)
+        if (spec.kind == FieldKind::Result && spec.binding.number)
+            static_cast<ResultField *>(m_controls.value(spec.name))
+                ->setValue(spec.binding.number());
+}
+
+void Form::focus(const QString &name) {
+    focusLater(widget(name));
+}
+
+void Form::handleRangeItself(const QString &name) {
+    widget(name); // the name must exist
+    m_ownRange.insert(name, true);
+}
+
+void Form::tellRange(const FieldSpec &spec, NumericEdit *edit) {
+    const double held = std::clamp(edit->value(), spec.range.minimum, spec.range.maximum);
+    edit->setValue(held);
+    const QString pattern = QString::fromUtf16(spec.range.pattern);
+    const QString caption = spec.caption.trimmed();
+    m_messages.inform(m_owner,
+                      caption + QStringLiteral(" must be from ") +
+                          formatPattern(spec.range.minimum, pattern) + QStringLiteral(" to ") +
+                          formatPattern(spec.range.maximum, pattern) + u'.',
+                      caption, MessageService::Icon::Warning);
+    focus(spec.name);
+}
+
+void Form::commitFocused(QWidget *window) {
+    QWidget *focused = QApplication::focusWidget();
+    if (!focused || !window->isAncestorOf(focused))
+        return;
+    if (auto *number = qobject_cast<NumericEdit *>(focused))
+        number->commit();
+    else if (auto *dateField = qobject_cast<DateEdit *>(focused))
+        dateField->commit();
+}
+
+} // namespace quillon

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "controls/FieldTable.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include <stdexcept>
+#include <vector>
+
+class QGridLayout;
+class QLineEdit;
+class QWidget;
+
+namespace quillon {
+
+class MessageService;
+class NumericEdit;
+class DateEdit;
+class ResultField;
+
+// A name that no control of the form carries: a fault in the window's code, raised in every
+// build so that a test opening the window finds it.
+class UnknownFieldError : public std::logic_error {
+public:
+    explicit UnknownFieldError(const QString &name)
+        : std::logic_error("no form field is named " + name.toStdString()) {}
+};
+
+// Builds a window's controls from its field table: one captioned grid per column (caption,
+// an "R" before money, the field), buddies for the captions, the Tab order in table order.
+// It binds every input to its struct member, shows the bound values and the results, and can
+// move the focus to a field. A value outside a field's limits is told and the field is held
+// to the nearest limit, unless the window handles that field itself. The window owns it.
+class Form : public QObject {
+    Q_OBJECT
+public:
+    Form(QWidget *owner, FieldTable fields, MessageService &messages);
+
+    // The captioned grid of one column, for the window to place.
+    QGridLayout *column(int index) const;
+    int columnCount() const { return static_cast<int>(m_columns.size()); }
+
+    // The control of a field; UnknownFieldError for a name the table does not hold.
+    QWidget *widget(const QString &name) const;
+    NumericEdit *numeric(const QString &name) const;
+    DateEdit *dateEdit(const QString &name) const;
+    ResultField *resultField(const QString &name) const;
+
+    // Every input shows its bound value, every result its figure.
+    void showInputs();
+    void showResults();
+
+    // The focus to a field, its text selected, once the event that refused it is over.
+    void focus(const QString &name);
+
+    // The window answers range errors of this field itself.
+    void handleRangeItself(const QString &name);
+
+    // Commits the field being typed into (an accelerator leaves the focus in it).
+    static void commitFocused(QWidget *window);
+
+    const FieldTable &fields() const { return m_fields; }
+
+private:
+    QWidget *build(const FieldSpec &spec);
+    void addRow(const FieldSpec &spec, QWidget *control);
+    void tellRange(const FieldSpec &spec, NumericEdit *edit);
+
+    QWidget *m_owner;
+    FieldTable m_fields;
+    MessageService &m_messages;
+    std::vector<QGridLayout *> m_columns;
+    QHash<QString, QWidget *> m_controls;
+    QHash<QString, bool> m_ownRange;
+};
+
+} // namespace quillon

@@ -1,0 +1,175 @@
+#include "forms/CalculatorWindow.h"
+
+#include "controls/BusyCursor.h"
+#include "controls/FocusSelect.h"
+#include "controls/Form.h"
+#include "controls/InfoPanel.h"
+#include "controls/MessageService.h"
+#include "forms/HostWindow.h"
+#include "taxengine/SettingsStore.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace quillon {
+
+CalculatorWindow::CalculatorWindow(const AppContext &context, const QString &name,
+                                   const QString &caption, QWidget *parent)
+    : QWidget(parent), m_context(context) {
+    setObjectName(name);
+    setWindowTitle(caption);
+    m_buttonRow = new QHBoxLayout;
+}
+
+CalculatorWindow::~CalculatorWindow() = default;
+
+void CalculatorWindow::setFields(FieldTable table) {
+    m_form = std::make_unique<Form>(this, std::move(table), m_context.messages);
+}
+
+void CalculatorWindow::addBelowColumns(QWidget *widget) {
+    m_below << widget;
+}
+
+QPushButton *CalculatorWindow::addButton(const QString &name, const QString &caption,
+                                         std::function<void()> action) {
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, action] {
+        commitFocusedField();
+        action();
+    });
+    m_buttonRow->addWidget(button);
+    m_buttons << button;
+    return button;
+}
+
+InfoPanel *CalculatorWindow::addInfoButton(const QString &title, const QString &text) {
+    auto *button = new QToolButton(this);
+    button->setObjectName(QStringLiteral("cmdInfo"));
+    button->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    button->setAccessibleName(title);
+    button->setToolTip(title);
+    button->setFocusPolicy(Qt::StrongFocus);
+    m_buttonRow->addWidget(button);
+    m_buttons << button;
+    auto *panel = new InfoPanel(
+        title, text,
+        {QStringLiteral("fraInfo_One"), QStringLiteral("lblABC"), QStringLiteral("cmdOK_Info_One")},
+        this);
+    adoptPanel(panel);
+    connect(button, &QToolButton::clicked, panel, &OverlayPanel::open);
+    return panel;
+}
+
+void CalculatorWindow::addCloseButton(const QString &name, const QString &caption) {
+    m_buttonRow->addStretch();
+    m_closeButton = addButton(name, caption, [this] { closeWindow(); });
+}
+
+void CalculatorWindow::finishLayout() {
+    auto *columns = new QHBoxLayout;
+    for (int c = 0; c < m_form->columnCount(); ++c) {
+        if (c > 0)
+            columns->addSpacing(24);
+        QGridLayout *grid = m_form->column(c);
+        grid->setRowStretch(grid->rowCount(), 1);
+        columns->addLayout(grid, 1);
+    }
+    auto *page = new QVBoxLayout(this);
+    page->addLayout(columns);
+    for (QWidget *w : m_below)
+        page->addWidget(w);
+    page->addStretch(1);
+    page->addLayout(m_buttonRow);
+    // The form keeps its natural size; a maximised window does not spread it.
+    page->setSizeConstraint(QLayout::SetMinimumSize);
+    for (OverlayPanel *panel : m_panels)
+        panel->setGuardedButtons(m_buttons);
+}
+
+void CalculatorWindow::adoptPanel(OverlayPanel *panel) {
+    m_panels << panel;
+    panel->setGuardedButtons(m_buttons);
+}
+
+void CalculatorWindow::setPrinting(PrintPattern pattern, const report::PrintPanel::Options &options,
+                                   std::function<bool()> beforeOpen, const QString &buttonName) {
+    m_pattern = pattern;
+    m_printPanel = new report::PrintPanel(options, this);
+    adoptPanel(m_printPanel);
+    addButton(buttonName, QStringLiteral("&Print"), [this, beforeOpen] {
+        if (beforeOpen && !beforeOpen())
+            return;
+        m_printPanel->open();
+    });
+    connect(m_printPanel, &report::PrintPanel::outputChosen, this, &CalculatorWindow::print);
+    connect(m_printPanel, &report::PrintPanel::cancelled, m_printPanel, &OverlayPanel::dismiss);
+}
+
+void CalculatorWindow::print(report::Destination destination) {
+    std::optional<report::PrintLanguage> language;
+    if (m_pattern == PrintPattern::A) {
+        // Nothing is printed until a language is chosen.
+        language = m_printPanel->language();
+        if (!language) {
+            m_printPanel->dismiss();
+            return;
+        }
+    }
+    {
+        BusyCursor busy;
+        if (std::optional<report::PrintJob> job = printJob(language)) {
+            job->destination = destination;
+            // The title belongs to the preview; direct printing leaves the last one.
+            if (destination == report::Destination::Printer)
+                job->previewTitle.clear();
+            // A failure has been told by the report component; the window keeps its figures.
+            m_context.reports.print(*job, this);
+        }
+    }
+    m_printPanel->dismiss();
+}
+
+tax::SetupRecord CalculatorWindow::loadSettings() {
+    tax::SettingsStore store(m_context.paths.settingsDatabase);
+    if (std::optional<tax::SetupRecord> stored = store.read())
+        return *stored;
+    m_context.messages.inform(this,
+                              QStringLiteral("The saved settings could not be read, so the "
+                                             "delivered settings are used.\n\n") +
+                                  store.lastError(),
+                              QStringLiteral("Setup"), MessageService::Icon::Warning);
+    return tax::deliveredSetup();
+}
+
+void CalculatorWindow::refuse(const QString &text, const QString &title, const QString &focusName) {
+    m_context.messages.inform(this, text, title, MessageService::Icon::Critical);
+    if (!focusName.isEmpty())
+        focusLater(control(focusName));
+}
+
+QWidget *CalculatorWindow::control(const QString &name) const {
+    if (m_form)
+        for (const FieldSpec &spec : m_form->fields())
+            if (spec.name == name)
+                return m_form->widget(name);
+    if (auto *w = findChild<QWidget *>(name))
+        return w;
+    throw UnknownFieldError(name);
+}
+
+void CalculatorWindow::commitFocusedField() {
+    Form::commitFocused(this);
+}
+
+void CalculatorWindow::closeWindow() {
+    closeHostWindow(this);
+}
+
+} // namespace quillon

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "controls/FieldTable.h"
+#include "forms/AppContext.h"
+#include "report/PrintPanel.h"
+#include "report/ReportComponent.h"
+#include "taxengine/SetupRecord.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QHBoxLayout;
+class QPushButton;
+class QToolButton;
+class QVBoxLayout;
+
+namespace quillon {
+
+class Form;
+class InfoPanel;
+class OverlayPanel;
+
+// What every calculator window shares: the field table built into a captioned form, the
+// button row, the panels that lie in front of the form, reading the settings row, the message
+// routing, closing, and the ways a calculator prints. A window adds only its table, its
+// calculation and its own behaviour.
+class CalculatorWindow : public QWidget {
+    Q_OBJECT
+public:
+    // How the user prints. A: the print panel with the language choice writes and runs on view
+    // or printer. B: the print panel (after an optional recalculation) writes and runs on view
+    // or printer.
+    enum class PrintPattern { A, B };
+
+    CalculatorWindow(const AppContext &context, const QString &name, const QString &caption,
+                     QWidget *parent = nullptr);
+    ~CalculatorWindow() override;
+
+    const Form &form() const { return *m_form; }
+    report::PrintPanel *printPanel() const { return m_printPanel; }
+
+protected:
+    // Builds the controls of the table, in its order.
+    void setFields(FieldTable table);
+    Form &form() { return *m_form; }
+
+    // A widget between the form's columns and the button row.
+    void addBelowColumns(QWidget *widget);
+    // A command button of the row; its action first takes the value of the field being typed
+    // into, so an accelerator key acts on what is on the screen.
+    QPushButton *addButton(const QString &name, const QString &caption,
+                           std::function<void()> action);
+    // The information button and its panel.
+    InfoPanel *addInfoButton(const QString &title, const QString &text);
+    // OK closes the window; it stands at the right end of the row.
+    void addCloseButton(const QString &name, const QString &caption);
+    // Lays out the columns, the widgets below them and the button row.
+    void finishLayout();
+
+    // A panel in front of the form: the row's buttons are disabled while it is open.
+    void adoptPanel(OverlayPanel *panel);
+
+    // The print panel and the pattern it follows. `beforeOpen` runs before a pattern B panel
+    // opens (the windows that recalculate first); false keeps the panel closed.
+    void setPrinting(PrintPattern pattern, const report::PrintPanel::Options &options,
+                     std::function<bool()> beforeOpen = {},
+                     const QString &buttonName = QStringLiteral("cmdPrint"));
+    // The job of one print, or nothing when nothing is to be printed. The language is given
+    // on pattern A only.
+    virtual std::optional<report::PrintJob>
+    printJob(std::optional<report::PrintLanguage> language) = 0;
+
+    // The Setup row as stored, or the delivered one with a message when it cannot be read.
+    tax::SetupRecord loadSettings();
+
+    // A refusal: the message with the error icon, then the focus to the named control.
+    void refuse(const QString &text, const QString &title, const QString &focusName);
+    // A control of the window by name: a form field or another control.
+    QWidget *control(const QString &name) const;
+
+    void commitFocusedField();
+    void closeWindow();
+
+    AppContext m_context;
+
+private:
+    void print(report::Destination destination);
+
+    std::unique_ptr<Form> m_form;
+    QList<QWidget *> m_buttons;
+    QList<OverlayPanel *> m_panels;
+    QList<QWidget *> m_below;
+    QHBoxLayout *m_buttonRow = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    report::PrintPanel *m_printPanel = nullptr;
+    PrintPattern m_pattern = PrintPattern::A;
+};
+
+} // namespace quillon

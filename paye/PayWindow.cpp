@@ -1,0 +1,100 @@
+#include "paye/PayWindow.h"
+
+#include "controls/DateEdit.h"
+#include "controls/DateRange.h"
+#include "controls/Form.h"
+#include "paye/PayMessages.h"
+#include "paye/PeriodSettingsPanel.h"
+#include "taxengine/TaxYear.h"
+
+namespace quillon::paye {
+
+PayWindow::PayWindow(const AppContext &context, const QString &name, const QString &caption,
+                     QWidget *parent)
+    : CalculatorWindow(context, name, caption, parent) {}
+
+void PayWindow::buildWindow(FieldTable table) {
+    setFields(std::move(table));
+    addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
+              [this] { calculate(); });
+    m_settings =
+        new PeriodSettingsPanel(m_context.paths.settingsDatabase, m_context.messages, this);
+    adoptPanel(m_settings);
+    addButton(QStringLiteral("cmdSettings"), QStringLiteral("&Settings"),
+              [this] { m_settings->open(); });
+    connect(m_settings, &OverlayPanel::closed, this, [this] { calculate(); });
+
+    report::PrintPanel::Options options;
+    options.languageChoice = true;
+    options.nameField = true;
+    options.nameCaption = QStringLiteral("Employee name");
+    setPrinting(PrintPattern::A, options);
+    addInfoButton(QStringLiteral("General Information"), kGeneralInformation);
+    addCloseButton(QStringLiteral("cmdOk"), QStringLiteral("&OK"));
+    finishLayout();
+
+    m_settings->setSettings(loadSettings());
+    form().showInputs();
+    calculate();
+}
+
+PaySettings PayWindow::settings() const {
+    return PaySettings::fromSetup(m_settings->settings());
+}
+
+bool PayWindow::accept(const InputCheck &check) {
+    if (check.ok())
+        return true;
+    refuse(check.text, check.title, check.focus);
+    return false;
+}
+
+DateRange *PayWindow::guardDates(const QString &startName, const QString &endName) {
+    DateEdit *start = form().dateEdit(startName);
+    DateRange::Messages messages{startDateMessage,
+                                 [start] { return endDateMessage(start->text()); }, kDateTitle};
+    return new DateRange(start, form().dateEdit(endName), tax::taxYearStart(), tax::taxYearEnd(),
+                         std::move(messages), m_context.messages, this);
+}
+
+FieldTable payInputRows(PayInputs &in, const PayFieldNames &n) {
+    const tax::FieldRange whole = tax::kWholeRand;
+    return {
+        number(n.age, QStringLiteral("Age"), in.age),
+        money(n.salary, QStringLiteral("Salary/remuneration"), in.salary, n.amounts),
+        money(QStringLiteral("numEmpERMedAidCont"), QStringLiteral("Employer's med aid contrib."),
+              in.employerMedAid, n.amounts),
+        money(QStringLiteral("numEmpEEMedAidCont"), QStringLiteral("Employee's med aid contrib."),
+              in.employeeMedAid, n.amounts),
+        money(QStringLiteral("numEmpRRFundCont"),
+              QStringLiteral("Employer's R/Fund contributions "), in.employerFund, whole),
+        money(QStringLiteral("numEmpERFundCont"), QStringLiteral("Employee's R/Fund contributions"),
+              in.employeeFund, whole),
+        money(n.commission, QStringLiteral("Commissions"), in.commission, n.amounts),
+        money(n.bonus, QStringLiteral("Bonus"), in.bonus, n.bonusAndTravel),
+        money(n.travel, n.travelCaption, in.travelAllowance, n.bonusAndTravel),
+        number(QStringLiteral("numMedAidBens"), QStringLiteral("Medical aid fund beneficiaries"),
+               in.medAidBeneficiaries, n.beneficiaries),
+    };
+}
+
+FieldTable payResultRows(const PayResults &out) {
+    return {
+        result(QStringLiteral("numAllowableRFundDed"), QStringLiteral("Allowable R/Fund deduction"),
+               out.allowableDeduction, u"0"),
+        result(QStringLiteral("numMAns1"), QStringLiteral("UIF contribution Employee"),
+               out.employeeUif),
+        result(QStringLiteral("numMAns2"), QStringLiteral("UIF contribution Employer"),
+               out.employerUif),
+        result(QStringLiteral("numMAns3"), QStringLiteral("S.D.L."), out.skillsLevy),
+        result(QStringLiteral("numMAns"), QStringLiteral("Tax liability"), out.periodTax),
+        result(QStringLiteral("numTaxCredit"), QStringLiteral("Tax credits for beneficiaries"),
+               out.medicalCredit),
+        result(QStringLiteral("numMTCForContri"), QStringLiteral("Tax credits for contributions"),
+               out.additionalCredit),
+        result(QStringLiteral("numTaxLiability"), QStringLiteral("Total tax deduction"),
+               out.taxLiability),
+    };
+}
+
+} // namespace quillon::paye

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "forms/CalculatorWindow.h"
+#include "paye/PayFigures.h"
+
+namespace quillon {
+class DateRange;
+}
+
+namespace quillon::paye {
+
+class PeriodSettingsPanel;
+
+// The annual, monthly, fortnightly, weekly and daily calculators: "&Calculate", "&Settings"
+// with the Setup panel, "&Print" with the English / Afrikaans print panel, the information
+// panel and "&OK". A window gives its field table and its calculation; the settings are read
+// when it opens and every save recalculates.
+class PayWindow : public CalculatorWindow {
+    Q_OBJECT
+public:
+    PayWindow(const AppContext &context, const QString &name, const QString &caption,
+              QWidget *parent = nullptr);
+
+    const PeriodSettingsPanel *settingsPanel() const { return m_settings; }
+
+    // "&Calculate"; false when the inputs were refused (the user has been told).
+    virtual bool calculate() = 0;
+
+protected:
+    // Builds the form, the buttons and the panels, reads the settings, shows the opening
+    // values and calculates. Called once by each window's constructor.
+    void buildWindow(FieldTable table);
+
+    // The settings the calculation uses: the window's copy, changed by the panel at once.
+    PaySettings settings() const;
+    // Tells a refused check; false when refused.
+    bool accept(const InputCheck &check);
+    // The tax year's dates on a start and an end field, with the date messages.
+    DateRange *guardDates(const QString &startName, const QString &endName);
+
+private:
+    PeriodSettingsPanel *m_settings = nullptr;
+};
+
+// The rows of the pay fields every period window shows, with the names and patterns that
+// differ from window to window.
+struct PayFieldNames {
+    QString age;
+    QString bonus;
+    QString travel;
+    QString travelCaption = QStringLiteral("Travel allowance received");
+    QString commission = QStringLiteral("numComm");
+    QString salary = QStringLiteral("numSalRemun");
+    tax::FieldRange amounts = tax::kRandAndCents; // salary, medical aid, commission
+    tax::FieldRange bonusAndTravel = tax::kRandAndCents;
+    tax::FieldRange beneficiaries = tax::kCount;
+};
+FieldTable payInputRows(PayInputs &in, const PayFieldNames &names);
+
+// The result rows of the monthly, fortnightly, weekly and daily windows.
+FieldTable payResultRows(const PayResults &out);
+
+} // namespace quillon::paye

@@ -1,0 +1,24 @@
+#pragma once
+
+namespace quillon::tax {
+
+// The display pattern and the limits of an input field. The windows build their fields from
+// these and quillon-calc checks its keys against the same ones, so both accept the same figures.
+struct FieldRange {
+    const char16_t *pattern;
+    double minimum;
+    double maximum;
+};
+
+// Amounts in whole rand, and in rand and cents: at most 12 digits before the decimal point.
+inline constexpr FieldRange kWholeRand{u"0", 0, 999999999999.0};
+inline constexpr FieldRange kRandAndCents{u"0.00", 0, 999999999999.99};
+// Ages, beneficiaries and day counts are held as signed 16-bit whole numbers.
+inline constexpr FieldRange kCount{u"0", 0, 32767};
+// The daily credit's 16-bit products hold up to 16 beneficiaries.
+inline constexpr FieldRange kDailyBeneficiaries{u"0", 0, 16};
+// Beneficiaries of one month on the annual window: principal member and dependants.
+inline constexpr FieldRange kMonthBeneficiaries{u"0", 0, 24};
+inline constexpr FieldRange kPercent{u"0.000", 0, 100};
+
+} // namespace quillon::tax
