@@ -47,7 +47,9 @@ struct FieldSpec {
     FieldBinding binding;
     int column = 0;
     int width = 12;    // characters the field is sized for
-    bool rand = false; // an "R" stands before it
+    bool rand = false;    // an "R" stands before it
+    bool besidePrevious = false; // on the row of the field before it, after that field
+    QString suffix;              // a short text after the field ("%")
 };
 
 using FieldTable = std::vector<FieldSpec>;
@@ -66,5 +68,9 @@ FieldSpec result(const QString &name, const QString &caption, const double &sour
 
 // The same row placed in another column of the form.
 FieldSpec inColumn(FieldSpec spec, int column);
+// The field placed on the row of the one before it, to its right.
+FieldSpec beside(FieldSpec spec);
+// The field with a short text after it.
+FieldSpec withSuffix(FieldSpec spec, const QString &suffix);
 
 } // namespace quillon

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -79,7 +80,13 @@ void Form::addRow(const FieldSpec &spec, QWidget *control) {
         m_columns.push_back(grid);
     }
     QGridLayout *grid = m_columns[static_cast<std::size_t>(spec.column)];
+    if (spec.besidePrevious) {
+        grid->addWidget(control, std::max(0, grid->rowCount() - 1), 4, Qt::AlignLeft);
+        return;
+    }
     const int row = grid->rowCount();
+    if (!spec.suffix.isEmpty())
+        grid->addWidget(new QLabel(spec.suffix, m_owner), row, 3);
     if (!spec.caption.isEmpty()) {
         auto *caption = new QLabel(spec.caption, m_owner);
         caption->setBuddy(control);
@@ -125,6 +132,8 @@ ResultField *Form::resultField(const QString &name) const {
 void Form::showInputs() {
     for (const FieldSpec &spec : m_fields) {
         QWidget *control = m_controls.value(spec.name);
+        // Showing a value is not typing it: the bound figure keeps its full precision.
+        const QSignalBlocker quiet(control);
         if (spec.kind == FieldKind::Number && spec.binding.number)
             static_cast<NumericEdit *>(control)->setValue(spec.binding.number());
         else if (spec.kind == FieldKind::Date && spec.binding.date)

@@ -57,6 +57,19 @@ DateRange *PayWindow::guardDates(const QString &startName, const QString &endNam
                          std::move(messages), m_context.messages, this);
 }
 
+std::optional<report::PrintJob>
+PayWindow::recalculatedJob(const QString &table, const std::function<report::ReportRecord()> &record,
+                           const QString &layout, const QString &title) {
+    if (!calculate())
+        return std::nullopt;
+    report::PrintJob job;
+    job.data.table = table;
+    job.data.record = record();
+    job.layoutName = layout;
+    job.previewTitle = title;
+    return job;
+}
+
 FieldTable payInputRows(PayInputs &in, const PayFieldNames &n) {
     const tax::FieldRange whole = tax::kWholeRand;
     return {

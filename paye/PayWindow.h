@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Form.h"
 #include "forms/CalculatorWindow.h"
 #include "paye/PayFigures.h"
 
@@ -37,6 +38,26 @@ protected:
     bool accept(const InputCheck &check);
     // The tax year's dates on a start and an end field, with the date messages.
     DateRange *guardDates(const QString &startName, const QString &endName);
+
+    // One calculation of a period window: the field being typed into is taken, the settings
+    // copied in, the core run on the shared tax lookup; refused inputs are told and leave the
+    // figures on the screen as they were.
+    template <class Inputs, class Results, class Core>
+    bool runCalculation(Inputs &in, Results &shown, Core core) {
+        commitFocusedField();
+        in.settings = settings();
+        Results out = core(in, m_context.state.taxLookup);
+        if (!accept(out.check))
+            return false;
+        shown = out;
+        form().showResults();
+        return true;
+    }
+
+    // The print of the figures on the screen, worked out again from the inputs it prints.
+    std::optional<report::PrintJob>
+    recalculatedJob(const QString &table, const std::function<report::ReportRecord()> &record,
+                    const QString &layout, const QString &title);
 
 private:
     PeriodSettingsPanel *m_settings = nullptr;

@@ -140,16 +140,10 @@ void frmAnnual::duplicateMarch() {
 }
 
 std::optional<report::PrintJob> frmAnnual::printJob(std::optional<report::PrintLanguage> language) {
-    // The printout shows the figures on the screen, worked out from the inputs it prints.
-    if (!calculate())
-        return std::nullopt;
-    report::PrintJob job;
-    job.data.table = kAnnualTable;
-    job.data.record =
-        annualReportRecord(m_inputs, m_results, printPanel()->employeeName(), *language);
-    job.layoutName = kAnnualLayout;
-    job.previewTitle = kAnnualPreviewTitle;
-    return job;
+    return recalculatedJob(
+        kAnnualTable,
+        [&] { return annualReportRecord(m_inputs, m_results, printPanel()->employeeName(), *language); },
+        kAnnualLayout, kAnnualPreviewTitle);
 }
 
 } // namespace quillon::paye

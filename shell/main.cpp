@@ -1,6 +1,10 @@
 // Quillon 2017: the desktop program.
 #include "controls/MessageService.h"
+#include "paye/WeekWindow.h"
 #include "paye/frmAnnual.h"
+#include "paye/frmDaily.h"
+#include "paye/frmKwikTax.h"
+#include "paye/frmMonthly.h"
 #include "report/ReportComponent.h"
 #include "forms/AppContext.h"
 #include "forms/DataPaths.h"
@@ -10,6 +14,17 @@
 #include "shell/WindowCatalogue.h"
 
 #include <QApplication>
+
+namespace {
+
+template <class Window>
+void registerWindow(quillon::shell::WindowCatalogue &catalogue, const QString &name) {
+    catalogue.setFactory(name, [](const quillon::AppContext &c, QWidget *parent) {
+        return new Window(c, parent);
+    });
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
@@ -26,9 +41,12 @@ int main(int argc, char **argv) {
 
     shell::WindowCatalogue catalogue = shell::WindowCatalogue::standard();
     // Each calculator window is wired in here; a menu item without one stays greyed.
-    catalogue.setFactory(QStringLiteral("frmAnnual"), [](const AppContext &c, QWidget *parent) {
-        return new paye::frmAnnual(c, parent);
-    });
+    registerWindow<paye::frmAnnual>(catalogue, QStringLiteral("frmAnnual"));
+    registerWindow<paye::frmMonthly>(catalogue, QStringLiteral("frmMonthly"));
+    registerWindow<paye::frmFortNight>(catalogue, QStringLiteral("frmFortNight"));
+    registerWindow<paye::frmWeekly>(catalogue, QStringLiteral("frmWeekly"));
+    registerWindow<paye::frmDaily>(catalogue, QStringLiteral("frmDaily"));
+    registerWindow<paye::frmKwikTax>(catalogue, QStringLiteral("frmKwikTax"));
 
     shell::MDIForm1 mainWindow(context, std::move(catalogue));
     if (shell::runStartup(mainWindow) == shell::StartupOutcome::Ended)
