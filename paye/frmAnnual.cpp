@@ -402,9 +402,9 @@ void frmAnnual::print(report::Destination destination) {
         // The printout shows the figures on the screen, worked out from the inputs it prints.
         if (calculate()) {
             report::PrintJob job;
-            job.data.table = kAnnualTable;
-            job.data.record =
-                annualReportRecord(m_inputs, m_results, m_printPanel->employeeName(), *language);
+            job.tables = {report::ReportData::singleRecord(
+                kAnnualTable,
+                annualReportRecord(m_inputs, m_results, m_printPanel->employeeName(), *language))};
             job.layoutName = kAnnualLayout;
             if (destination == report::Destination::Preview)
                 job.previewTitle = kAnnualPreviewTitle;
