@@ -58,7 +58,7 @@ const std::vector<KeySpec> kOutputs = {
         "actual panel: Travel expenses and Deduction claim"),
 };
 
-CommandResult run(const QJsonObject &json, const RunOptions &options) {
+CommandResult run(const QJsonObject &json, const RunOptions &) {
     InputReader r(json, kInputs);
     CarAllData d; // the reset values
     const QString description = r.text(QStringLiteral("carDescription"));
@@ -130,10 +130,12 @@ CommandResult run(const QJsonObject &json, const RunOptions &options) {
         {QStringLiteral("actualDeductionClaim"), ap.DeductionClaim},
     };
 
-    report::ReportData data;
-    data.table = vehicle::kTravelDeductionTable;
-    data.record = vehicle::travelDeductionRecord(d, description, name, start, end);
-    return withPdf({o, {}}, options, vehicle::carAllLayout(d), data);
+    report::PrintJob job{{report::ReportData::singleRecord(
+                             vehicle::kTravelDeductionTable,
+                             vehicle::travelDeductionRecord(d, description, name, start, end))},
+                         vehicle::carAllLayout(d),
+                         vehicle::kCarAllPreviewTitle};
+    return {o, {}, std::move(job)};
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/PrintJob.h"
+
 #include <QDate>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -44,23 +46,25 @@ public:
     const QString &error() const { return m_error; }
 
 private:
-
     QJsonObject m_object;
     QString m_error;
 };
 
-// A sub-command's answer for one input object: the output object, or an error.
+// A sub-command's answer for one input object: the output object, or an error. A calculator
+// with a printout also hands over its print job (tables, layout and title, as its window would
+// print them); the runner renders it for --pdf, so no command draws a report itself.
 struct CommandResult {
     QJsonObject output;
     QString error;
+    std::optional<report::PrintJob> print = std::nullopt;
     static CommandResult failure(QString message) { return {{}, std::move(message)}; }
 };
 
 // Options that apply to the whole run, not to one input object.
 struct RunOptions {
-    QString pdfPath;        // --pdf FILE: also render the calculator's report
-    QString language = QStringLiteral("en"); // --lang en|af
-    QString dataFolder;     // where the report layouts are read from
+    QString pdfPath;                                                 // --pdf FILE
+    report::PrintLanguage language = report::PrintLanguage::English; // --lang en|af
+    QString dataFolder; // where the report layouts are read from
 };
 
 struct Command {
@@ -69,7 +73,7 @@ struct Command {
     std::vector<KeySpec> inputs;
     std::vector<KeySpec> outputs;
     std::function<CommandResult(const QJsonObject &input, const RunOptions &options)> run;
-    // Whether --pdf is offered.
+    // Whether --pdf is offered: the command hands over a print job.
     bool rendersPdf = false;
 };
 

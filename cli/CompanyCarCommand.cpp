@@ -152,7 +152,7 @@ QJsonObject vehicleJson(int n, const CompCarRecord &c) {
     };
 }
 
-CommandResult run(const QJsonObject &json, const RunOptions &options) {
+CommandResult run(const QJsonObject &json, const RunOptions &) {
     InputReader r(json, kListInputs);
     const QJsonArray vehicles = r.list(QStringLiteral("vehicles"));
     CompCarList list;
@@ -191,9 +191,10 @@ CommandResult run(const QJsonObject &json, const RunOptions &options) {
         {QStringLiteral("blank"), screen.blank},
         {QStringLiteral("caption"), vehicle::compCarCaption(list)},
     };
-    if (options.pdfPath.isEmpty())
-        return {o, {}};
-    return withPdf({o, {}}, options, vehicle::kCompCarLayout, vehicle::compCarPrintData(list));
+    // The print pass runs after the figures above were taken, as the window's print does.
+    report::PrintJob job{
+        {vehicle::compCarPrintData(list)}, vehicle::kCompCarLayout, vehicle::kCompCarPreviewTitle};
+    return {o, {}, std::move(job)};
 }
 
 } // namespace

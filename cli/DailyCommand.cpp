@@ -1,16 +1,18 @@
 #include "cli/JsonHelpers.h"
 #include "cli/PayeCommandSupport.h"
 #include "paye/DailyCalc.h"
+#include "paye/DailyReport.h"
 
 namespace quillon::cli {
 
 namespace {
 
-CommandResult runDaily(const QJsonObject &json, const RunOptions &) {
+CommandResult runDaily(const QJsonObject &json, const RunOptions &options) {
     static const std::vector<KeySpec> keys = payInputKeys(QStringLiteral("day"));
     InputReader r(json, keys);
     paye::DailyInputs in;
     readPayInputs(r, in);
+    const QString name = r.text(QStringLiteral("employeeName"));
     if (!r.ok())
         return CommandResult::failure(r.error());
 
@@ -20,7 +22,10 @@ CommandResult runDaily(const QJsonObject &json, const RunOptions &) {
         return CommandResult::failure(out.check.text);
     QJsonObject o = payResultsJson(out);
     o.insert(kLookupKey, lookupJson(lookup));
-    return {o, {}};
+    return {o,
+            {},
+            periodPrint(paye::kDailyTable, paye::dailyReportRecord(in, out, name, options.language),
+                        paye::kDailyLayout, paye::kDailyPreviewTitle)};
 }
 
 } // namespace
@@ -31,7 +36,7 @@ Command dailyCommand() {
             payInputKeys(QStringLiteral("day")),
             payOutputKeys(),
             runDaily,
-            false};
+            true};
 }
 
 } // namespace quillon::cli

@@ -1,6 +1,7 @@
 #include "cli/JsonHelpers.h"
 #include "cli/PayeCommandSupport.h"
 #include "paye/MonthlyCalc.h"
+#include "paye/MonthlyReport.h"
 
 namespace quillon::cli {
 
@@ -32,13 +33,14 @@ std::vector<KeySpec> monthlyOutputs() {
     return keys;
 }
 
-CommandResult runMonthly(const QJsonObject &json, const RunOptions &) {
+CommandResult runMonthly(const QJsonObject &json, const RunOptions &options) {
     static const std::vector<KeySpec> keys = monthlyInputs();
     InputReader r(json, keys);
     paye::MonthlyInputs in;
     readPayInputs(r, in);
     in.startDate = r.date(QStringLiteral("startDate"), in.startDate);
     in.endDate = r.date(QStringLiteral("endDate"), in.endDate);
+    const QString name = r.text(QStringLiteral("employeeName"));
     if (!r.ok())
         return CommandResult::failure(r.error());
 
@@ -52,7 +54,11 @@ CommandResult runMonthly(const QJsonObject &json, const RunOptions &) {
     o.insert(QStringLiteral("days"), static_cast<double>(out.days));
     o.insert(QStringLiteral("daysInMonth"), out.daysInMonth);
     o.insert(kLookupKey, lookupJson(lookup));
-    return {o, {}};
+    return {o,
+            {},
+            periodPrint(paye::kMonthlyTable,
+                        paye::monthlyReportRecord(in, out, name, options.language),
+                        paye::kMonthlyLayout, paye::kMonthlyPreviewTitle)};
 }
 
 } // namespace
@@ -63,7 +69,7 @@ Command monthlyCommand() {
             monthlyInputs(),
             monthlyOutputs(),
             runMonthly,
-            false};
+            true};
 }
 
 } // namespace quillon::cli

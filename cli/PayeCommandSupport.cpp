@@ -7,6 +7,11 @@ namespace quillon::cli {
 using paye::PayInputs;
 using paye::PayResults;
 
+report::PrintJob periodPrint(const QString &table, report::ReportRecord record,
+                             const QString &layout, const QString &title) {
+    return {{report::ReportData::singleRecord(table, std::move(record))}, layout, title};
+}
+
 void appendKeys(std::vector<KeySpec> &to, const std::vector<KeySpec> &more) {
     to.insert(to.end(), more.begin(), more.end());
 }
@@ -45,6 +50,8 @@ std::vector<KeySpec> payInputKeys(const QString &period) {
         {QStringLiteral("inclusionRate"), KeyKind::Number,
          QStringLiteral("travel allowance inclusion rate, 0.8 or 0.2 (default %1)")
              .arg(d.TAIncRate8020)},
+        {QStringLiteral("employeeName"), KeyKind::Text,
+         QStringLiteral("name printed on the report")},
     };
 }
 

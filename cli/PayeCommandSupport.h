@@ -23,6 +23,10 @@ QJsonObject payResultsJson(const paye::PayResults &out);
 // Appends keys to a list.
 void appendKeys(std::vector<KeySpec> &to, const std::vector<KeySpec> &more);
 
+// The print job of a period calculator: its one report table, layout and preview title.
+report::PrintJob periodPrint(const QString &table, report::ReportRecord record,
+                             const QString &layout, const QString &title);
+
 // The period sub-commands, registered next to `annual`.
 Command monthlyCommand();
 Command weeklyCommand();

@@ -3,10 +3,7 @@
 #include "cli/PayeCommandSupport.h"
 #include "paye/AnnualCalc.h"
 #include "paye/AnnualReport.h"
-#include "report/PdfExport.h"
 #include "taxengine/TaxRules.h"
-
-#include <QDir>
 
 namespace quillon::cli {
 
@@ -133,20 +130,12 @@ CommandResult runAnnual(const QJsonObject &json, const RunOptions &options) {
         {QStringLiteral("beneficiaries"), monthsOut},
         {kLookupKey, lookupJson(lookup)},
     };
-
-    if (!options.pdfPath.isEmpty()) {
-        report::ReportData data;
-        data.table = paye::kAnnualTable;
-        data.record = paye::annualReportRecord(in, out, name,
-                                               options.language == QLatin1String("af")
-                                                   ? report::PrintLanguage::Afrikaans
-                                                   : report::PrintLanguage::English);
-        QString error;
-        if (!report::renderToPdf(QDir(options.dataFolder).filePath(paye::kAnnualLayout), data,
-                                 options.pdfPath, &error))
-            return CommandResult::failure(error);
-    }
-    return {o, {}};
+    report::PrintJob job{
+        {report::ReportData::singleRecord(
+            paye::kAnnualTable, paye::annualReportRecord(in, out, name, options.language))},
+        paye::kAnnualLayout,
+        paye::kAnnualPreviewTitle};
+    return {o, {}, std::move(job)};
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "cli/JsonHelpers.h"
 #include "cli/PayeCommandSupport.h"
 #include "paye/QuickTaxCalc.h"
+#include "paye/QuickTaxReport.h"
 
 namespace quillon::cli {
 
@@ -56,7 +57,10 @@ CommandResult runQuickTax(const QJsonObject &json, const RunOptions &) {
                 {QStringLiteral("monthlyTaxCommitment"), out.monthlyCommitment},
                 {kLookupKey, lookupJson(lookup)},
             },
-            {}};
+            {},
+            // English only, as the window prints it.
+            periodPrint(paye::kQuickTaxTable, paye::quickTaxReportRecord(out),
+                        paye::kQuickTaxLayout, paye::kQuickTaxPreviewTitle)};
 }
 
 } // namespace
@@ -67,7 +71,7 @@ Command quickTaxCommand() {
             kQuickTaxInputs,
             kQuickTaxOutputs,
             runQuickTax,
-            false};
+            true};
 }
 
 } // namespace quillon::cli

@@ -1,5 +1,7 @@
 #include "cli/Runner.h"
 
+#include "report/PdfExport.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -62,7 +64,8 @@ Options parseArguments(const QStringList &arguments) {
             else if (a == QLatin1String("--data"))
                 o.run.dataFolder = value;
             else if (value == QLatin1String("en") || value == QLatin1String("af"))
-                o.run.language = value;
+                o.run.language = value == QLatin1String("af") ? report::PrintLanguage::Afrikaans
+                                                              : report::PrintLanguage::English;
             else {
                 o.error = QStringLiteral("--lang must be en or af");
                 return o;
@@ -88,6 +91,19 @@ struct InputObject {
     QJsonObject object;
     QString error;
 };
+
+// Renders the print job a command handed over into the --pdf file, from the layout of that name
+// in the data folder.
+CommandResult withPdf(CommandResult result, const RunOptions &options) {
+    if (!result.print)
+        return CommandResult::failure(QStringLiteral("this command has no printout"));
+    const report::PrintJob &job = *result.print;
+    QString error;
+    if (!report::renderToPdf(report::layoutPath(options.dataFolder, job.layoutName), job.tables,
+                             options.pdfPath, &error))
+        return CommandResult::failure(error);
+    return result;
+}
 
 std::vector<InputObject> splitInput(const QByteArray &data) {
     std::vector<InputObject> objects;
@@ -198,6 +214,8 @@ int runCommandLine(const CommandRegistry &registry, const QStringList &arguments
         CommandResult result = object.error.isEmpty()
                                    ? command->run(object.object, o.run)
                                    : CommandResult::failure(object.error);
+        if (!o.run.pdfPath.isEmpty() && result.error.isEmpty())
+            result = withPdf(std::move(result), o.run);
         if (!result.error.isEmpty()) {
             ++failures;
             err << "quillon-calc " << command->name << ": line " << object.line << ": "

@@ -1,6 +1,7 @@
 #include "cli/JsonHelpers.h"
 #include "cli/PayeCommandSupport.h"
 #include "paye/WeeklyCalc.h"
+#include "paye/WeeklyReport.h"
 
 namespace quillon::cli {
 
@@ -26,13 +27,14 @@ std::vector<KeySpec> weeklyInputs(WeekPeriod period) {
     return keys;
 }
 
-CommandResult runPeriod(WeekPeriod period, const QJsonObject &json) {
+CommandResult runPeriod(WeekPeriod period, const QJsonObject &json, const RunOptions &options) {
     const std::vector<KeySpec> keys = weeklyInputs(period);
     InputReader r(json, keys);
     paye::WeeklyInputs in = paye::openingWeeklyInputs(period);
     readPayInputs(r, in);
     in.normalDays = r.int16(QStringLiteral("normalDays"), in.normalDays);
     in.thisDays = r.int16(QStringLiteral("thisDays"), in.thisDays);
+    const QString name = r.text(QStringLiteral("employeeName"));
     if (!r.ok())
         return CommandResult::failure(r.error());
 
@@ -42,7 +44,11 @@ CommandResult runPeriod(WeekPeriod period, const QJsonObject &json) {
         return CommandResult::failure(out.check.text);
     QJsonObject o = payResultsJson(out);
     o.insert(kLookupKey, lookupJson(lookup));
-    return {o, {}};
+    return {o,
+            {},
+            periodPrint(paye::kWeeklyTable,
+                        paye::weeklyReportRecord(in, out, name, options.language),
+                        paye::weeklyLayout(period), paye::weeklyPreviewTitle(period))};
 }
 
 } // namespace
@@ -52,10 +58,10 @@ Command weeklyCommand() {
             QStringLiteral("PAYE, UIF and skills levy for one week's pay"),
             weeklyInputs(WeekPeriod::Week),
             payOutputKeys(),
-            [](const QJsonObject &json, const RunOptions &) {
-                return runPeriod(WeekPeriod::Week, json);
+            [](const QJsonObject &json, const RunOptions &options) {
+                return runPeriod(WeekPeriod::Week, json, options);
             },
-            false};
+            true};
 }
 
 Command fortnightlyCommand() {
@@ -63,10 +69,10 @@ Command fortnightlyCommand() {
             QStringLiteral("PAYE, UIF and skills levy for one fortnight's pay"),
             weeklyInputs(WeekPeriod::Fortnight),
             payOutputKeys(),
-            [](const QJsonObject &json, const RunOptions &) {
-                return runPeriod(WeekPeriod::Fortnight, json);
+            [](const QJsonObject &json, const RunOptions &options) {
+                return runPeriod(WeekPeriod::Fortnight, json, options);
             },
-            false};
+            true};
 }
 
 } // namespace quillon::cli

@@ -1,5 +1,6 @@
 #include "package/SalPackageRecord.h"
 
+#include "report/RecordWriter.h"
 #include "taxengine/NumberText.h"
 
 namespace quillon::package {
@@ -41,30 +42,27 @@ ReportRecord salPackageRecord(PackageWindow window, const PackageInputs &in,
                               const PackageResults &out, const QString &taxpayerName) {
     const bool monthly = isMonthly(window);
     const bool netToGross = isNetToGross(window);
-    ReportRecord r;
-    auto put = [&r](const char *field, const QVariant &value) {
-        r.push_back({QString::fromLatin1(field), value});
-    };
-    auto amount = [&put](const char *field, double v) { put(field, shown(v)); };
-    auto text = [&put](const char *field, const char16_t *s) { put(field, QString::fromUtf16(s)); };
+    report::RecordWriter w;
+    // Amounts typed into the window go in as the two-decimal figures it shows.
+    auto amount = [&w](const char *field, double v) { w.value(field, shown(v)); };
 
     switch (window) {
     case PackageWindow::GrossAnnual:
-        text("MonAnn", u"Brisvane Salary Package Calculation : Annual");
+        w.text("MonAnn", u"Brisvane Salary Package Calculation : Annual");
         break;
     case PackageWindow::GrossMonthly:
-        text("MonAnn", u"Brisvane Salary Package Calculation : Monthly");
+        w.text("MonAnn", u"Brisvane Salary Package Calculation : Monthly");
         break;
     case PackageWindow::NetAnnual:
-        text("MonAnn", u"Quillon Salary Package Calculation : Annual");
+        w.text("MonAnn", u"Quillon Salary Package Calculation : Annual");
         break;
     case PackageWindow::NetMonthly:
-        text("MonAnn", u"Quillon Salary Package Calculation : Monthly");
+        w.text("MonAnn", u"Quillon Salary Package Calculation : Monthly");
         break;
     }
-    put("TPName", taxpayerName.left(50));
-    put("TPAge", static_cast<double>(in.Age));
-    text("MonAnnSal", monthly ? u"Net monthly salary required" : u"Net annual salary required");
+    w.value("TPName", taxpayerName.left(50));
+    w.value("TPAge", static_cast<double>(in.Age));
+    w.text("MonAnnSal", monthly ? u"Net monthly salary required" : u"Net annual salary required");
     amount("NetMonSal", in.Amount);
     if (!netToGross)
         amount("CostToComp", in.Amount);
@@ -74,21 +72,22 @@ ReportRecord salPackageRecord(PackageWindow window, const PackageInputs &in,
     amount("TravAllCC", in.TravelAllowance);
     amount("MedAidCont", in.MedAidEmployee);
     amount("MedAidContCC", in.MedAidEmployer);
-    put("PMems", static_cast<double>(out.Beneficiaries));
-    put("AddBens", 0.0);
-    put("TaxFreeMedPrint", 0.0);
+    w.value("PMems", static_cast<double>(out.Beneficiaries));
+    w.value("AddBens", 0.0);
+    w.value("TaxFreeMedPrint", 0.0);
     amount("OtherTaxFB", in.OtherBenefits);
     amount("OtherTaxFBCC", in.OtherBenefits);
-    put("PenDeduct", out.EmployeeFund);
-    put("PenDeductCC", out.EmployerFund);
+    w.value("PenDeduct", out.EmployeeFund);
+    w.value("PenDeductCC", out.EmployerFund);
     const bool writesProvident = window != PackageWindow::NetMonthly;
     if (writesProvident) {
-        put("ProvDeduct", 0.0);
-        put("ProvDeductCC", 0.0);
+        w.value("ProvDeduct", 0.0);
+        w.value("ProvDeductCC", 0.0);
     }
-    text("RADirective", monthly ? u"Med. aid fund beneficiaries" : u"Medical beneficiaries months");
+    w.text("RADirective",
+           monthly ? u"Med. aid fund beneficiaries" : u"Medical beneficiaries months");
     if (writesProvident)
-        put("RADeduct", 0.0);
+        w.value("RADeduct", 0.0);
     amount("MedDeduct", netToGross ? out.MedicalDeductions : 0.0);
     amount("UIFCont", out.EmpUIF);
     amount("UIFContCC", out.ErUIF);
@@ -96,31 +95,31 @@ ReportRecord salPackageRecord(PackageWindow window, const PackageInputs &in,
     amount("TaxDue", out.TaxDue);
     amount("TaxCredit", out.TaxCredits);
     amount("TaxDeduct", out.TaxDeduction);
-    text("PrinMembers", u"(R 720pm each)");
-    text("BenMembers", u"(R 440pm each)");
+    w.text("PrinMembers", u"(R 720pm each)");
+    w.text("BenMembers", u"(R 440pm each)");
 
     const bool anyExpenses = in.expensesTotal() > 0;
-    text("OEXPTXT", anyExpenses ? u"Other Expenses :" : u"");
+    w.text("OEXPTXT", anyExpenses ? u"Other Expenses :" : u"");
     for (int i = 0; i < 4; ++i) {
         const ExpenseLine &line = in.Expenses[static_cast<std::size_t>(i)];
         const bool filled = anyExpenses && line.amount > 0;
         const QString n = QString::number(i);
-        r.push_back({QStringLiteral("ODedTxt") + n, filled ? line.description : QString()});
-        r.push_back({QStringLiteral("ODedR") + n, filled ? QStringLiteral("R") : QString()});
-        r.push_back({QStringLiteral("ODedNum") + n, filled ? shown(line.amount) : 0.0});
-        r.push_back({QStringLiteral("ODedNumCC") + n, filled ? shown(line.amount) : 0.0});
+        w.value(QStringLiteral("ODedTxt") + n, filled ? line.description : QString());
+        w.value(QStringLiteral("ODedR") + n, filled ? QStringLiteral("R") : QString());
+        w.value(QStringLiteral("ODedNum") + n, filled ? shown(line.amount) : 0.0);
+        w.value(QStringLiteral("ODedNumCC") + n, filled ? shown(line.amount) : 0.0);
     }
 
     amount("GSal", netToGross ? out.GrossSalary : out.NetPay);
     amount("TotCostComp", out.TotalCost);
     const double onceOff = shown(out.OnceOff);
-    put("PlusCompCar1", onceOff > 0
-                            ? QStringLiteral("(plus a 'once-off' cost of R ") + plainNumber(onceOff)
-                            : QString());
-    text("PlusCompCar2",
-         onceOff > 0 ? u"for the company car and this does not include fuel, maintenance etc)."
-                     : u"");
-    return r;
+    w.value("PlusCompCar1",
+            onceOff > 0 ? QStringLiteral("(plus a 'once-off' cost of R ") + plainNumber(onceOff)
+                        : QString());
+    w.text("PlusCompCar2",
+           onceOff > 0 ? u"for the company car and this does not include fuel, maintenance etc)."
+                       : u"");
+    return w.take();
 }
 
 ReportRecord grossAnnualRecord(const PackageInputs &in, const PackageResults &out,

@@ -1,5 +1,6 @@
 #include "paye/AnnualReport.h"
 
+#include "report/RecordWriter.h"
 #include "taxengine/TaxRules.h"
 #include "taxengine/TaxYear.h"
 
@@ -10,89 +11,76 @@ namespace quillon::paye {
 using report::PrintLanguage;
 using report::ReportRecord;
 
-namespace {
-
-struct Caption {
-    const char16_t *english;
-    const char16_t *afrikaans;
-};
-
-} // namespace
-
 ReportRecord annualReportRecord(const AnnualInputs &in, const AnnualResults &out,
                                 const QString &employeeName, PrintLanguage language) {
-    const bool af = language == PrintLanguage::Afrikaans;
-    auto text = [af](Caption c) { return QString::fromUtf16(af ? c.afrikaans : c.english); };
-    ReportRecord r;
-    auto put = [&r](const QString &field, const QVariant &value) { r.push_back({field, value}); };
-    auto caption = [&](const char *field, Caption c) { put(QString::fromLatin1(field), text(c)); };
-
+    report::RecordWriter w(language);
+    w.caption("TypeAM", u"Annual Check", u"Jaarlikse Inkomste");
+    w.employee(employeeName);
+    w.caption("Age", u"Age : ", u"Ouderdom : ");
+    w.value("AgeNum", QVariant::fromValue<int>(in.age));
+    w.caption("Sal", u"Remuneration/salary", u"Besoldiging");
+    w.value("SalNum", in.salary);
+    w.caption("DirFees", u"Commissions", u"Kommissie");
+    w.value("DirFeesNum", in.commission);
+    w.caption("Bonus", u"Bonus", u"Bonus");
+    w.value("BonusNum", in.bonus);
+    w.caption("TravAll", u"Travel allowance received", u"Reistoelae ontvang");
+    w.value("RecBefNum", in.travelAllowance);
+    w.caption("MedExp", u"Medical expenses", u"Mediese onkoste");
+    w.value("MedExpNum", 0.0);
+    w.caption("PenCont", u"Employer's R/Fund contributions ", u"Toelaatbare pension bydrae");
+    w.value("PenContNum", in.employerFund);
+    w.caption("RACont", u"Employee's R/Fund contributions", u"Toelaatbare U/T bydrae");
+    w.value("RAContNum", in.employeeFund);
+    w.caption("SDate", u"Start date", u"Begin datum");
+    w.value("SDateNum", tax::dateText(in.startDate));
+    w.caption("EDate", u"End date", u"Eind datum");
+    w.value("EDateNum", tax::dateText(in.endDate));
+    w.caption("SITE", u"SITE", u"SIBW");
+    w.value("SITENum", 0.0);
     // PAYE and TOTAL are the integer 0 when no tax remains.
-    const QVariant paye = out.taxLiability > 0 ? QVariant(out.taxLiability) : QVariant(0);
-
-    caption("TypeAM", {u"Annual Check", u"Jaarlikse Inkomste"});
-    put(QStringLiteral("Employee"),
-        QString((af ? QStringLiteral("Vir : ") : QStringLiteral(" For : ")) + employeeName));
-    caption("Age", {u"Age : ", u"Ouderdom : "});
-    put(QStringLiteral("AgeNum"), QVariant::fromValue<int>(in.age));
-    caption("Sal", {u"Remuneration/salary", u"Besoldiging"});
-    put(QStringLiteral("SalNum"), in.salary);
-    caption("DirFees", {u"Commissions", u"Kommissie"});
-    put(QStringLiteral("DirFeesNum"), in.commission);
-    caption("Bonus", {u"Bonus", u"Bonus"});
-    put(QStringLiteral("BonusNum"), in.bonus);
-    caption("TravAll", {u"Travel allowance received", u"Reistoelae ontvang"});
-    put(QStringLiteral("RecBefNum"), in.travelAllowance);
-    caption("MedExp", {u"Medical expenses", u"Mediese onkoste"});
-    put(QStringLiteral("MedExpNum"), 0.0);
-    caption("PenCont", {u"Employer's R/Fund contributions ", u"Toelaatbare pension bydrae"});
-    put(QStringLiteral("PenContNum"), in.employerFund);
-    caption("RACont", {u"Employee's R/Fund contributions", u"Toelaatbare U/T bydrae"});
-    put(QStringLiteral("RAContNum"), in.employeeFund);
-    caption("SDate", {u"Start date", u"Begin datum"});
-    put(QStringLiteral("SDateNum"), tax::dateText(in.startDate));
-    caption("EDate", {u"End date", u"Eind datum"});
-    put(QStringLiteral("EDateNum"), tax::dateText(in.endDate));
-    caption("SITE", {u"SITE", u"SIBW"});
-    put(QStringLiteral("SITENum"), 0.0);
-    caption("PAYE", {u"PAYE", u"LBS"});
-    put(QStringLiteral("PAYENum"), paye);
-    caption("Taxliability", {u"Tax liability", u"Belasting verpligting"});
-    put(QStringLiteral("Taxliabilitynum"), out.periodTax);
-    caption("TaxCredit", {u"Tax credits for beneficiaries", u"Belastingkrediete vir begunstigdes"});
-    put(QStringLiteral("Taxcreditnum"), out.medicalCredit);
-    caption("TaxCreditCons", {u"Tax credits for contributions", u"Belastingkrediete vir bydraes"});
-    put(QStringLiteral("TaxcreditnumCons"), out.additionalCredit);
-    caption("NumOFBens",
-            {u"Number of Medical Aid Beneficiaries", u"Getal mediesefondslede en afhanklikes"});
-    caption("EmpERMedAidCont",
-            {u"Employer's med aid contrib.", u"Werkgewer se bydrae aan mediesefonds"});
-    put(QStringLiteral("EmpERMedAidContnum"), in.employerMedAid);
-    caption("EmpEEMedAidCont",
-            {u"Employee's med aid contrib.", u"Werknemer se bydrae aan mediesefonds"});
-    put(QStringLiteral("EmpEEMedAidContnum"), in.employeeMedAid);
+    w.caption("PAYE", u"PAYE", u"LBS");
+    w.taxOrZero("PAYENum", out.taxLiability);
+    w.caption("Taxliability", u"Tax liability", u"Belasting verpligting");
+    w.value("Taxliabilitynum", out.periodTax);
+    w.caption("TaxCredit", u"Tax credits for beneficiaries", u"Belastingkrediete vir begunstigdes");
+    w.value("Taxcreditnum", out.medicalCredit);
+    w.caption("TaxCreditCons", u"Tax credits for contributions", u"Belastingkrediete vir bydraes");
+    w.value("TaxcreditnumCons", out.additionalCredit);
+    w.caption("NumOFBens", u"Number of Medical Aid Beneficiaries",
+              u"Getal mediesefondslede en afhanklikes");
+    w.caption("EmpERMedAidCont", u"Employer's med aid contrib.",
+              u"Werkgewer se bydrae aan mediesefonds");
+    w.value("EmpERMedAidContnum", in.employerMedAid);
+    w.caption("EmpEEMedAidCont", u"Employee's med aid contrib.",
+              u"Werknemer se bydrae aan mediesefonds");
+    w.value("EmpEEMedAidContnum", in.employeeMedAid);
 
     // Months in tax-year order, each count right after its label. "Apr " keeps its blank.
-    static constexpr Caption kMonths[12] = {{u"Mar", u"Mar"}, {u"Apr ", u"Apr "}, {u"May", u"Mei"},
-                                            {u"Jun", u"Jun"}, {u"Jul", u"Jul"},   {u"Aug", u"Aug"},
-                                            {u"Sep", u"Sep"}, {u"Oct", u"Okt"},   {u"Nov", u"Nov"},
-                                            {u"Dec", u"Dec"}, {u"Jan", u"Jan"},   {u"Feb", u"Feb"}};
+    struct MonthCaption {
+        const char16_t *english;
+        const char16_t *afrikaans;
+    };
+    static constexpr MonthCaption kMonths[12] = {
+        {u"Mar", u"Mar"}, {u"Apr ", u"Apr "}, {u"May", u"Mei"}, {u"Jun", u"Jun"},
+        {u"Jul", u"Jul"}, {u"Aug", u"Aug"},   {u"Sep", u"Sep"}, {u"Oct", u"Okt"},
+        {u"Nov", u"Nov"}, {u"Dec", u"Dec"},   {u"Jan", u"Jan"}, {u"Feb", u"Feb"}};
     for (std::size_t i = 0; i < kTaxYearMonths.size(); ++i) {
         const int month = kTaxYearMonths[i];
         const QString field = QStringLiteral("AnnCalcBens%1").arg(month);
-        put(field, text(kMonths[i]));
-        put(field + QStringLiteral("num"),
-            QVariant::fromValue<int>(out.monthBeneficiaries[static_cast<std::size_t>(month)]));
+        w.caption(field, kMonths[i].english, kMonths[i].afrikaans);
+        w.value(field + QStringLiteral("num"),
+                QVariant::fromValue<int>(out.monthBeneficiaries[static_cast<std::size_t>(month)]));
     }
 
-    caption("MedAidBens", {u"Med Aid contribution deduction", u"Mediesfondsbydrae afrekking"});
-    put(QStringLiteral("MedAidBensnum"),
-        QVariant::fromValue<qint32>(static_cast<qint32>(std::clamp(
-            tax::roundHalfEven(in.medAidContributionDeduction), -2147483648.0, 2147483647.0))));
-    caption("TOTAL", {u"Total tax deduction", u"Totaal"});
-    put(QStringLiteral("TotalNum"), paye);
-    caption("EOE", {u"(E.& O.E.)", u"(B.& F.W.)"});
-    return r;
+    w.caption("MedAidBens", u"Med Aid contribution deduction", u"Mediesfondsbydrae afrekking");
+    w.value("MedAidBensnum",
+            QVariant::fromValue<qint32>(static_cast<qint32>(std::clamp(
+                tax::roundHalfEven(in.medAidContributionDeduction), -2147483648.0, 2147483647.0))));
+    w.caption("TOTAL", u"Total tax deduction", u"Totaal");
+    w.taxOrZero("TotalNum", out.taxLiability);
+    w.caption("EOE", u"(E.& O.E.)", u"(B.& F.W.)");
+    return w.take();
 }
 
 } // namespace quillon::paye

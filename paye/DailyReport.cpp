@@ -1,13 +1,13 @@
 #include "paye/DailyReport.h"
 
-#include "paye/ReportWriter.h"
+#include "paye/PayReportFields.h"
 
 namespace quillon::paye {
 
 report::ReportRecord dailyReportRecord(const DailyInputs &in, const DailyResults &out,
                                        const QString &employeeName,
                                        report::PrintLanguage language) {
-    ReportWriter w(language);
+    report::RecordWriter w(language);
     w.caption("TypeAM", u"Daily Check", u"Daaglikse Inkomste");
     w.employee(employeeName);
     writePayAmounts(w, in, u"Reistoelae ");

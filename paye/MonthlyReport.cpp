@@ -1,6 +1,6 @@
 #include "paye/MonthlyReport.h"
 
-#include "paye/ReportWriter.h"
+#include "paye/PayReportFields.h"
 #include "taxengine/TaxYear.h"
 
 namespace quillon::paye {
@@ -8,7 +8,7 @@ namespace quillon::paye {
 report::ReportRecord monthlyReportRecord(const MonthlyInputs &in, const MonthlyResults &out,
                                          const QString &employeeName,
                                          report::PrintLanguage language) {
-    ReportWriter w(language);
+    report::RecordWriter w(language);
     w.caption("TypeAM", u"Monthly Check", u"Maandelikse Inkomste");
     w.employee(employeeName);
     w.caption("Age", u"Age : ", u"Ouderdom : ");

@@ -63,8 +63,7 @@ PayWindow::recalculatedJob(const QString &table, const std::function<report::Rep
     if (!calculate())
         return std::nullopt;
     report::PrintJob job;
-    job.data.table = table;
-    job.data.record = record();
+    job.tables = {report::ReportData::singleRecord(table, record())};
     job.layoutName = layout;
     job.previewTitle = title;
     return job;

@@ -1,6 +1,6 @@
 #include "paye/WeeklyReport.h"
 
-#include "paye/ReportWriter.h"
+#include "paye/PayReportFields.h"
 
 namespace quillon::paye {
 
@@ -21,7 +21,7 @@ report::ReportRecord weeklyReportRecord(const WeeklyInputs &in, const WeeklyResu
                                         const QString &employeeName,
                                         report::PrintLanguage language) {
     const bool week = in.period == WeekPeriod::Week;
-    ReportWriter w(language);
+    report::RecordWriter w(language);
     if (week)
         w.caption("TypeAM", u"Weekly Check", u"Weeklikse Inkomste");
     else

@@ -65,8 +65,7 @@ void frmKwikTax::calculate() {
 
 std::optional<report::PrintJob> frmKwikTax::printJob(std::optional<report::PrintLanguage>) {
     report::PrintJob job;
-    job.data.table = kQuickTaxTable;
-    job.data.record = quickTaxReportRecord(m_results);
+    job.tables = {report::ReportData::singleRecord(kQuickTaxTable, quickTaxReportRecord(m_results))};
     job.layoutName = kQuickTaxLayout;
     job.previewTitle = kQuickTaxPreviewTitle;
     return job;

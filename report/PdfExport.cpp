@@ -5,17 +5,51 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
+#include <QStringList>
 
 namespace quillon::report {
 
-ReportSource sourceFrom(const ReportData &data) {
+namespace {
+
+const ReportData *findTable(const std::vector<ReportData> &tables, const QString &name) {
+    for (const ReportData &t : tables)
+        if (t.table.compare(name, Qt::CaseInsensitive) == 0)
+            return &t;
+    return nullptr;
+}
+
+QString notWritten(const QString &table, const std::vector<ReportData> &tables) {
+    QStringList written;
+    for (const ReportData &t : tables)
+        written << u'"' + t.table + u'"';
+    return QStringLiteral("the print writes no table \"%1\" (it writes %2)")
+        .arg(table,
+             written.isEmpty() ? QStringLiteral("none") : written.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+std::optional<ReportSource> sourceFrom(const ReportLayout &layout,
+                                       const std::vector<ReportData> &tables, QString *error) {
     ReportSource source;
-    if (data.isRowTable) {
-        source.rows = data.rows;
-        if (!data.rows.empty())
-            source.record = data.rows.front();
-    } else {
-        source.record = data.record;
+    const ReportData *own = findTable(tables, layout.table);
+    if (!own) {
+        if (error)
+            *error = notWritten(layout.table, tables);
+        return std::nullopt;
+    }
+    if (!own->isRowTable)
+        source.record = own->record;
+    else if (!own->rows.empty())
+        source.record = own->rows.front();
+    if (layout.band(BandKind::Detail)) {
+        const ReportData *detail = findTable(tables, layout.detailTable());
+        if (!detail) {
+            if (error)
+                *error = notWritten(layout.detailTable(), tables);
+            return std::nullopt;
+        }
+        source.rows = detail->isRowTable ? detail->rows : std::vector<ReportRecord>{detail->record};
     }
     return source;
 }
@@ -48,25 +82,26 @@ bool writePdf(const ReportLayout &layout, const ReportSource &source, const QStr
     return true;
 }
 
-bool renderToPdf(const QString &layoutPath, const ReportData &data, const QString &pdfPath,
-                 QString *error) {
+bool renderToPdf(const QString &layoutPath, const std::vector<ReportData> &tables,
+                 const QString &pdfPath, QString *error) {
     const auto layout = LayoutParser::parseFile(layoutPath, error);
     if (!layout)
         return false;
-    const QString &reads = data.isRowTable ? layout->detailTable() : layout->table;
-    if (!data.table.isEmpty() && data.table.compare(reads, Qt::CaseInsensitive) != 0) {
+    auto misfit = [&](const QString &why) {
         if (error)
-            *error = QStringLiteral("The report layout %1 reads table \"%2\", not \"%3\".")
-                         .arg(layoutPath, reads, data.table);
+            *error = QStringLiteral("The report layout %1 does not fit its data: %2")
+                         .arg(layoutPath, why);
         return false;
-    }
+    };
     QString why;
-    if (!writePdf(*layout, sourceFrom(data), pdfPath, data.table, &why)) {
+    const auto source = sourceFrom(*layout, tables, &why);
+    if (!source)
+        return misfit(why);
+    if (!writePdf(*layout, *source, pdfPath, layout->table, &why)) {
+        if (why.startsWith(QLatin1String("line ")))
+            return misfit(why);
         if (error)
-            *error = why.startsWith(QLatin1String("line "))
-                         ? QStringLiteral("The report layout %1 does not fit its data: %2")
-                               .arg(layoutPath, why)
-                         : why;
+            *error = why;
         return false;
     }
     return true;

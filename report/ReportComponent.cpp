@@ -3,6 +3,7 @@
 #include "controls/MessageService.h"
 #include "report/LayoutParser.h"
 #include "report/ReportDatabase.h"
+#include "report/ReportPrinter.h"
 #include "report/ReportRenderer.h"
 
 #include <QDir>
@@ -72,22 +73,12 @@ ReportComponent::ReportComponent(QString programFolder, QString reportDatabasePa
 
 ReportComponent::~ReportComponent() = default;
 
-void ReportComponent::setReportFileName(const QString &fullPath) {
-    m_reportFileName = fullPath;
-}
-void ReportComponent::setWindowTitle(const QString &title) {
-    m_windowTitle = title;
-}
-void ReportComponent::setDestination(Destination destination) {
-    m_destination = destination;
-}
-
 void ReportComponent::fail(QWidget *parent, const QString &why) {
     m_messages.inform(parent, why + QStringLiteral("\n\nThe report was not printed."),
                       kMessageTitle, MessageService::Icon::Critical);
 }
 
-bool ReportComponent::run(QWidget *parent) {
+bool ReportComponent::runCurrent(QWidget *parent) {
     if (m_reportFileName.isEmpty()) {
         fail(parent, QStringLiteral("No report layout was chosen."));
         return false;
@@ -147,20 +138,29 @@ bool ReportComponent::run(QWidget *parent) {
     return true;
 }
 
-bool ReportComponent::print(const PrintJob &job, QWidget *parent) {
+bool ReportComponent::write(const std::vector<ReportData> &tables, QWidget *parent) {
     ReportDatabase db(m_reportDatabasePath);
-    if (!db.write(job.data)) {
-        fail(parent, db.error());
-        return false;
+    for (const ReportData &table : tables) {
+        if (!db.write(table)) {
+            fail(parent, db.error());
+            return false;
+        }
     }
-    QString layoutName = job.layoutName;
-    while (layoutName.startsWith(u'\\') || layoutName.startsWith(u'/'))
-        layoutName.remove(0, 1);
-    setReportFileName(QDir(m_programFolder).filePath(layoutName));
-    if (!job.previewTitle.isEmpty())
-        setWindowTitle(job.previewTitle);
-    setDestination(job.destination);
-    return run(parent);
+    return true;
+}
+
+bool ReportComponent::run(const QString &layoutName, const QString &previewTitle,
+                          Destination destination, QWidget *parent) {
+    m_reportFileName = layoutPath(m_programFolder, layoutName);
+    if (!previewTitle.isEmpty())
+        m_windowTitle = previewTitle;
+    m_destination = destination;
+    return runCurrent(parent);
+}
+
+bool ReportComponent::print(const PrintJob &job, QWidget *parent) {
+    return write(job.tables, parent) &&
+           run(job.layoutName, job.previewTitle, job.destination, parent);
 }
 
 QPrinter &ReportComponent::printer() {

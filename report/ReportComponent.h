@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/PrintJob.h"
 #include "report/ReportPreview.h"
 #include "report/ReportRecord.h"
 
@@ -9,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPrinter;
 class QWidget;
@@ -19,23 +21,13 @@ class MessageService;
 
 namespace quillon::report {
 
-enum class Destination { Preview = 0, Printer = 1 };
-
-// One print as a calculator hands it over: the figures for its report table, the layout file
-// (a name such as "Annual.rpt", found in the program folder) and the preview title. An empty
-// title leaves the previous title in place, as direct printing does.
-struct PrintJob {
-    ReportData data;
-    QString layoutName;
-    QString previewTitle;
-    Destination destination = Destination::Preview;
-};
-
 // rptMainPrint: the one report engine instance of the main window. A print writes the
 // calculator's figures into the report database, then renders the layout that reads them to a
 // non-modal preview window (paging, zoom, print, export to PDF) or to the printer chosen under
-// Printer Setup. Any failure (no report database, table, record or layout; no printer) is told
-// to the user through the message service and the print is abandoned.
+// Printer Setup. Writing and running are two steps because some calculators write their tables
+// when "&Print" is pressed and run the report later, on view or printer. Any failure (no report
+// database, table, record or layout; no printer) is told to the user through the message
+// service and the print is abandoned.
 class ReportComponent : public QObject {
     Q_OBJECT
 public:
@@ -43,20 +35,21 @@ public:
                     QWidget *previewParent = nullptr);
     ~ReportComponent() override;
 
-    // The four settings the program uses.
-    void setReportFileName(const QString &fullPath);
-    void setWindowTitle(const QString &title);
-    void setDestination(Destination destination);
-    // "Action = 1": runs the current layout over what the report database now holds.
-    bool run(QWidget *parent);
+    // Writes each table into the report database, in order; stops at the first failure.
+    bool write(const std::vector<ReportData> &tables, QWidget *parent);
+    // Sets the report file name to the layout in the program folder, the window title (an
+    // empty title keeps the previous one) and the destination, then runs the layout over what
+    // the report database now holds.
+    bool run(const QString &layoutName, const QString &previewTitle, Destination destination,
+             QWidget *parent);
+    // Both steps, as most print routines do. False when anything failed (the user has been
+    // told).
+    bool print(const PrintJob &job, QWidget *parent);
 
+    // The settings the last run left.
     QString reportFileName() const { return m_reportFileName; }
     QString windowTitle() const { return m_windowTitle; }
     Destination destination() const { return m_destination; }
-
-    // Writes the job's figures, then sets the settings and runs, as every print routine does.
-    // False when anything failed (the user has been told).
-    bool print(const PrintJob &job, QWidget *parent);
 
     // The printer direct prints go to; Printer Setup edits it.
     QPrinter &printer();
@@ -93,6 +86,7 @@ private:
     PrinterCheck m_printerCheck;
 
     void fail(QWidget *parent, const QString &why);
+    bool runCurrent(QWidget *parent);
 };
 
 } // namespace quillon::report

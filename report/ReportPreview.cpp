@@ -2,6 +2,7 @@
 
 #include "controls/MessageService.h"
 #include "report/PdfExport.h"
+#include "report/ReportPrinter.h"
 #include "report/SuitcaseIcon.h"
 
 #include <QAction>

@@ -7,13 +7,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
-#include <QPrinter>
 
 namespace quillon::report {
 
 namespace {
-
-constexpr int kResolution = 300; // dots per inch for every device we paint on
 
 const QVariant *findValue(const ReportRecord &record, const QString &name) {
     for (const ReportField &f : record)
@@ -36,11 +33,6 @@ bool isNumber(const QVariant &v) {
     default:
         return false;
     }
-}
-
-QPageLayout pageLayout(const ReportLayout &layout) {
-    return QPageLayout(QPageSize(layout.pageSize), layout.orientation, QMarginsF(0, 0, 0, 0),
-                       QPageLayout::Millimeter);
 }
 
 // Millimetres on the page to device units; the painter's origin is the paper's corner.
@@ -217,15 +209,14 @@ QString missingField(const ReportLayout &layout, const ReportSource &source) {
     return {};
 }
 
-void preparePrinter(const ReportLayout &layout, QPrinter &printer) {
-    printer.setResolution(kResolution);
-    printer.setFullPage(true);
-    printer.setPageLayout(pageLayout(layout));
+QPageLayout reportPageLayout(const ReportLayout &layout) {
+    return QPageLayout(QPageSize(layout.pageSize), layout.orientation, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Millimeter);
 }
 
 void preparePdfWriter(const ReportLayout &layout, QPdfWriter &writer) {
-    writer.setResolution(kResolution);
-    writer.setPageLayout(pageLayout(layout));
+    writer.setResolution(kReportResolution);
+    writer.setPageLayout(reportPageLayout(layout));
 }
 
 bool renderReport(const ReportLayout &layout, const ReportSource &source, QPagedPaintDevice &device,

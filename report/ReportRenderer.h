@@ -3,13 +3,13 @@
 #include "report/ReportLayout.h"
 #include "report/ReportRecord.h"
 
+#include <QPageLayout>
 #include <QString>
 
 #include <vector>
 
 class QPagedPaintDevice;
 class QPdfWriter;
-class QPrinter;
 
 namespace quillon::report {
 
@@ -39,9 +39,14 @@ QString missingField(const ReportLayout &layout, const ReportSource &source);
 // The text a field prints for a stored value.
 QString fieldText(const LayoutItem &item, const QVariant &value);
 
-// Page size, orientation, no device margins (the layout keeps its own) and the resolution,
-// set on the device before painting starts.
-void preparePrinter(const ReportLayout &layout, QPrinter &printer);
+// Every device is painted at this many dots per inch.
+inline constexpr int kReportResolution = 300;
+
+// Page size and orientation with no device margins (the layout keeps its own).
+QPageLayout reportPageLayout(const ReportLayout &layout);
+
+// Page layout and resolution, set on a PDF writer before painting starts (the printer's
+// counterpart lives with the printing code, which alone needs printer support).
 void preparePdfWriter(const ReportLayout &layout, QPdfWriter &writer);
 
 // The one painting routine behind the preview, the printer and PDF export. False, with

@@ -1,5 +1,6 @@
 #include "vehicle/CompCarReport.h"
 
+#include "report/RecordWriter.h"
 #include "vehicle/CompCarCalc.h"
 
 #include <QDate>
@@ -20,52 +21,49 @@ QString dayText(DayNumber day) {
 
 report::ReportRecord row(const CompCarList &list, int n) {
     const CompCarRecord &c = list.car(n);
-    report::ReportRecord r;
-    auto put = [&r](const char *field, const QVariant &value) {
-        r.push_back({QString::fromLatin1(field), value});
-    };
+    report::RecordWriter w;
     const bool noPrice = c.CCPrice == 0;
 
-    put("CarNum", n);
-    put("CMVMaxNum", static_cast<int>(list.CMVMaxNum));
-    put("CCRegNumber", c.CCRegNumber);
-    put("CCMake", c.CCMake);
-    put("CCModel", c.CCModel);
-    put("CCPrice", c.CCPrice);
-    put("MaintIncluded", yesNo(c.MaintIncluded));
-    put("CCMonths", static_cast<double>(c.CCEndDate) - static_cast<double>(c.CCStartDate) + 1);
-    put("EndMileage", c.EndMileage);
-    put("StartMileage", c.StartMileage);
-    put("TotalDistance", c.TotalDistance);
-    put("BusDistance", c.BusDistance);
-    put("ActualExpEmployee", c.ActualExpEmployee);
-    put("SARSTable", yesNo(c.SARSTable));
-    put("FuelReimbEmployer", c.FuelReimbEmployer);
-    put("EmpPaidInsurance", c.EmpPaidInsurance);
-    put("EmpPaidLicence", c.EmpPaidLicence);
-    put("EmpPaidMaintenance", c.EmpPaidMaintenance);
-    put("Actual3802", list.Actual3802);
-    put("FB3802ThisCar", c.FB3802ThisCar);
-    put("AdjustTaxableInc", noPrice ? c.SARSDeductionClaim : c.AdjustTaxableInc);
-    put("SARSDeductionClaim", c.SARSDeductionClaim);
-    put("TrueInclusion", noPrice ? 0.0 : c.TrueInclusion);
-    put("PrivateDistance", c.PrivateDistance);
-    put("FuelComponent", c.FuelComponent);
-    put("Arr_FuelClaim", c.Arr_FuelClaim);
-    put("TotAddExpense", c.TotAddExpense);
-    put("FuelExp", c.FuelExp);
-    put("BussMilage", yesNo(c.BussMilage));
-    put("YearOfManfact", c.YearOfManfact);
-    put("CCStartDate", dayText(c.CCStartDate));
-    put("CCEndDate", dayText(c.CCEndDate));
-    put("IRP53802", c.IRP53802);
-    put("MonFB80", c.MonFB80);
-    put("MonFB20", c.MonFB20);
-    put("FortFB80", c.FortFB80);
-    put("FortFB20", c.FortFB20);
-    put("WeekFB80", c.WeekFB80);
-    put("WeekFB20", c.WeekFB20);
-    return r;
+    w.value("CarNum", n);
+    w.value("CMVMaxNum", static_cast<int>(list.CMVMaxNum));
+    w.value("CCRegNumber", c.CCRegNumber);
+    w.value("CCMake", c.CCMake);
+    w.value("CCModel", c.CCModel);
+    w.value("CCPrice", c.CCPrice);
+    w.value("MaintIncluded", yesNo(c.MaintIncluded));
+    w.value("CCMonths", static_cast<double>(c.CCEndDate) - static_cast<double>(c.CCStartDate) + 1);
+    w.value("EndMileage", c.EndMileage);
+    w.value("StartMileage", c.StartMileage);
+    w.value("TotalDistance", c.TotalDistance);
+    w.value("BusDistance", c.BusDistance);
+    w.value("ActualExpEmployee", c.ActualExpEmployee);
+    w.value("SARSTable", yesNo(c.SARSTable));
+    w.value("FuelReimbEmployer", c.FuelReimbEmployer);
+    w.value("EmpPaidInsurance", c.EmpPaidInsurance);
+    w.value("EmpPaidLicence", c.EmpPaidLicence);
+    w.value("EmpPaidMaintenance", c.EmpPaidMaintenance);
+    w.value("Actual3802", list.Actual3802);
+    w.value("FB3802ThisCar", c.FB3802ThisCar);
+    w.value("AdjustTaxableInc", noPrice ? c.SARSDeductionClaim : c.AdjustTaxableInc);
+    w.value("SARSDeductionClaim", c.SARSDeductionClaim);
+    w.value("TrueInclusion", noPrice ? 0.0 : c.TrueInclusion);
+    w.value("PrivateDistance", c.PrivateDistance);
+    w.value("FuelComponent", c.FuelComponent);
+    w.value("Arr_FuelClaim", c.Arr_FuelClaim);
+    w.value("TotAddExpense", c.TotAddExpense);
+    w.value("FuelExp", c.FuelExp);
+    w.value("BussMilage", yesNo(c.BussMilage));
+    w.value("YearOfManfact", c.YearOfManfact);
+    w.value("CCStartDate", dayText(c.CCStartDate));
+    w.value("CCEndDate", dayText(c.CCEndDate));
+    w.value("IRP53802", c.IRP53802);
+    w.value("MonFB80", c.MonFB80);
+    w.value("MonFB20", c.MonFB20);
+    w.value("FortFB80", c.FortFB80);
+    w.value("FortFB20", c.FortFB20);
+    w.value("WeekFB80", c.WeekFB80);
+    w.value("WeekFB20", c.WeekFB20);
+    return w.take();
 }
 
 } // namespace
@@ -80,11 +78,7 @@ std::vector<report::ReportRecord> compCarReportRows(const CompCarList &list) {
 
 report::ReportData compCarPrintData(CompCarList &list) {
     PrintCalc(list);
-    report::ReportData data;
-    data.table = kCompCarTable;
-    data.isRowTable = true;
-    data.rows = compCarReportRows(list);
-    return data;
+    return report::ReportData::rowTable(kCompCarTable, compCarReportRows(list));
 }
 
 } // namespace quillon::vehicle

@@ -81,13 +81,13 @@ TEST(PayeCommands, RefusalsExitNonZeroWithAReason) {
     }
 }
 
-TEST(PayeCommands, HelpListsTheSettingsKeysAndNoPdf) {
+TEST(PayeCommands, HelpListsTheSettingsKeysAndThePdf) {
     for (const char *command : {"monthly", "fortnightly", "weekly", "daily"}) {
         CommandRegistry registry;
         registerPayeCommands(registry);
         const Command *c = registry.find(QString::fromLatin1(command));
         ASSERT_NE(c, nullptr) << command;
-        EXPECT_FALSE(c->rendersPdf) << command;
+        EXPECT_TRUE(c->rendersPdf) << command;
         const QString help = helpText(*c);
         for (const char *key : {"employeeUIF", "employerUIF", "skillLevy", "uifLimit",
                                 "inclusionRate", "medAidBeneficiaries"})

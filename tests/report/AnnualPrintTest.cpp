@@ -49,7 +49,7 @@ TEST_P(AnnualPdf, CarriesTheCaptionsAndFiguresOnOnePage) {
     ReportFolder folder;
     const QString pdf = folder.path(QStringLiteral("annual.pdf"));
     QString error;
-    ASSERT_TRUE(renderToPdf(annualLayout(), annualPrint(GetParam().language), pdf, &error))
+    ASSERT_TRUE(renderToPdf(annualLayout(), {annualPrint(GetParam().language)}, pdf, &error))
         << error.toStdString();
     const test::PdfText read = test::readPdf(pdf);
     EXPECT_EQ(read.pages, 1);
@@ -130,20 +130,20 @@ TEST(AnnualPrint, PdfFailuresAreReportedNotWritten) {
         {"FieldNotInData", folder.path(QStringLiteral("Bad.rpt")), paye::kAnnualTable,
          "line 4: the field \"NoSuchField\""},
         {"OtherTable", annualLayout(), QStringLiteral("IRP5Mon"),
-         "reads table \"IRP5Ann\", not \"IRP5Mon\""},
+         "the print writes no table \"IRP5Ann\" (it writes \"IRP5Mon\")"},
     };
     for (const PdfFailure &c : cases) {
         ReportData data = annualPrint(PrintLanguage::English);
         data.table = c.table;
         const QString pdf = folder.path(QString::fromLatin1(c.name) + QStringLiteral(".pdf"));
         QString error;
-        EXPECT_FALSE(renderToPdf(c.layout, data, pdf, &error)) << c.name;
+        EXPECT_FALSE(renderToPdf(c.layout, {data}, pdf, &error)) << c.name;
         EXPECT_TRUE(error.contains(QString::fromUtf8(c.message)))
             << c.name << ": " << error.toStdString();
         EXPECT_FALSE(QFile::exists(pdf)) << c.name;
     }
     QString error;
-    EXPECT_FALSE(renderToPdf(annualLayout(), annualPrint(PrintLanguage::English),
+    EXPECT_FALSE(renderToPdf(annualLayout(), {annualPrint(PrintLanguage::English)},
                              folder.path(QStringLiteral("no/such/folder/a.pdf")), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("folder does not exist"))) << error.toStdString();
 }

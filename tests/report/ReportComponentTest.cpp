@@ -2,6 +2,7 @@
 #include "controls/MessageService.h"
 #include "paye/AnnualCalc.h"
 #include "paye/AnnualReport.h"
+#include "report/PdfExport.h"
 #include "report/ReportDatabase.h"
 #include "report/ReportPreview.h"
 
@@ -30,9 +31,9 @@ PrintJob annualJob(Destination destination, const QString &title = kTitle) {
     tax::TaxLookup lookup;
     const paye::AnnualResults out = paye::calculateAnnual(in, lookup);
     PrintJob job;
-    job.data.table = paye::kAnnualTable;
-    job.data.record =
-        paye::annualReportRecord(in, out, QStringLiteral("A. Person"), PrintLanguage::English);
+    job.tables = {ReportData::singleRecord(
+        paye::kAnnualTable,
+        paye::annualReportRecord(in, out, QStringLiteral("A. Person"), PrintLanguage::English))};
     job.layoutName = QStringLiteral("\\") + paye::kAnnualLayout; // as the windows name it
     job.previewTitle = title;
     job.destination = destination;
@@ -107,7 +108,7 @@ TEST_F(ReportComponentTest, ALaterPrinterRunLeavesThePreviewAsItWas) {
     m_component.printer().setOutputFormat(QPrinter::PdfFormat);
     m_component.printer().setOutputFileName(printed);
     PrintJob direct = annualJob(Destination::Printer, QString());
-    direct.data.record.front().value = QStringLiteral("Changed Check");
+    direct.tables.front().record.front().value = QStringLiteral("Changed Check");
     ASSERT_TRUE(m_component.print(direct, nullptr));
 
     ASSERT_TRUE(preview);
@@ -200,7 +201,34 @@ INSTANTIATE_TEST_SUITE_P(
                  "is not valid: line 3:"}),
     [](const auto &row) { return std::string(row.param.name); });
 
-TEST(ReportComponentRows, ARowTableSchedulePagesWithItsHeaderAndFormRecord) {
+TEST_F(ReportComponentTest, WritingAndRunningAreTwoSteps) {
+    // As a calculator that writes its table on "&Print" and runs on the printer button later.
+    ASSERT_TRUE(m_component.write(annualJob(Destination::Printer).tables, nullptr));
+    EXPECT_EQ(m_component.reportFileName(), QString()) << "writing runs nothing";
+    const QString printed = m_folder.path(QStringLiteral("printed.pdf"));
+    m_component.printer().setOutputFormat(QPrinter::PdfFormat);
+    m_component.printer().setOutputFileName(printed);
+    ASSERT_TRUE(
+        m_component.run(QStringLiteral("\\Annual.rpt"), QString(), Destination::Printer, nullptr));
+    EXPECT_EQ(m_component.reportFileName(), QDir(m_folder.folder()).filePath(paye::kAnnualLayout));
+    EXPECT_TRUE(
+        test::withoutBlanks(test::readPdf(printed).text).contains(QStringLiteral("A.Person")));
+    EXPECT_TRUE(m_messages.messages().empty());
+
+    // A table that cannot be written stops the write after the tables before it.
+    std::vector<ReportData> tables = annualJob(Destination::Preview).tables;
+    tables.front().record[1].value = QStringLiteral("Written first");
+    tables.push_back(ReportData::singleRecord(QStringLiteral("NoSuchTable"), {}));
+    EXPECT_FALSE(m_component.write(tables, nullptr));
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_TRUE(m_messages.last().text.contains(QStringLiteral("has no table \"NoSuchTable\"")));
+    const auto record = ReportDatabase(m_folder.databasePath()).readFirstRecord(paye::kAnnualTable);
+    ASSERT_TRUE(record);
+    EXPECT_EQ((*record)[1].value.toString(), QStringLiteral("Written first"));
+}
+
+// A loan-style print: one job writes the Loans record and the Amort rows its detail band reads.
+TEST(ReportComponentRows, OnePrintWritesTwoTablesForTheScheduleLayout) {
     ReportFolder folder;
     folder.writeFile(QStringLiteral("Sched.rpt"), QStringLiteral(R"(quillon-layout 1
 table Loans
@@ -217,34 +245,42 @@ band detail 6 table=Amort
 band footer 8
   text 0 0 180 8 "page {page} of {pages}" align=right
 )"));
-    RecordingMessageService messages;
-    ReportComponent component(folder.folder(), folder.databasePath(), messages);
-    ASSERT_TRUE(ReportDatabase(folder.databasePath())
-                    .writeRecord(QStringLiteral("Loans"), {{QStringLiteral("Heading"),
-                                                            QStringLiteral("Monthly repayment")}}));
-    PrintJob job;
-    job.data.table = QStringLiteral("Amort");
-    job.data.isRowTable = true;
+    std::vector<ReportRecord> rows;
     for (int i = 1; i <= 100; ++i)
-        job.data.rows.push_back(
-            {{QStringLiteral("Year"), i}, {QStringLiteral("Capital"), 1000.0 * i}});
+        rows.push_back({{QStringLiteral("Year"), i}, {QStringLiteral("Capital"), 1000.0 * i}});
+    PrintJob job;
+    job.tables = {ReportData::singleRecord(
+                      QStringLiteral("Loans"),
+                      {{QStringLiteral("Heading"), QStringLiteral("Monthly repayment")}}),
+                  ReportData::rowTable(QStringLiteral("Amort"), rows)};
     job.layoutName = QStringLiteral("Sched.rpt");
     job.destination = Destination::Printer;
+
+    RecordingMessageService messages;
+    ReportComponent component(folder.folder(), folder.databasePath(), messages);
     const QString printed = folder.path(QStringLiteral("sched.pdf"));
     component.printer().setOutputFormat(QPrinter::PdfFormat);
     component.printer().setOutputFileName(printed);
     ASSERT_TRUE(component.print(job, nullptr))
         << (messages.messages().empty() ? std::string() : messages.last().text.toStdString());
+    const QString exported = folder.path(QStringLiteral("exported.pdf"));
+    QString error;
+    ASSERT_TRUE(renderToPdf(folder.path(job.layoutName), job.tables, exported, &error))
+        << error.toStdString();
 
-    // 267 mm of frame less title, header and footer: 38 rows on the first page, 41 after.
-    const test::PdfText pdf = test::readPdf(printed);
-    ASSERT_EQ(pdf.pages, 3);
-    // Text read back from a printer's PDF breaks words at random; compare without blanks.
-    const QString text = test::withoutBlanks(pdf.text);
-    EXPECT_TRUE(text.contains(QStringLiteral("Monthlyrepayment")));
-    EXPECT_TRUE(text.contains(QStringLiteral("100000.00")));
-    EXPECT_TRUE(text.contains(QStringLiteral("page3of3")));
-    EXPECT_EQ(text.count(QStringLiteral("Capital")), 3) << "the header repeats on every page";
+    // The printer and the PDF path draw the same pages: 267 mm of frame less title, header and
+    // footer give 38 rows on the first page and 41 after.
+    for (const QString &pdfPath : {printed, exported}) {
+        SCOPED_TRACE(pdfPath.toStdString());
+        const test::PdfText pdf = test::readPdf(pdfPath);
+        ASSERT_EQ(pdf.pages, 3);
+        // Text read back from a printer's PDF breaks words at random; compare without blanks.
+        const QString text = test::withoutBlanks(pdf.text);
+        EXPECT_TRUE(text.contains(QStringLiteral("Monthlyrepayment")));
+        EXPECT_TRUE(text.contains(QStringLiteral("100000.00")));
+        EXPECT_TRUE(text.contains(QStringLiteral("page3of3")));
+        EXPECT_EQ(text.count(QStringLiteral("Capital")), 3) << "the header repeats on every page";
+    }
 }
 
 } // namespace

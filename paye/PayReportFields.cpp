@@ -1,27 +1,9 @@
-#include "paye/ReportWriter.h"
+#include "paye/PayReportFields.h"
 
 namespace quillon::paye {
 
-void ReportWriter::caption(const char *field, const char16_t *english, const char16_t *afrikaans) {
-    m_record.push_back(
-        {QString::fromLatin1(field), QString::fromUtf16(m_afrikaans ? afrikaans : english)});
-}
-
-void ReportWriter::value(const char *field, const QVariant &value) {
-    m_record.push_back({QString::fromLatin1(field), value});
-}
-
-void ReportWriter::employee(const QString &name) {
-    m_record.push_back(
-        {QStringLiteral("Employee"),
-         QString((m_afrikaans ? QStringLiteral("Vir : ") : QStringLiteral(" For : ")) + name)});
-}
-
-void ReportWriter::taxOrZero(const char *field, double tax) {
-    value(field, tax > 0 ? QVariant(tax) : QVariant(0));
-}
-
-void writePayAmounts(ReportWriter &w, const PayInputs &in, const char16_t *travelAfrikaans) {
+void writePayAmounts(report::RecordWriter &w, const PayInputs &in,
+                     const char16_t *travelAfrikaans) {
     w.caption("Age", u"Age : ", u"Ouderdom : ");
     w.value("AgeNum", QVariant::fromValue<int>(in.age));
     w.caption("Sal", u"Remuneration/salary", u"Besoldiging");
@@ -40,7 +22,7 @@ void writePayAmounts(ReportWriter &w, const PayInputs &in, const char16_t *trave
     w.value("RAContNum", in.employeeFund);
 }
 
-void writeUifAndCredits(ReportWriter &w, const PayInputs &in, const PayResults &out) {
+void writeUifAndCredits(report::RecordWriter &w, const PayInputs &in, const PayResults &out) {
     w.caption("UIFEMPE", u"U.I.F. contribution employee", u"U.I.F. bydrae werknemer");
     w.value("UIFEMPENum", out.employeeUifShown);
     w.caption("UIFEMPR", u"U.I.F. contribution employer", u"U.I.F. bydrae werkgewer");
