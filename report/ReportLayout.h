@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -20,6 +21,10 @@ namespace quillon::report {
 
 enum class ItemKind { Text, Field, Line, Box };
 
+// What a day number counts from when a field prints it as a date: the desktop-database serial
+// (day 0 is 30/12/1899, 42430 is 01/03/2016) or the Julian day number (2457449 is 01/03/2016).
+enum class DayCount { Serial, Julian };
+
 // The bands, in the order they are listed; the title prints once at the top of the first page,
 // the header at the top of every page, the detail once per row, the summary once after the
 // last row, the footer at the bottom of every page.
@@ -28,14 +33,18 @@ inline constexpr std::size_t kBandKinds = 5;
 
 struct LayoutItem {
     ItemKind kind = ItemKind::Text;
-    int line = 0;           // where the item stands in the layout file
-    QRectF rect;            // text, field, box
-    QLineF segment;         // line
-    QString text;           // text: the caption, with {page} and {pages} replaced
-    QString field;          // field: the record's field name
-    QString format;         // field: number pattern ("# ### ### ##0.00"); empty prints as stored
-    bool blankZero = false; // field: a zero prints nothing
-    double fontSize = 0;    // points; 0 takes the layout's font size
+    int line = 0;   // where the item stands in the layout file
+    QRectF rect;    // text, field, box
+    QLineF segment; // line
+    QString text;   // text: the caption; {page}, {pages} and {FIELD} are replaced when drawn
+    QString field;  // field: the record's field name
+    // field: a number pattern ("# ### ### ##0.00") or a date pattern ("dd/mm/yyyy") for a day
+    // number; empty prints as stored
+    QString format;
+    DayCount days = DayCount::Serial; // field with a date pattern: what the number counts
+    QString suffix;                   // field: written after a value that prints
+    bool blankZero = false;           // field: a zero prints nothing
+    double fontSize = 0;              // points; 0 takes the layout's font size
     bool bold = false;
     bool italic = false;
     bool wrap = false;
@@ -71,5 +80,11 @@ struct ReportLayout {
     QSizeF paperSize() const;
     QSizeF frameSize() const;
 };
+
+// True when a field's format is a date pattern ("dd/mm/yyyy") rather than a number pattern.
+bool isDatePattern(const QString &format);
+
+// The field names a caption reads through {NAME}; {page} and {pages} are not fields.
+QStringList embeddedFields(const QString &text);
 
 } // namespace quillon::report

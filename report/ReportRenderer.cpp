@@ -2,11 +2,15 @@
 
 #include "taxengine/NumberText.h"
 
+#include <QDate>
 #include <QFont>
+#include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
+
+#include <cmath>
 
 namespace quillon::report {
 
@@ -33,6 +37,12 @@ bool isNumber(const QVariant &v) {
     default:
         return false;
     }
+}
+
+QString notInTable(int line, const QString &field, const QString &table) {
+    return QStringLiteral("line %1: the field \"%2\" is not in table \"%3\"")
+        .arg(line)
+        .arg(field, table);
 }
 
 // Millimetres on the page to device units; the painter's origin is the paper's corner.
@@ -92,6 +102,11 @@ void drawItem(QPainter &painter, const PageContext &ctx, const LayoutItem &item,
         QString text = item.text;
         text.replace(QStringLiteral("{page}"), QString::number(ctx.page));
         text.replace(QStringLiteral("{pages}"), QString::number(ctx.pages));
+        // A field inside a caption prints plainly ("+ Portion @ M/Rate ({MARGRATE}%)").
+        for (const QString &name : embeddedFields(item.text)) {
+            const QVariant *value = record ? findValue(*record, name) : nullptr;
+            text.replace(u'{' + name + u'}', value ? fieldText(LayoutItem{}, *value) : QString());
+        }
         drawText(painter, ctx, item, top, text);
         break;
     }
@@ -124,6 +139,18 @@ void drawItem(QPainter &painter, const PageContext &ctx, const LayoutItem &item,
         break;
     }
     }
+}
+
+QString dayText(double day, const LayoutItem &item) {
+    const auto whole = static_cast<qint64>(std::floor(day)); // a fraction is the time of day
+    const QDate date = item.days == DayCount::Julian ? QDate::fromJulianDay(whole)
+                                                     : QDate(1899, 12, 30).addDays(whole);
+    if (!date.isValid())
+        return plainNumber(day);
+    // The layout writes months with m; Qt's pattern letters are otherwise the same.
+    QString pattern = item.format;
+    pattern.replace(u'm', u'M');
+    return QLocale::c().toString(date, pattern);
 }
 
 } // namespace
@@ -175,13 +202,21 @@ std::vector<PagePlan> planPages(const ReportLayout &layout, std::size_t rowCount
 QString fieldText(const LayoutItem &item, const QVariant &value) {
     if (!value.isValid() || value.isNull())
         return {};
+    QString text;
     if (isNumber(value)) {
         const double v = value.toDouble();
         if (item.blankZero && v == 0)
             return {};
-        return item.format.isEmpty() ? plainNumber(v) : formatPattern(v, item.format);
+        if (item.format.isEmpty())
+            text = plainNumber(v);
+        else if (isDatePattern(item.format))
+            text = dayText(v, item);
+        else
+            text = formatPattern(v, item.format);
+    } else {
+        text = value.toString();
     }
-    return value.toString();
+    return text.isEmpty() ? text : text + item.suffix;
 }
 
 QString missingField(const ReportLayout &layout, const ReportSource &source) {
@@ -191,18 +226,19 @@ QString missingField(const ReportLayout &layout, const ReportSource &source) {
         const bool perRow = band->kind == BandKind::Detail;
         // Detail fields are checked against every row; a report without rows draws none.
         for (const LayoutItem &item : band->items) {
-            if (item.kind != ItemKind::Field)
-                continue;
-            if (perRow) {
-                for (const ReportRecord &row : source.rows)
-                    if (!findValue(row, item.field))
-                        return QStringLiteral("line %1: the field \"%2\" is not in table \"%3\"")
-                            .arg(item.line)
-                            .arg(item.field, layout.detailTable());
-            } else if (!findValue(source.record, item.field)) {
-                return QStringLiteral("line %1: the field \"%2\" is not in table \"%3\"")
-                    .arg(item.line)
-                    .arg(item.field, layout.table);
+            QStringList names;
+            if (item.kind == ItemKind::Field)
+                names << item.field;
+            else if (item.kind == ItemKind::Text)
+                names = embeddedFields(item.text);
+            for (const QString &name : names) {
+                if (perRow) {
+                    for (const ReportRecord &row : source.rows)
+                        if (!findValue(row, name))
+                            return notInTable(item.line, name, layout.detailTable());
+                } else if (!findValue(source.record, name)) {
+                    return notInTable(item.line, name, layout.table);
+                }
             }
         }
     }

@@ -1,37 +1,18 @@
-#include "paye/AnnualCalc.h"
-#include "paye/AnnualReport.h"
 #include "report/LayoutParser.h"
 #include "report/PdfExport.h"
 #include "report/ReportDatabase.h"
 
+#include "PayePrints.h"
 #include "ReportTestSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace quillon;
 using namespace quillon::report;
+using quillon::test::annualPrint;
 using quillon::test::ReportFolder;
 
 namespace {
-
-// A full-year worked figure: salary 300000, bonus 25000, both medical aid contributions and
-// two beneficiaries in every month.
-ReportData annualPrint(PrintLanguage language) {
-    paye::AnnualInputs in;
-    in.age = 40;
-    in.salary = 300000;
-    in.bonus = 25000;
-    in.employerMedAid = 12000;
-    in.employeeMedAid = 6000;
-    in.employeeFund = 20000;
-    in.monthBeneficiaries.fill(2);
-    tax::TaxLookup lookup;
-    const paye::AnnualResults out = paye::calculateAnnual(in, lookup);
-    ReportData data;
-    data.table = paye::kAnnualTable;
-    data.record = paye::annualReportRecord(in, out, QStringLiteral("Thandi Mokoena"), language);
-    return data;
-}
 
 QString annualLayout() {
     return test::sourcePath(QStringLiteral("data/layouts/Annual.rpt"));

@@ -144,6 +144,39 @@ INSTANTIATE_TEST_SUITE_P(
         BadLayout{"DetailTallerThanPage",
                   kHead + QStringLiteral("\nband header 20\nband detail 260\nband footer 10"), 6,
                   "more than the 277 mm"},
+        BadLayout{"StyleAfterBand", withBand({"style money bold"}), 6, "before the first band"},
+        BadLayout{"StyleTwice", kHead + QStringLiteral("\nstyle a bold\nstyle a italic"), 6,
+                  "the style \"a\" is given twice"},
+        BadLayout{"UnknownStyle", withBand({"text 0 0 10 5 \"x\" style=none"}), 6,
+                  "unknown style \"none\""},
+        BadLayout{"FlagWithValue", withBand({"text 0 0 10 5 \"x\" bold=yes"}), 6, "written alone"},
+        BadLayout{"SignOnField", withBand({"field 0 0 10 5 A sign=\"R\""}), 6,
+                  "\"sign\" does not apply to a field"},
+        BadLayout{"BadDatePattern", withBand({"field 0 0 10 5 A format=\"dd/mm/yyy\""}), 6,
+                  "not a number format"},
+        BadLayout{"DaysWithoutDate", withBand({"field 0 0 10 5 A format=\"0.00\" days=julian"}), 6,
+                  "goes with a date format"},
+        BadLayout{"RowWithoutColumns", withBand({"row A B"}), 6, "needs a \"columns\""},
+        BadLayout{"ColumnsOutOfOrder",
+                  kHead + QStringLiteral("\ncolumns caption=5 sign=100 value=90 end=170"), 5,
+                  "left to right"},
+        BadLayout{"ColumnsIncomplete", kHead + QStringLiteral("\ncolumns caption=5 sign=100"), 5,
+                  "expected \"columns caption=X"},
+        BadLayout{"RowBelowTheBand",
+                  kHead + QStringLiteral("\ncolumns caption=5 sign=100 value=110 end=170 "
+                                         "height=30\nband title 50\nrow A B\nrow C D"),
+                  8, "band's height of 50 mm"},
+        BadLayout{"RowBeyondTheMargin",
+                  kHead + QStringLiteral("\ncolumns caption=5 sign=100 value=110 end=190\n"
+                                         "band title 50\nrow A B"),
+                  7, "beyond the 180 mm"},
+        BadLayout{"GapBelowTheBand", withBand({"gap 51"}), 6, "beyond its band's height"},
+        BadLayout{"SectionWithoutEnd", withBand({"section", "", "band footer 10"}), 8,
+                  "opened on line 6 has no \"end\""},
+        BadLayout{"SectionOpenAtTheEnd", withBand({"section"}), 6, "has no \"end\""},
+        BadLayout{"SectionInSection", withBand({"section", "section"}), 7,
+                  "already open (from line 6)"},
+        BadLayout{"EndWithoutSection", withBand({"end"}), 6, "without an open section"},
         BadLayout{"MarginsFillThePage",
                   kHead.left(kHead.lastIndexOf(u'\n')) + QStringLiteral("\nmargins 100 10 110 10"),
                   4, "no room"}),
@@ -228,6 +261,8 @@ struct TextCase {
     const char *format;
     bool blankZero;
     const char *expected;
+    DayCount days = DayCount::Serial;
+    const char *suffix = "";
 };
 
 class FieldText : public ::testing::TestWithParam<TextCase> {};
@@ -237,21 +272,33 @@ TEST_P(FieldText, FormatsNumbersAndKeepsTexts) {
     item.kind = ItemKind::Field;
     item.format = QString::fromUtf8(GetParam().format);
     item.blankZero = GetParam().blankZero;
+    item.days = GetParam().days;
+    item.suffix = QString::fromUtf8(GetParam().suffix);
     EXPECT_EQ(fieldText(item, GetParam().value), QString::fromUtf8(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, FieldText,
-    ::testing::Values(TextCase{"Amount", QVariant(1234567.891), "# ### ### ##0.00", false,
-                               "1 234 567.89"},
-                      TextCase{"IntegerAmount", QVariant(0), "# ### ### ##0.00", false, "0.00"},
-                      TextCase{"Count", QVariant(qlonglong(24)), "0", false, "24"},
-                      TextCase{"Unformatted", QVariant(123456.5), "", false, "123456.5"},
-                      TextCase{"BlankZero", QVariant(0.0), "0.00", true, ""},
-                      TextCase{"BlankZeroKeepsOthers", QVariant(-5.0), "0.00", true, "-5.00"},
-                      TextCase{"TextAsStored", QVariant(QStringLiteral("01/03/2016")), "0.00",
-                               false, "01/03/2016"},
-                      TextCase{"Null", QVariant(), "0.00", false, ""}),
+    ::testing::Values(
+        TextCase{"Amount", QVariant(1234567.891), "# ### ### ##0.00", false, "1 234 567.89"},
+        TextCase{"IntegerAmount", QVariant(0), "# ### ### ##0.00", false, "0.00"},
+        TextCase{"Count", QVariant(qlonglong(24)), "0", false, "24"},
+        TextCase{"Unformatted", QVariant(123456.5), "", false, "123456.5"},
+        TextCase{"BlankZero", QVariant(0.0), "0.00", true, ""},
+        TextCase{"BlankZeroKeepsOthers", QVariant(-5.0), "0.00", true, "-5.00"},
+        TextCase{"TextAsStored", QVariant(QStringLiteral("01/03/2016")), "0.00", false,
+                 "01/03/2016"},
+        TextCase{"Null", QVariant(), "0.00", false, ""},
+        // 42430 days after 30/12/1899, and Julian day 2457449, are 1 March 2016.
+        TextCase{"SerialDay", QVariant(42430), "dd/mm/yyyy", false, "01/03/2016"},
+        TextCase{"SerialDayAndTime", QVariant(42794.75), "dd/mm/yyyy", false, "28/02/2017"},
+        TextCase{"JulianDay", QVariant(qint64(2457449)), "dd/mm/yyyy", false, "01/03/2016",
+                 DayCount::Julian},
+        TextCase{"MonthName", QVariant(42430.0), "d mmm yy", false, "1 Mar 16"},
+        TextCase{"YearFirst", QVariant(42794), "yyyy-mm-dd", false, "2017-02-28"},
+        TextCase{"DateBlankZero", QVariant(0), "dd/mm/yyyy", true, ""},
+        TextCase{"Suffix", QVariant(25.992), "0.0", false, "26.0 %", DayCount::Serial, " %"},
+        TextCase{"NoSuffixOnNothing", QVariant(0.0), "0.0", true, "", DayCount::Serial, " %"}),
     [](const auto &row) { return std::string(row.param.name); });
 
 TEST(LayoutFields, AFieldMissingFromTheDataIsNamedWithItsLine) {
@@ -268,6 +315,95 @@ TEST(LayoutFields, AFieldMissingFromTheDataIsNamedWithItsLine) {
     source.record.clear();
     EXPECT_EQ(missingField(*layout, source),
               QStringLiteral("line 6: the field \"Heading\" is not in table \"Loans\""));
+}
+
+// Styles, the row cursor and a section, with every position worked out by hand: the section
+// starts 4 mm down and pads 2 mm; rows are 6 mm; the total row is 10 mm.
+TEST(LayoutCursor, PlacesRowsSectionsAndStyles) {
+    const auto layout =
+        parseOk(kHead + u'\n' +
+                lines({
+                    "style money format=\"0.00\" color=#222222",
+                    "style sign color=#555555",
+                    "style total style=money size=12 bold",
+                    "style group pen=0.3 divider=#cccccc pad=2 accent=#112233",
+                    "columns caption=5 sign=100 value=110 end=170 height=6 signstyle=sign "
+                    "valuestyle=money",
+                    "band title 100",
+                    "  gap 4",
+                    "  section style=group",
+                    "    row Heading Num1",
+                    "    row \"Rate ({Num3}%)\" Num2 sign=\"\" align=left",
+                    "  end",
+                    "  row Heading Num4 style=total color=#ff0000 height=10 fill=#eeeeee",
+                    "  field 0 @2 50 5 Num1 style=money format=\"dd/mm/yyyy\" days=julian",
+                    "  rule pen=0.5",
+                }));
+    ASSERT_TRUE(layout);
+    struct Placed {
+        ItemKind kind;
+        QRectF rect; // a line's end points as a rectangle
+        const char *what;
+    };
+    const Placed expected[] = {
+        {ItemKind::Field, {5, 6, 95, 6}, "Heading"},
+        {ItemKind::Text, {100, 6, 10, 6}, "R"},
+        {ItemKind::Field, {110, 6, 60, 6}, "Num1"},
+        {ItemKind::Line, {4, 12, 166, 0}, "divider"},
+        {ItemKind::Text, {5, 12, 95, 6}, "Rate ({Num3}%)"},
+        {ItemKind::Field, {110, 12, 60, 6}, "Num2"},
+        {ItemKind::Box, {0, 4, 180, 16}, "outline"},
+        {ItemKind::Box, {0, 4, 1.6, 16}, "accent"},
+        {ItemKind::Box, {0, 20, 180, 10}, "row fill"},
+        {ItemKind::Field, {5, 20, 95, 10}, "Heading"},
+        {ItemKind::Text, {100, 20, 10, 10}, "R"},
+        {ItemKind::Field, {110, 20, 60, 10}, "Num4"},
+        {ItemKind::Field, {0, 32, 50, 5}, "Num1"},
+        {ItemKind::Line, {0, 30, 180, 0}, "rule"},
+    };
+    const auto &items = layout->band(BandKind::Title)->items;
+    ASSERT_EQ(items.size(), std::size(expected));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const LayoutItem &item = items[i];
+        const QRectF at =
+            item.kind == ItemKind::Line ? QRectF(item.segment.p1(), item.segment.p2()) : item.rect;
+        EXPECT_EQ(item.kind, expected[i].kind) << i << " " << expected[i].what;
+        EXPECT_EQ(at, expected[i].rect) << i << " " << expected[i].what;
+        if (item.kind == ItemKind::Field || item.kind == ItemKind::Text) {
+            const QString &name = item.kind == ItemKind::Field ? item.field : item.text;
+            EXPECT_EQ(name, QString::fromUtf8(expected[i].what)) << i;
+        }
+    }
+    // Part styles, then the row's style, then what the row says.
+    EXPECT_EQ(items[1].color, QColor(0x55, 0x55, 0x55));
+    EXPECT_EQ(items[2].align, Qt::AlignRight);
+    EXPECT_EQ(items[2].format, QStringLiteral("0.00"));
+    EXPECT_EQ(items[2].color, QColor(0x22, 0x22, 0x22));
+    EXPECT_EQ(items[3].color, QColor(0xcc, 0xcc, 0xcc));
+    EXPECT_EQ(items[5].align, Qt::AlignLeft);
+    EXPECT_DOUBLE_EQ(items[6].pen, 0.3);
+    EXPECT_EQ(items[7].fill, QColor(0x11, 0x22, 0x33));
+    for (std::size_t i : {9u, 10u, 11u}) {
+        EXPECT_TRUE(items[i].bold) << i;
+        EXPECT_DOUBLE_EQ(items[i].fontSize, 12) << i;
+        EXPECT_EQ(items[i].color, QColor(0xff, 0, 0)) << i;
+    }
+    EXPECT_TRUE(items[9].format.isEmpty()) << "a caption takes no number format";
+    EXPECT_EQ(items[11].format, QStringLiteral("0.00"));
+    EXPECT_EQ(items[12].format, QStringLiteral("dd/mm/yyyy"));
+    EXPECT_EQ(items[12].days, DayCount::Julian);
+    EXPECT_DOUBLE_EQ(items[13].pen, 0.5);
+}
+
+TEST(LayoutFields, ACaptionReadsTheFieldsInItsBraces) {
+    const auto layout =
+        parseOk(kHead + QStringLiteral("\nband title 20\n"
+                                       "text 0 0 90 5 \"{page} of {Num3} {Nope}\""));
+    ASSERT_TRUE(layout);
+    ReportSource source;
+    source.record = {{QStringLiteral("Num3"), 36.0}};
+    EXPECT_EQ(missingField(*layout, source),
+              QStringLiteral("line 6: the field \"Nope\" is not in table \"Loans\""));
 }
 
 } // namespace
