@@ -80,6 +80,8 @@ void Form::addRow(const FieldSpec &spec, QWidget *control) {
         m_columns.push_back(grid);
     }
     QGridLayout *grid = m_columns[static_cast<std::size_t>(spec.column)];
+    // A field is never squeezed below the width its figures need.
+    control->setMinimumWidth(control->sizeHint().width());
     if (spec.besidePrevious) {
         grid->addWidget(control, std::max(0, grid->rowCount() - 1), 4, Qt::AlignLeft);
         return;

@@ -103,16 +103,43 @@ void CalculatorWindow::setPrinting(PrintPattern pattern, const report::PrintPane
     m_pattern = pattern;
     m_printPanel = new report::PrintPanel(options, this);
     adoptPanel(m_printPanel);
-    addButton(buttonName, QStringLiteral("&Print"), [this, beforeOpen] {
-        if (beforeOpen && !beforeOpen())
-            return;
-        m_printPanel->open();
-    });
+    addButton(buttonName, QStringLiteral("&Print"),
+              [this, beforeOpen] { openPrintPanel(beforeOpen); });
     connect(m_printPanel, &report::PrintPanel::outputChosen, this, &CalculatorWindow::print);
     connect(m_printPanel, &report::PrintPanel::cancelled, m_printPanel, &OverlayPanel::dismiss);
 }
 
+void CalculatorWindow::openPrintPanel(const std::function<bool()> &beforeOpen) {
+    if (beforeOpen && !beforeOpen())
+        return;
+    if (m_pattern == PrintPattern::C) {
+        m_writtenJob.reset();
+        std::optional<report::PrintJob> job = printJob(std::nullopt);
+        if (!job) {
+            if (m_closeButton)
+                m_closeButton->setFocus();
+            return;
+        }
+        BusyCursor busy;
+        if (!m_context.reports.write(job->tables, this))
+            return;
+        m_writtenJob = std::move(job);
+    }
+    m_printPanel->open();
+}
+
 void CalculatorWindow::print(report::Destination destination) {
+    if (m_pattern == PrintPattern::C) {
+        if (m_writtenJob) {
+            BusyCursor busy;
+            const QString title = destination == report::Destination::Preview
+                                      ? m_writtenJob->previewTitle
+                                      : QString();
+            m_context.reports.run(m_writtenJob->layoutName, title, destination, this);
+        }
+        m_printPanel->dismiss();
+        return;
+    }
     std::optional<report::PrintLanguage> language;
     if (m_pattern == PrintPattern::A) {
         // Nothing is printed until a language is chosen.
@@ -131,6 +158,9 @@ void CalculatorWindow::print(report::Destination destination) {
                 job->previewTitle.clear();
             // A failure has been told by the report component; the window keeps its figures.
             m_context.reports.print(*job, this);
+        } else if (m_pattern == PrintPattern::D) {
+            // No valid result: nothing happens and the panel stays for another try.
+            return;
         }
     }
     m_printPanel->dismiss();

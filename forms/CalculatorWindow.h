@@ -33,8 +33,11 @@ class CalculatorWindow : public QWidget {
 public:
     // How the user prints. A: the print panel with the language choice writes and runs on view
     // or printer. B: the print panel (after an optional recalculation) writes and runs on view
-    // or printer.
-    enum class PrintPattern { A, B };
+    // or printer. C: "&Print" writes the tables at once and opens the panel only for a valid
+    // result (otherwise the focus goes to OK); view or printer then run what was written.
+    // D: the panel opens at once; view or printer recalculate and print only a valid result,
+    // leaving the panel open otherwise.
+    enum class PrintPattern { A, B, C, D };
 
     CalculatorWindow(const AppContext &context, const QString &name, const QString &caption,
                      QWidget *parent = nullptr);
@@ -69,8 +72,8 @@ protected:
     void setPrinting(PrintPattern pattern, const report::PrintPanel::Options &options,
                      std::function<bool()> beforeOpen = {},
                      const QString &buttonName = QStringLiteral("cmdPrint"));
-    // The job of one print, or nothing when nothing is to be printed. The language is given
-    // on pattern A only.
+    // The job of one print, or nothing when nothing is (validly) to be printed. The language is
+    // given on pattern A only.
     virtual std::optional<report::PrintJob>
     printJob(std::optional<report::PrintLanguage> language) = 0;
 
@@ -88,6 +91,7 @@ protected:
     AppContext m_context;
 
 private:
+    void openPrintPanel(const std::function<bool()> &beforeOpen);
     void print(report::Destination destination);
 
     std::unique_ptr<Form> m_form;
@@ -98,6 +102,8 @@ private:
     QPushButton *m_closeButton = nullptr;
     report::PrintPanel *m_printPanel = nullptr;
     PrintPattern m_pattern = PrintPattern::A;
+    // Pattern C: what "&Print" wrote, run later on view or printer.
+    std::optional<report::PrintJob> m_writtenJob;
 };
 
 } // namespace quillon

@@ -1,6 +1,6 @@
 #include "paye/AnnualReport.h"
 
-#include "report/RecordWriter.h"
+#include "paye/PayReportFields.h"
 #include "taxengine/TaxRules.h"
 #include "taxengine/TaxYear.h"
 
@@ -16,22 +16,10 @@ ReportRecord annualReportRecord(const AnnualInputs &in, const AnnualResults &out
     report::RecordWriter w(language);
     w.caption("TypeAM", u"Annual Check", u"Jaarlikse Inkomste");
     w.employee(employeeName);
-    w.caption("Age", u"Age : ", u"Ouderdom : ");
-    w.value("AgeNum", QVariant::fromValue<int>(in.age));
-    w.caption("Sal", u"Remuneration/salary", u"Besoldiging");
-    w.value("SalNum", in.salary);
-    w.caption("DirFees", u"Commissions", u"Kommissie");
-    w.value("DirFeesNum", in.commission);
-    w.caption("Bonus", u"Bonus", u"Bonus");
-    w.value("BonusNum", in.bonus);
+    writeAgeAndEarnings(w, in);
     w.caption("TravAll", u"Travel allowance received", u"Reistoelae ontvang");
     w.value("RecBefNum", in.travelAllowance);
-    w.caption("MedExp", u"Medical expenses", u"Mediese onkoste");
-    w.value("MedExpNum", 0.0);
-    w.caption("PenCont", u"Employer's R/Fund contributions ", u"Toelaatbare pension bydrae");
-    w.value("PenContNum", in.employerFund);
-    w.caption("RACont", u"Employee's R/Fund contributions", u"Toelaatbare U/T bydrae");
-    w.value("RAContNum", in.employeeFund);
+    writeBonusAndFunds(w, in);
     w.caption("SDate", u"Start date", u"Begin datum");
     w.value("SDateNum", tax::dateText(in.startDate));
     w.caption("EDate", u"End date", u"Eind datum");
@@ -41,21 +29,11 @@ ReportRecord annualReportRecord(const AnnualInputs &in, const AnnualResults &out
     // PAYE and TOTAL are the integer 0 when no tax remains.
     w.caption("PAYE", u"PAYE", u"LBS");
     w.taxOrZero("PAYENum", out.taxLiability);
-    w.caption("Taxliability", u"Tax liability", u"Belasting verpligting");
-    w.value("Taxliabilitynum", out.periodTax);
-    w.caption("TaxCredit", u"Tax credits for beneficiaries", u"Belastingkrediete vir begunstigdes");
-    w.value("Taxcreditnum", out.medicalCredit);
-    w.caption("TaxCreditCons", u"Tax credits for contributions", u"Belastingkrediete vir bydraes");
-    w.value("TaxcreditnumCons", out.additionalCredit);
+    writeTaxLiability(w, out);
+    writeCredits(w, out);
     w.caption("NumOFBens", u"Number of Medical Aid Beneficiaries",
               u"Getal mediesefondslede en afhanklikes");
-    w.caption("EmpERMedAidCont", u"Employer's med aid contrib.",
-              u"Werkgewer se bydrae aan mediesefonds");
-    w.value("EmpERMedAidContnum", in.employerMedAid);
-    w.caption("EmpEEMedAidCont", u"Employee's med aid contrib.",
-              u"Werknemer se bydrae aan mediesefonds");
-    w.value("EmpEEMedAidContnum", in.employeeMedAid);
-
+    writeMedAidContributions(w, in);
     // Months in tax-year order, each count right after its label. "Apr " keeps its blank.
     struct MonthCaption {
         const char16_t *english;
@@ -73,7 +51,7 @@ ReportRecord annualReportRecord(const AnnualInputs &in, const AnnualResults &out
                 QVariant::fromValue<int>(out.monthBeneficiaries[static_cast<std::size_t>(month)]));
     }
 
-    w.caption("MedAidBens", u"Med Aid contribution deduction", u"Mediesfondsbydrae afrekking");
+    writeMedAidDeductionCaption(w);
     w.value("MedAidBensnum",
             QVariant::fromValue<qint32>(static_cast<qint32>(std::clamp(
                 tax::roundHalfEven(in.medAidContributionDeduction), -2147483648.0, 2147483647.0))));

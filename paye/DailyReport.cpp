@@ -10,7 +10,10 @@ report::ReportRecord dailyReportRecord(const DailyInputs &in, const DailyResults
     report::RecordWriter w(language);
     w.caption("TypeAM", u"Daily Check", u"Daaglikse Inkomste");
     w.employee(employeeName);
-    writePayAmounts(w, in, u"Reistoelae ");
+    writeAgeAndEarnings(w, in);
+    w.caption("TravAll", u"Travel allowance ", u"Reistoelae ");
+    w.value("RecBefNum", in.travelAllowance);
+    writeBonusAndFunds(w, in);
     writeUifAndCredits(w, in, out);
     return w.take();
 }

@@ -27,7 +27,10 @@ report::ReportRecord weeklyReportRecord(const WeeklyInputs &in, const WeeklyResu
     else
         w.caption("TypeAM", u"Fortnightly Check", u"Twee Weeklikse Inkomste");
     w.employee(employeeName);
-    writePayAmounts(w, in, u"Reistoelae ontvang");
+    writeAgeAndEarnings(w, in);
+    w.caption("TravAll", u"Travel allowance ", u"Reistoelae ontvang");
+    w.value("RecBefNum", in.travelAllowance);
+    writeBonusAndFunds(w, in);
     if (week) {
         w.caption("SDate", u"Normal work week", u"Normale werk week");
         w.value("SDateNum", QString::number(in.normalDays));

@@ -58,6 +58,11 @@ FieldTable frmKwikTax::fieldTable() {
 
 void frmKwikTax::calculate() {
     commitFocusedField();
+    recalculate();
+}
+
+// Another calculator's lookup since the last activation wins over what the income field shows.
+void frmKwikTax::recalculate() {
     m_results = calculateQuickTax(m_context.state.quickTax, m_context.state.taxLookup);
     form().showInputs();
     form().showResults();
@@ -75,7 +80,7 @@ std::optional<report::PrintJob> frmKwikTax::printJob(std::optional<report::Print
 // window whose frame is activated.
 bool frmKwikTax::event(QEvent *event) {
     if (event->type() == QEvent::WindowActivate)
-        calculate();
+        recalculate();
     if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show) {
         if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
             frame && !m_watchingFrame) {
@@ -88,7 +93,7 @@ bool frmKwikTax::event(QEvent *event) {
 
 bool frmKwikTax::eventFilter(QObject *watched, QEvent *event) {
     if (watched == parentWidget() && event->type() == QEvent::WindowActivate)
-        calculate();
+        recalculate();
     return CalculatorWindow::eventFilter(watched, event);
 }
 

@@ -26,6 +26,7 @@ protected:
 
 private:
     FieldTable fieldTable();
+    void recalculate();
 
     QuickTaxResults m_results;
     bool m_watchingFrame = false;

@@ -1,0 +1,125 @@
+#include "forms/CalculatorWindow.h"
+#include "common/WindowFixture.h"
+#include "controls/Form.h"
+#include "controls/NumericEdit.h"
+
+#include <QPushButton>
+
+using namespace quillon;
+using Pattern = CalculatorWindow::PrintPattern;
+
+namespace {
+
+struct Inputs {
+    double amount = 0;
+    std::int16_t count = 0;
+};
+
+// A window with two fields, a calculate button and a print panel of the pattern it is given.
+// It prints when its amount is above zero.
+class SampleWindow : public CalculatorWindow {
+public:
+    SampleWindow(const AppContext &context, Pattern pattern)
+        : CalculatorWindow(context, QStringLiteral("frmSample"), QStringLiteral("Sample")) {
+        setFields({money(QStringLiteral("numAmount"), QStringLiteral("Amount"), m_inputs.amount),
+                   number(QStringLiteral("numCount"), QStringLiteral("Count"), m_inputs.count,
+                          tax::kDailyBeneficiaries)});
+        addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
+                  [this] { ++calculations; });
+        setPrinting(pattern, {});
+        addCloseButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"));
+        finishLayout();
+    }
+    using CalculatorWindow::control;
+
+    Inputs m_inputs;
+    int calculations = 0;
+    int jobsAsked = 0;
+
+protected:
+    std::optional<report::PrintJob> printJob(std::optional<report::PrintLanguage>) override {
+        ++jobsAsked;
+        if (m_inputs.amount <= 0)
+            return std::nullopt;
+        report::PrintJob job;
+        job.tables = {report::ReportData::singleRecord(
+            QStringLiteral("DailyBal"), {{QStringLiteral("CapAmount"), m_inputs.amount}})};
+        job.layoutName = QStringLiteral("Sample.rpt");
+        return job;
+    }
+};
+
+class CalculatorWindowTest : public test::WindowFixture {
+protected:
+    SampleWindow &openSample(Pattern pattern) {
+        auto *window = new SampleWindow(*m_context, pattern);
+        m_window.reset(window);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        return *window;
+    }
+    report::PrintPanel *panel() { return m_window->findChild<report::PrintPanel *>(); }
+};
+
+TEST_F(CalculatorWindowTest, UnknownNamesAreAnErrorInEveryBuild) {
+    SampleWindow &w = openSample(Pattern::A);
+    EXPECT_THROW(w.control(QStringLiteral("numAmont")), UnknownFieldError);
+    EXPECT_THROW(std::as_const(w).form().widget(QStringLiteral("cmdCalculate")), UnknownFieldError);
+    EXPECT_NE(w.control(QStringLiteral("cmdCalculate")), nullptr);
+}
+
+TEST_F(CalculatorWindowTest, TypedValuesReachTheStructAndAnAcceleratorCommitsFirst) {
+    SampleWindow &w = openSample(Pattern::A);
+    type("numAmount", QStringLiteral("1234.5"));
+    QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);
+    QTest::qWait(150); // a mnemonic clicks after the button's short animation
+    EXPECT_EQ(w.calculations, 1);
+    EXPECT_DOUBLE_EQ(w.m_inputs.amount, 1234.5);
+}
+
+TEST_F(CalculatorWindowTest, AValuePastTheLimitIsToldAndHeldToIt) {
+    SampleWindow &w = openSample(Pattern::A);
+    type("numCount", QStringLiteral("20"));
+    click("cmdCalculate");
+    EXPECT_EQ(w.m_inputs.count, 16);
+    ASSERT_FALSE(m_messages.messages().empty());
+    EXPECT_EQ(m_messages.last().text, QStringLiteral("Count must be from 0 to 16."));
+}
+
+TEST_F(CalculatorWindowTest, AnOpenPanelDisablesTheRowUntilItCloses) {
+    openSample(Pattern::B);
+    click("cmdPrint");
+    EXPECT_TRUE(panel()->isVisible());
+    for (const char *name : {"cmdCalculate", "cmdPrint", "cmdOK"})
+        EXPECT_FALSE(control(name)->isEnabled()) << name;
+    click("cmdCancel");
+    EXPECT_FALSE(panel()->isVisible());
+    for (const char *name : {"cmdCalculate", "cmdPrint", "cmdOK"})
+        EXPECT_TRUE(control(name)->isEnabled()) << name;
+}
+
+TEST_F(CalculatorWindowTest, PatternCWithoutAResultShowsNoPanelAndFocusesOK) {
+    SampleWindow &w = openSample(Pattern::C);
+    click("cmdPrint");
+    EXPECT_FALSE(panel()->isVisible());
+    QTest::qWait(0);
+    EXPECT_EQ(QApplication::focusWidget(), w.control(QStringLiteral("cmdOK")));
+}
+
+TEST_F(CalculatorWindowTest, PatternCWritesOnPrintAndDRefusesAtTheButtons) {
+    SampleWindow &c = openSample(Pattern::C);
+    c.m_inputs.amount = 500;
+    click("cmdPrint");
+    EXPECT_TRUE(panel()->isVisible());
+    EXPECT_EQ(reportValue(QStringLiteral("DailyBal"), QStringLiteral("CapAmount")).toDouble(), 500);
+
+    SampleWindow &d = openSample(Pattern::D);
+    click("cmdPrint");
+    EXPECT_EQ(d.jobsAsked, 0);
+    click("cmdVR");
+    EXPECT_EQ(d.jobsAsked, 1);
+    EXPECT_TRUE(panel()->isVisible()); // nothing valid: the panel stays for another try
+}
+
+} // namespace
