@@ -61,7 +61,7 @@ const std::vector<KeySpec> kOutputs = {
 // A period typed as a number of days instead of the dates: one day to a whole year.
 constexpr tax::FieldRange kPeriodDays{u"0", 1, 365};
 
-CommandResult run(const JsonInputValue &json, const RunOptions &) {
+CommandResult run(const JsonInputValue &json, const RunOptions &options) {
     InputReader r(json, kInputs);
     CarAllData d; // the reset values
     // The window's fields take whole rand and whole kilometres.
@@ -131,14 +131,14 @@ CommandResult run(const JsonInputValue &json, const RunOptions &) {
         {"privateUse", ap.PrivateUse},
         {"actualDeductionClaim", ap.DeductionClaim},
     };
-    return {std::move(o), {}, [d, description, name, start, end] {
+    return {std::move(o), {}, printWhenAsked(options, [d, description, name, start, end] {
                 return report::PrintJob{
                     {report::ReportData::singleRecord(
                         vehicle::kTravelDeductionTable,
                         vehicle::travelDeductionRecord(d, description, name, start, end))},
                     vehicle::carAllLayout(d),
                     vehicle::kCarAllPreviewTitle};
-            }};
+            })};
 }
 
 } // namespace

@@ -84,6 +84,14 @@ struct RunOptions {
     QString dataFolder; // where the report layouts are read from
 };
 
+// The way to a command's print job, kept only when the run asks for a PDF.
+template <typename MakeJob>
+std::function<report::PrintJob()> printWhenAsked(const RunOptions &options, MakeJob make) {
+    if (options.pdfPath.isEmpty())
+        return {};
+    return make;
+}
+
 struct Command {
     QString name;
     QString summary;

@@ -159,7 +159,7 @@ JsonObject vehicleJson(int n, const CompCarRecord &c) {
     };
 }
 
-CommandResult run(const JsonInputValue &json, const RunOptions &) {
+CommandResult run(const JsonInputValue &json, const RunOptions &options) {
     InputReader r(json, kListInputs);
     const std::span<const JsonInputValue> vehicles = r.list(QStringLiteral("vehicles"));
     CompCarList list;
@@ -199,11 +199,11 @@ CommandResult run(const JsonInputValue &json, const RunOptions &) {
         {"caption", vehicle::compCarCaption(list)},
     };
     // The print pass runs after the figures above were taken, as the window's print does.
-    return {std::move(o), {}, [list]() mutable {
+    return {std::move(o), {}, printWhenAsked(options, [list]() mutable {
                 return report::PrintJob{{vehicle::compCarPrintData(list)},
                                         vehicle::kCompCarLayout,
                                         vehicle::kCompCarPreviewTitle};
-            }};
+            })};
 }
 
 } // namespace

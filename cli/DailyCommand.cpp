@@ -25,11 +25,11 @@ CommandResult runDaily(const JsonInputValue &json, const RunOptions &options) {
     JsonObject o = payResultsJson(out);
     o.add(kLookupKey, lookupJson(lookup));
     const report::PrintLanguage language = options.language;
-    return {std::move(o), {}, [in, out, name, language] {
+    return {std::move(o), {}, printWhenAsked(options, [in, out, name, language] {
                 return periodPrint(paye::kDailyTable,
                                    paye::dailyReportRecord(in, out, name, language),
                                    paye::kDailyLayout, paye::kDailyPreviewTitle);
-            }};
+            })};
 }
 
 } // namespace

@@ -10,7 +10,8 @@ namespace quillon::cli {
 
 // The parsed JSON of one input. RapidJSON keeps every member of an object, so a key given
 // twice can be refused instead of silently taking the last value.
-using JsonDocument = rapidjson::Document;
+using JsonDocument = rapidjson::GenericDocument<rapidjson::UTF8<>, rapidjson::MemoryPoolAllocator<>,
+                                                rapidjson::MemoryPoolAllocator<>>;
 using JsonInputValue = rapidjson::Value;
 
 // Parses one JSON object. NaN and Infinity are read so that the key holding them can be named

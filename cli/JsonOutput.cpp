@@ -8,25 +8,35 @@ namespace quillon::cli {
 void appendJsonString(std::string &out, std::string_view utf8) {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
-    for (const char c : utf8) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (u < 0x20) {
-            out += "\\u00";
+    std::size_t run = 0; // start of the characters that need no escape
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto u = static_cast<unsigned char>(utf8[i]);
+        if (u >= 0x20 && u != '"' && u != '\\')
+            continue;
+        out.append(utf8.data() + run, i - run);
+        run = i + 1;
+        out += '\\';
+        switch (u) {
+        case '"':
+        case '\\':
+            out += static_cast<char>(u);
+            break;
+        case '\n':
+            out += 'n';
+            break;
+        case '\t':
+            out += 't';
+            break;
+        case '\r':
+            out += 'r';
+            break;
+        default:
+            out += "u00";
             out += kHex[u >> 4];
             out += kHex[u & 15];
-        } else {
-            out += c;
         }
     }
+    out.append(utf8.data() + run, utf8.size() - run);
     out += '"';
 }
 
@@ -36,15 +46,13 @@ JsonValue::JsonValue(double number) {
         m_finite = false;
         return;
     }
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, number).ptr;
-    m_text.assign(buffer, end);
+    const auto end = std::to_chars(m_number, m_number + sizeof m_number, number).ptr;
+    m_numberSize = static_cast<unsigned char>(end - m_number);
 }
 
 JsonValue::JsonValue(int number) {
-    char buffer[16];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, number).ptr;
-    m_text.assign(buffer, end);
+    const auto end = std::to_chars(m_number, m_number + sizeof m_number, number).ptr;
+    m_numberSize = static_cast<unsigned char>(end - m_number);
 }
 
 JsonValue::JsonValue(bool flag) : m_text(flag ? "true" : "false") {}
@@ -86,15 +94,18 @@ JsonValue JsonValue::fromVariant(const QVariant &value) {
 }
 
 JsonObject::JsonObject(std::initializer_list<Member> members) {
+    m_body.reserve(members.size() * 32);
     for (const Member &m : members)
         add(m.key, m.value);
 }
 
 JsonObject &JsonObject::add(std::string_view key, const JsonValue &value) {
+    // Keys are this program's own names: plain ASCII, nothing to escape.
     if (m_body.size() > 1)
         m_body += ',';
-    appendJsonString(m_body, key);
-    m_body += ':';
+    m_body += '"';
+    m_body += key;
+    m_body += "\":";
     m_body += value.text();
     if (!value.finite() && m_nonFinite.empty())
         m_nonFinite = key;

@@ -22,11 +22,16 @@ public:
     static JsonValue fromVariant(const QVariant &value);
     static JsonValue raw(std::string text, bool finite = true);
 
-    const std::string &text() const { return m_text; }
+    std::string_view text() const {
+        return m_numberSize ? std::string_view(m_number, m_numberSize) : m_text;
+    }
     bool finite() const { return m_finite; }
 
 private:
     JsonValue() = default;
+    // Numbers are kept inline: a batch writes millions of them.
+    char m_number[32];
+    unsigned char m_numberSize = 0;
     std::string m_text;
     bool m_finite = true;
 };
@@ -45,6 +50,10 @@ public:
     JsonObject &add(std::string_view key, const JsonValue &value);
     // The text of the whole object, braces included.
     std::string text() const { return m_body + '}'; }
+    void appendTo(std::string &out) const {
+        out += m_body;
+        out += '}';
+    }
     // The first key whose figure (or a figure inside it) is not finite; empty when every figure
     // is finite.
     const std::string &nonFinite() const { return m_nonFinite; }

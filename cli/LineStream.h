@@ -47,6 +47,8 @@ public:
     explicit AnswerWriter(QIODevice &device) : m_device(device) {}
 
     void line(std::string_view text);
+    // Where an answer is written before line() ends it.
+    std::string &pending() { return m_pending; }
     bool flush();
     bool failed() const { return m_failed; }
     QString errorString() const { return m_error; }

@@ -57,11 +57,11 @@ CommandResult runMonthly(const JsonInputValue &json, const RunOptions &options) 
     o.add("daysInMonth", out.daysInMonth);
     o.add(kLookupKey, lookupJson(lookup));
     const report::PrintLanguage language = options.language;
-    return {std::move(o), {}, [in, out, name, language] {
+    return {std::move(o), {}, printWhenAsked(options, [in, out, name, language] {
                 return periodPrint(paye::kMonthlyTable,
                                    paye::monthlyReportRecord(in, out, name, language),
                                    paye::kMonthlyLayout, paye::kMonthlyPreviewTitle);
-            }};
+            })};
 }
 
 } // namespace

@@ -138,13 +138,13 @@ CommandResult runAnnual(const JsonInputValue &json, const RunOptions &options) {
         {kLookupKey, lookupJson(lookup)},
     };
     const report::PrintLanguage language = options.language;
-    return {std::move(o), {}, [in, out, name, language] {
+    return {std::move(o), {}, printWhenAsked(options, [in, out, name, language] {
                 return report::PrintJob{
                     {report::ReportData::singleRecord(
                         paye::kAnnualTable, paye::annualReportRecord(in, out, name, language))},
                     paye::kAnnualLayout,
                     paye::kAnnualPreviewTitle};
-            }};
+            })};
 }
 
 } // namespace

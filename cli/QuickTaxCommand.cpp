@@ -32,7 +32,7 @@ const std::vector<KeySpec> kQuickTaxOutputs = {
     {QStringLiteral("lookup"), KeyKind::Object, QStringLiteral("the tax lookup record")},
 };
 
-CommandResult runQuickTax(const JsonInputValue &json, const RunOptions &) {
+CommandResult runQuickTax(const JsonInputValue &json, const RunOptions &options) {
     InputReader r(json, kQuickTaxInputs);
     // The window takes its income from the shared lookup; here it is typed.
     tax::TaxLookup lookup;
@@ -59,10 +59,10 @@ CommandResult runQuickTax(const JsonInputValue &json, const RunOptions &) {
             },
             {},
             // English only, as the window prints it.
-            [out] {
+            printWhenAsked(options, [out] {
                 return periodPrint(paye::kQuickTaxTable, paye::quickTaxReportRecord(out),
                                    paye::kQuickTaxLayout, paye::kQuickTaxPreviewTitle);
-            }};
+            })};
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <array>
 #include <string>
 
 namespace quillon::cli {
@@ -97,7 +98,11 @@ public:
 
     // Works out one input object; the answer or the refusal goes out at once.
     void answer(int line, std::string_view text) {
-        JsonDocument document;
+        // The parsed values live in a buffer kept for the whole run; only an unusually large
+        // object needs more.
+        rapidjson::MemoryPoolAllocator<> values(m_valueBuffer.data(), m_valueBuffer.size());
+        rapidjson::MemoryPoolAllocator<> stack(m_stackBuffer.data(), m_stackBuffer.size());
+        JsonDocument document(&values, m_stackBuffer.size() / 2, &stack);
         QString error = parseObject(text, document);
         if (!m_options.pdfPath.isEmpty() &&
             document.GetParseError() == rapidjson::kParseErrorDocumentRootNotSingular)
@@ -120,8 +125,10 @@ public:
         }
         if (!result.error.isEmpty())
             refuse(line, result.error);
-        else
-            m_out.line(result.output.text());
+        else {
+            result.output.appendTo(m_out.pending());
+            m_out.line({});
+        }
         ++m_answered;
     }
 
@@ -145,6 +152,8 @@ private:
     const RunOptions &m_options;
     AnswerWriter &m_out;
     QTextStream &m_err;
+    std::array<char, 16384> m_valueBuffer{};
+    std::array<char, 4096> m_stackBuffer{};
     int m_answered = 0;
     int m_refused = 0;
     bool m_pdfFailed = false;

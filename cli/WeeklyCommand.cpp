@@ -46,11 +46,11 @@ CommandResult runPeriod(WeekPeriod period, const JsonInputValue &json, const Run
     JsonObject o = payResultsJson(out);
     o.add(kLookupKey, lookupJson(lookup));
     const report::PrintLanguage language = options.language;
-    return {std::move(o), {}, [in, out, name, language, period] {
+    return {std::move(o), {}, printWhenAsked(options, [in, out, name, language, period] {
                 return periodPrint(paye::kWeeklyTable,
                                    paye::weeklyReportRecord(in, out, name, language),
                                    paye::weeklyLayout(period), paye::weeklyPreviewTitle(period));
-            }};
+            })};
 }
 
 } // namespace
