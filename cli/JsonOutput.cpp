@@ -46,7 +46,14 @@ JsonValue::JsonValue(double number) {
         m_finite = false;
         return;
     }
-    const auto end = std::to_chars(m_number, m_number + sizeof m_number, number).ptr;
+    // Plain decimals (300000, not 3e+05) in the span amounts live in; the exponent form only
+    // for the very large and the very small.
+    const double magnitude = std::fabs(number);
+    const bool plain = magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e21);
+    const auto end = plain ? std::to_chars(m_number, m_number + sizeof m_number, number,
+                                           std::chars_format::fixed)
+                                 .ptr
+                           : std::to_chars(m_number, m_number + sizeof m_number, number).ptr;
     m_numberSize = static_cast<unsigned char>(end - m_number);
 }
 

@@ -76,9 +76,10 @@ TEST(Batch, WholeRunRefusals) {
 }
 
 TEST(Batch, AnswersNeverHoldAFigureThatIsNotFinite) {
-    cli::JsonObject o{{"fine", 1.5}, {"tooLarge", HUGE_VAL}, {"text", "a\"b\n"}};
+    cli::JsonObject o{
+        {"fine", 1.5}, {"whole", 300000.0}, {"tooLarge", HUGE_VAL}, {"text", "a\"b\n"}};
     EXPECT_EQ(o.nonFinite(), "tooLarge");
-    EXPECT_EQ(o.text(), R"({"fine":1.5,"tooLarge":null,"text":"a\"b\n"})");
+    EXPECT_EQ(o.text(), R"({"fine":1.5,"whole":300000,"tooLarge":null,"text":"a\"b\n"})");
 }
 
 // The real tool, for what only a process shows: its pipes and its output devices.
