@@ -48,6 +48,9 @@ LineReader::Status LineReader::next(std::string_view &line) {
             line = std::string_view(start, static_cast<std::size_t>(length));
             if (!line.empty() && line.back() == '\r')
                 line.remove_suffix(1);
+            // A file saved by a Windows editor may open with a byte-order mark.
+            if (m_lineNumber == 1 && line.starts_with("\xEF\xBB\xBF"))
+                line.remove_prefix(3);
             return Status::Line;
         }
         if (m_atEnd) {
