@@ -18,11 +18,15 @@ namespace {
 // Spinner clicks: a positive count steps up, a negative one down. At most a thousand, so a
 // stray figure cannot keep the command busy.
 int spinClicks(InputReader &r, const QString &key) {
-    const std::int16_t n = r.int16(key);
-    if (r.ok() && std::abs(n) > 1000)
-        r.fail(QStringLiteral("\"%1\" must be from -1000 to 1000").arg(key));
+    constexpr tax::FieldRange kClicks{u"0", -1000, 1000};
+    const std::int16_t n = r.int16(key, kClicks);
     return r.ok() ? n : 0;
 }
+
+static_assert(tax::kDailyBalanceRate.maximum == kMaxDailyRate);
+static_assert(tax::kInflationYears.maximum == kMaxInflationPeriod);
+static_assert(tax::kInflationRate.minimum == kMinInflationRate &&
+              tax::kInflationRate.maximum == kMaxInflationRate);
 
 // A date typed dd/mm/yyyy (yyyy-mm-dd is taken too); empty when the key is missing.
 QString dateText(InputReader &r, const QString &key) {
@@ -57,14 +61,12 @@ const std::vector<KeySpec> kDailyOutputs = {
      QStringLiteral("interest and days above 0 (otherwise printing is refused)")},
 };
 
-CommandResult runDailyBalance(const QJsonObject &json, const RunOptions &) {
+CommandResult runDailyBalance(const JsonInputValue &json, const RunOptions &) {
     InputReader r(json, kDailyInputs);
     DailyBalanceInputs in;
-    in.capital = static_cast<float>(r.number(QStringLiteral("capital")));
-    const double rate = r.number(QStringLiteral("rate"));
-    if (r.ok() && rate > kMaxDailyRate)
-        r.fail(kDailyRateMessage);
-    in.rate = static_cast<float>(rate);
+    in.capital = static_cast<float>(r.number(QStringLiteral("capital"), tax::kRandAndCents));
+    in.rate = static_cast<float>(
+        fieldNumber(r, QStringLiteral("rate"), tax::kDailyBalanceRate, kDailyRateMessage));
     const QString start = dateText(r, QStringLiteral("startDate"));
     const QString end = dateText(r, QStringLiteral("endDate"));
     const int dateSteps = spinClicks(r, QStringLiteral("dateSteps"));
@@ -91,12 +93,12 @@ CommandResult runDailyBalance(const QJsonObject &json, const RunOptions &) {
         beep = beep || st.beep;
     }
     const DailyBalanceResults out = calculateDailyBalance(in);
-    return {QJsonObject{{QStringLiteral("interest"), static_cast<double>(out.interest)},
-                        {QStringLiteral("days"), out.days},
-                        {QStringLiteral("rate"), static_cast<double>(in.rate)},
-                        {QStringLiteral("endDate"), dayText(in.endDay)},
-                        {QStringLiteral("beep"), beep},
-                        {QStringLiteral("printable"), dailyBalancePrintable(out)}},
+    return {JsonObject{{"interest", static_cast<double>(out.interest)},
+                       {"days", out.days},
+                       {"rate", static_cast<double>(in.rate)},
+                       {"endDate", dayText(in.endDay)},
+                       {"beep", beep},
+                       {"printable", dailyBalancePrintable(out)}},
             {}};
 }
 
@@ -130,18 +132,13 @@ QString wholeRand(double value) {
     return formatPattern(tax::roundHalfEven(value), u"0");
 }
 
-CommandResult runInflation(const QJsonObject &json, const RunOptions &) {
+CommandResult runInflation(const JsonInputValue &json, const RunOptions &) {
     InputReader r(json, kInflationInputs);
     InflationInputs in;
-    in.presentCost = r.number(QStringLiteral("presentCost"));
-    in.period = r.number(QStringLiteral("period"));
-    if (r.ok() && in.period > kMaxInflationPeriod)
-        r.fail(kInflationPeriodMessage);
-    else if (r.ok() && (in.period < 0 || in.period != std::floor(in.period)))
-        r.fail(QStringLiteral("\"period\" must be a whole number of years from 0"));
-    in.rate = r.number(QStringLiteral("rate"));
-    if (r.ok() && (in.rate < kMinInflationRate || in.rate > kMaxInflationRate))
-        r.fail(kInflationRateMessage);
+    in.presentCost = r.number(QStringLiteral("presentCost"), tax::kWholeRand);
+    in.period =
+        fieldNumber(r, QStringLiteral("period"), tax::kInflationYears, kInflationPeriodMessage);
+    in.rate = r.number(QStringLiteral("rate"), tax::kInflationRate);
     const int rateSteps = spinClicks(r, QStringLiteral("rateSteps"));
     const int periodSteps = spinClicks(r, QStringLiteral("periodSteps"));
     if (!r.ok())
@@ -159,17 +156,17 @@ CommandResult runInflation(const QJsonObject &json, const RunOptions &) {
         beep = beep || s.beep;
     }
     const InflationResults out = calculateInflation(in);
-    return {QJsonObject{{QStringLiteral("futureValue"), out.futureValue},
-                        {QStringLiteral("buyingPower"), out.buyingPower},
-                        {QStringLiteral("futureValueText"),
-                         out.tooLarge ? kTooLargeText : wholeRand(out.futureValue)},
-                        {QStringLiteral("buyingPowerText"), wholeRand(out.buyingPower)},
-                        {QStringLiteral("tooLarge"), out.tooLarge},
-                        {QStringLiteral("period"), in.period},
-                        {QStringLiteral("rate"), in.rate},
-                        {QStringLiteral("beep"), beep},
-                        {QStringLiteral("printable"), inflationPrintable(out)}},
-            {}};
+    return {
+        JsonObject{{"futureValue", out.futureValue},
+                   {"buyingPower", out.buyingPower},
+                   {"futureValueText", out.tooLarge ? kTooLargeText : wholeRand(out.futureValue)},
+                   {"buyingPowerText", wholeRand(out.buyingPower)},
+                   {"tooLarge", out.tooLarge},
+                   {"period", in.period},
+                   {"rate", in.rate},
+                   {"beep", beep},
+                   {"printable", inflationPrintable(out)}},
+        {}};
 }
 
 } // namespace

@@ -58,25 +58,31 @@ const std::vector<KeySpec> kOutputs = {
         "actual panel: Travel expenses and Deduction claim"),
 };
 
-CommandResult run(const QJsonObject &json, const RunOptions &) {
+// A period typed as a number of days instead of the dates: one day to a whole year.
+constexpr tax::FieldRange kPeriodDays{u"0", 1, 365};
+
+CommandResult run(const JsonInputValue &json, const RunOptions &options) {
     InputReader r(json, kInputs);
     CarAllData d; // the reset values
+    // The window's fields take whole rand and whole kilometres.
+    const tax::FieldRange &rand = tax::kWholeRand;
+    const tax::FieldRange &km = tax::kWholeKm;
     const QString description = r.text(QStringLiteral("carDescription"));
     d.AccurateRecordKept = r.flag(QStringLiteral("accurateRecordKept")) ? 1 : 0;
-    d.VehicleValue = r.number(QStringLiteral("vehicleValue"));
-    d.AllowanceReceived = r.number(QStringLiteral("allowanceReceived"));
-    d.CloseKm = r.number(QStringLiteral("closeKm"));
-    d.OpenKm = r.number(QStringLiteral("openKm"));
-    d.BusinessKmEntered = r.number(QStringLiteral("businessKm"));
-    d.FuelOil = r.number(QStringLiteral("fuelOil"));
-    d.RepairsMaintenance = r.number(QStringLiteral("repairsMaintenance"));
-    d.InsuranceLicence = r.number(QStringLiteral("insuranceLicence"));
-    d.OtherExpenses = r.number(QStringLiteral("otherExpenses"));
-    const double wear = r.number(QStringLiteral("wearAndTear"));
-    const double lease = r.number(QStringLiteral("leasePayments"));
+    d.VehicleValue = r.number(QStringLiteral("vehicleValue"), rand);
+    d.AllowanceReceived = r.number(QStringLiteral("allowanceReceived"), rand);
+    d.CloseKm = r.number(QStringLiteral("closeKm"), km);
+    d.OpenKm = r.number(QStringLiteral("openKm"), km);
+    d.BusinessKmEntered = r.number(QStringLiteral("businessKm"), km);
+    d.FuelOil = r.number(QStringLiteral("fuelOil"), rand);
+    d.RepairsMaintenance = r.number(QStringLiteral("repairsMaintenance"), rand);
+    d.InsuranceLicence = r.number(QStringLiteral("insuranceLicence"), rand);
+    d.OtherExpenses = r.number(QStringLiteral("otherExpenses"), rand);
+    const double wear = r.number(QStringLiteral("wearAndTear"), rand);
+    const double lease = r.number(QStringLiteral("leasePayments"), rand);
     const QDate start = r.date(QStringLiteral("startDate"), tax::taxYearStart());
     const QDate end = r.date(QStringLiteral("endDate"), tax::taxYearEnd());
-    const std::int16_t days = r.int16(QStringLiteral("periodDays"));
+    const std::int16_t days = r.int16(QStringLiteral("periodDays"), kPeriodDays, 1);
     d.FuelIncluded = r.flag(QStringLiteral("fuelIncluded"), true) ? 1 : 0;
     d.MaintenanceIncluded = r.flag(QStringLiteral("maintenanceIncluded"), true) ? 1 : 0;
     const QString name = r.text(QStringLiteral("employeeName"));
@@ -84,15 +90,11 @@ CommandResult run(const QJsonObject &json, const RunOptions &) {
     const bool givenDays = r.has(QStringLiteral("periodDays"));
     if (givenDays && (r.has(QStringLiteral("startDate")) || r.has(QStringLiteral("endDate"))))
         r.fail(QStringLiteral("give either \"periodDays\" or the dates, not both"));
-    if (givenDays && (days < 1 || days > 365))
-        r.fail(QStringLiteral("\"periodDays\" must be from 1 to 365"));
     if (start < tax::taxYearStart() || start > tax::taxYearEnd() || end < tax::taxYearStart() ||
         end > tax::taxYearEnd())
         r.fail(QStringLiteral("the dates must lie between 01/03/2016 and 28/02/2017"));
     if (start > end)
         r.fail(QStringLiteral("\"startDate\" must not be after \"endDate\""));
-    if (wear < 0 || lease < 0)
-        r.fail(QStringLiteral("\"wearAndTear\" and \"leasePayments\" must not be negative"));
     using vehicle::SinglePaymentField;
     vehicle::applySinglePayment(d, SinglePaymentField::WearAndTear, wear);
     if (vehicle::applySinglePayment(d, SinglePaymentField::LeasePayments, lease) ==
@@ -110,32 +112,33 @@ CommandResult run(const QJsonObject &json, const RunOptions &) {
     const QString method = out.deemedComputed    ? QStringLiteral("deemed")
                            : out.actualRefreshed ? QStringLiteral("actual")
                                                  : QStringLiteral("none");
-    QJsonObject o{
-        {QStringLiteral("periodDays"), out.PeriodDays},
-        {QStringLiteral("method"), method},
-        {QStringLiteral("deemedBusinessKm"), dp.BusinessKm},
-        {QStringLiteral("deemedPrivateKm"), dp.PrivateKm},
-        {QStringLiteral("deemedTotalKm"), dp.TotalKm},
-        {QStringLiteral("fixedCost"), dp.FixedCost},
-        {QStringLiteral("fixedCentsPerKm"), dp.FixedCentsPerKm},
-        {QStringLiteral("fuelCentsPerKm"), dp.FuelCentsPerKm},
-        {QStringLiteral("maintenanceCentsPerKm"), dp.MaintenanceCentsPerKm},
-        {QStringLiteral("totalCentsPerKm"), dp.TotalCentsPerKm},
-        {QStringLiteral("deemedDeductionClaim"), dp.DeductionClaim},
-        {QStringLiteral("actualBusinessKm"), ap.BusinessKm},
-        {QStringLiteral("actualPrivateKm"), ap.PrivateKm},
-        {QStringLiteral("actualTotalKm"), ap.TotalKm},
-        {QStringLiteral("totalCosts"), ap.TotalCosts},
-        {QStringLiteral("privateUse"), ap.PrivateUse},
-        {QStringLiteral("actualDeductionClaim"), ap.DeductionClaim},
+    JsonObject o{
+        {"periodDays", out.PeriodDays},
+        {"method", method},
+        {"deemedBusinessKm", dp.BusinessKm},
+        {"deemedPrivateKm", dp.PrivateKm},
+        {"deemedTotalKm", dp.TotalKm},
+        {"fixedCost", dp.FixedCost},
+        {"fixedCentsPerKm", dp.FixedCentsPerKm},
+        {"fuelCentsPerKm", dp.FuelCentsPerKm},
+        {"maintenanceCentsPerKm", dp.MaintenanceCentsPerKm},
+        {"totalCentsPerKm", dp.TotalCentsPerKm},
+        {"deemedDeductionClaim", dp.DeductionClaim},
+        {"actualBusinessKm", ap.BusinessKm},
+        {"actualPrivateKm", ap.PrivateKm},
+        {"actualTotalKm", ap.TotalKm},
+        {"totalCosts", ap.TotalCosts},
+        {"privateUse", ap.PrivateUse},
+        {"actualDeductionClaim", ap.DeductionClaim},
     };
-
-    report::PrintJob job{{report::ReportData::singleRecord(
-                             vehicle::kTravelDeductionTable,
-                             vehicle::travelDeductionRecord(d, description, name, start, end))},
-                         vehicle::carAllLayout(d),
-                         vehicle::kCarAllPreviewTitle};
-    return {o, {}, std::move(job)};
+    return {std::move(o), {}, printWhenAsked(options, [d, description, name, start, end] {
+                return report::PrintJob{
+                    {report::ReportData::singleRecord(
+                        vehicle::kTravelDeductionTable,
+                        vehicle::travelDeductionRecord(d, description, name, start, end))},
+                    vehicle::carAllLayout(d),
+                    vehicle::kCarAllPreviewTitle};
+            })};
 }
 
 } // namespace

@@ -1,62 +1,144 @@
 #include "cli/Command.h"
 
+#include <charconv>
 #include <cmath>
-#include <limits>
+#include <cstring>
+
+#include <QStringList>
 
 namespace quillon::cli {
 
-InputReader::InputReader(const QJsonObject &object, const std::vector<KeySpec> &keys)
+namespace {
+
+int patternDecimals(const tax::FieldRange &range) {
+    const char16_t *dot = range.pattern;
+    while (*dot && *dot != u'.')
+        ++dot;
+    int decimals = 0;
+    if (*dot)
+        for (const char16_t *c = dot + 1; *c == u'0' || *c == u'#'; ++c)
+            ++decimals;
+    return decimals;
+}
+
+// The decimals of the figure as typed: its shortest exact decimal form.
+int typedDecimals(double value) {
+    char buffer[400];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (result.ec != std::errc())
+        return 0;
+    const char *dot = static_cast<const char *>(std::memchr(buffer, '.', result.ptr - buffer));
+    return dot ? static_cast<int>(result.ptr - dot - 1) : 0;
+}
+
+QString describeRange(const tax::FieldRange &range) {
+    const int decimals = patternDecimals(range);
+    const QString span =
+        QStringLiteral("from %1 to %2").arg(numberText(range.minimum), numberText(range.maximum));
+    if (decimals == 0)
+        return QStringLiteral("a whole number ") + span;
+    return QStringLiteral("a number %1 with at most %2 decimal%3")
+        .arg(span)
+        .arg(decimals)
+        .arg(decimals == 1 ? QString() : QStringLiteral("s"));
+}
+
+} // namespace
+
+QString numberText(double value) {
+    if (value == 0)
+        return QStringLiteral("0");
+    return QString::number(value, 'g', 15);
+}
+
+QString rangeProblem(const QString &key, double value, const tax::FieldRange &range) {
+    if (std::isfinite(value) && value >= range.minimum && value <= range.maximum &&
+        typedDecimals(value) <= patternDecimals(range))
+        return {};
+    const QString given = std::isfinite(value) ? numberText(value)
+                          : std::isnan(value)  ? QStringLiteral("NaN")
+                                               : QStringLiteral("infinite");
+    return QStringLiteral("\"%1\" must be %2 (given: %3)").arg(key, describeRange(range), given);
+}
+
+InputReader::InputReader(const JsonInputValue &object, const std::vector<KeySpec> &keys)
     : m_object(object) {
-    for (auto it = object.begin(); it != object.end(); ++it) {
+    for (auto it = object.MemberBegin(); it != object.MemberEnd(); ++it) {
+        const QLatin1String name(it->name.GetString(), it->name.GetStringLength());
         bool known = false;
         for (const KeySpec &k : keys)
-            known = known || k.name == it.key();
+            known = known || k.name == name;
         if (!known) {
-            fail(QStringLiteral("unknown key \"%1\"").arg(it.key()));
+            fail(QStringLiteral("unknown key \"%1\"")
+                     .arg(QString::fromUtf8(it->name.GetString(), it->name.GetStringLength())));
             return;
         }
     }
 }
 
+const JsonInputValue *InputReader::find(const QString &key) const {
+    for (auto it = m_object.MemberBegin(); it != m_object.MemberEnd(); ++it)
+        if (key == QLatin1String(it->name.GetString(), it->name.GetStringLength()))
+            return &it->value;
+    return nullptr;
+}
 
 void InputReader::fail(const QString &message) {
     if (m_error.isEmpty())
         m_error = message;
 }
 
-double InputReader::number(const QString &key, double fallback) {
-    if (!ok() || !m_object.contains(key))
+double InputReader::number(const QString &key, const tax::FieldRange &range, double fallback) {
+    const JsonInputValue *v = take(key);
+    if (!v)
         return fallback;
-    const QJsonValue v = m_object.value(key);
-    if (!v.isDouble() || !std::isfinite(v.toDouble())) {
+    if (!v->IsNumber()) {
         fail(QStringLiteral("\"%1\" must be a number").arg(key));
         return fallback;
     }
-    return v.toDouble();
-}
-
-std::int16_t InputReader::int16(const QString &key, std::int16_t fallback) {
-    if (!ok() || !m_object.contains(key))
-        return fallback;
-    const QJsonValue v = m_object.value(key);
-    const double d = v.toDouble();
-    if (!v.isDouble() || d != std::floor(d) || d < std::numeric_limits<std::int16_t>::min() ||
-        d > std::numeric_limits<std::int16_t>::max()) {
-        fail(QStringLiteral("\"%1\" must be a whole number from -32768 to 32767").arg(key));
+    const double d = v->GetDouble();
+    if (const QString problem = rangeProblem(key, d, range); !problem.isEmpty()) {
+        fail(problem);
         return fallback;
     }
-    return static_cast<std::int16_t>(d);
+    return d;
+}
+
+std::int16_t InputReader::int16(const QString &key, const tax::FieldRange &range,
+                                std::int16_t fallback) {
+    const tax::FieldRange whole{u"0", std::max(range.minimum, -32768.0),
+                                std::min(range.maximum, 32767.0)};
+    return static_cast<std::int16_t>(number(key, whole, fallback));
+}
+
+double InputReader::choice(const QString &key, std::initializer_list<double> allowed,
+                           double fallback) {
+    const JsonInputValue *v = take(key);
+    if (!v)
+        return fallback;
+    for (double a : allowed)
+        if (v->IsNumber() && v->GetDouble() == a)
+            return a;
+    QStringList texts;
+    for (double a : allowed)
+        texts << numberText(a);
+    fail(QStringLiteral("\"%1\" must be %2").arg(key, texts.join(QStringLiteral(" or "))));
+    return fallback;
 }
 
 QDate InputReader::date(const QString &key, const QDate &fallback) {
-    if (!ok() || !m_object.contains(key))
+    const JsonInputValue *v = take(key);
+    if (!v)
         return fallback;
-    const QJsonValue v = m_object.value(key);
-    const QString s = v.toString();
-    QDate d = QDate::fromString(s, QStringLiteral("dd/MM/yyyy"));
-    if (!d.isValid())
-        d = QDate::fromString(s, Qt::ISODate);
-    if (!v.isString() || !d.isValid()) {
+    QDate d;
+    if (v->IsString()) {
+        const QString s = QString::fromUtf8(v->GetString(), v->GetStringLength());
+        d = QDate::fromString(s, QStringLiteral("dd/MM/yyyy"));
+        if (!d.isValid())
+            d = QDate::fromString(s, Qt::ISODate);
+    }
+    if (!d.isValid()) {
         fail(QStringLiteral("\"%1\" must be a date written dd/mm/yyyy").arg(key));
         return fallback;
     }
@@ -64,36 +146,36 @@ QDate InputReader::date(const QString &key, const QDate &fallback) {
 }
 
 QString InputReader::text(const QString &key, const QString &fallback) {
-    if (!ok() || !m_object.contains(key))
+    const JsonInputValue *v = take(key);
+    if (!v)
         return fallback;
-    const QJsonValue v = m_object.value(key);
-    if (!v.isString()) {
+    if (!v->IsString()) {
         fail(QStringLiteral("\"%1\" must be a text").arg(key));
         return fallback;
     }
-    return v.toString();
+    return QString::fromUtf8(v->GetString(), v->GetStringLength());
 }
 
 bool InputReader::flag(const QString &key, bool fallback) {
-    if (!ok() || !m_object.contains(key))
+    const JsonInputValue *v = take(key);
+    if (!v)
         return fallback;
-    const QJsonValue v = m_object.value(key);
-    if (!v.isBool()) {
+    if (!v->IsBool()) {
         fail(QStringLiteral("\"%1\" must be true or false").arg(key));
         return fallback;
     }
-    return v.toBool();
+    return v->GetBool();
 }
 
-QJsonArray InputReader::list(const QString &key) {
-    if (!ok() || !m_object.contains(key))
+std::span<const JsonInputValue> InputReader::list(const QString &key) {
+    const JsonInputValue *v = take(key);
+    if (!v)
         return {};
-    const QJsonValue v = m_object.value(key);
-    if (!v.isArray()) {
+    if (!v->IsArray()) {
         fail(QStringLiteral("\"%1\" must be a list").arg(key));
         return {};
     }
-    return v.toArray();
+    return {v->Begin(), v->End()};
 }
 
 const Command *CommandRegistry::find(const QString &name) const {
@@ -103,6 +185,8 @@ const Command *CommandRegistry::find(const QString &name) const {
     return nullptr;
 }
 
-QString dateOut(const QDate &date) { return date.toString(QStringLiteral("dd/MM/yyyy")); }
+QString dateOut(const QDate &date) {
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
 
 } // namespace quillon::cli

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "cli/JsonInput.h"
+#include "cli/JsonOutput.h"
 #include "report/PrintJob.h"
+#include "taxengine/FieldRanges.h"
 
 #include <QDate>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
-#include <optional>
+#include <span>
 #include <vector>
 
 namespace quillon::cli {
@@ -24,21 +25,26 @@ struct KeySpec {
 };
 
 // Reads one input object against the keys a sub-command declares. The first problem (an
-// unknown key, a value of the wrong kind, a date that cannot be read) is kept and reported;
-// later reads then return their fallbacks, so a command reads all its keys and checks ok() once.
+// unknown key, a value of the wrong kind or outside its field's range, a date that cannot be
+// read) is kept and reported; later reads then return their fallbacks, so a command reads all
+// its keys and checks ok() once.
 class InputReader {
 public:
-    InputReader(const QJsonObject &object, const std::vector<KeySpec> &keys);
+    InputReader(const JsonInputValue &object, const std::vector<KeySpec> &keys);
 
-    double number(const QString &key, double fallback = 0);
-    // A whole number held in 16 bits (ages, counts, flags); fractions are refused.
-    std::int16_t int16(const QString &key, std::int16_t fallback = 0);
+    // A figure of a window field: within the field's minimum and maximum, with no more
+    // decimals than its display pattern shows.
+    double number(const QString &key, const tax::FieldRange &range, double fallback = 0);
+    // A whole number held in 16 bits (ages, counts) within the field's range.
+    std::int16_t int16(const QString &key, const tax::FieldRange &range, std::int16_t fallback = 0);
+    // One of a few exact values (the 80 % / 20 % options).
+    double choice(const QString &key, std::initializer_list<double> allowed, double fallback);
     // dd/mm/yyyy or yyyy-mm-dd.
     QDate date(const QString &key, const QDate &fallback);
     QString text(const QString &key, const QString &fallback = {});
     bool flag(const QString &key, bool fallback = false);
-    QJsonArray list(const QString &key);
-    bool has(const QString &key) const { return m_object.contains(key); }
+    std::span<const JsonInputValue> list(const QString &key);
+    bool has(const QString &key) const { return find(key) != nullptr; }
 
     // Reports a problem found by the command itself (a date outside the tax year, say).
     void fail(const QString &message);
@@ -46,17 +52,28 @@ public:
     const QString &error() const { return m_error; }
 
 private:
-    QJsonObject m_object;
+    const JsonInputValue *find(const QString &key) const;
+    // The value of a present key, when nothing failed before.
+    const JsonInputValue *take(const QString &key) const { return ok() ? find(key) : nullptr; }
+
+    const JsonInputValue &m_object;
     QString m_error;
 };
 
+// Checks a figure against a field's range; an empty text when it fits, else the message that
+// names the key, the figure and what the field takes.
+QString rangeProblem(const QString &key, double value, const tax::FieldRange &range);
+
+// A number as texts show it: at most 15 significant digits, so no binary noise shows.
+QString numberText(double value);
+
 // A sub-command's answer for one input object: the output object, or an error. A calculator
-// with a printout also hands over its print job (tables, layout and title, as its window would
-// print them); the runner renders it for --pdf, so no command draws a report itself.
+// with a printout also says how to make its print job (tables, layout and title, as its window
+// would print them); the runner asks for it only for --pdf, so a batch does not pay for it.
 struct CommandResult {
-    QJsonObject output;
+    JsonObject output;
     QString error;
-    std::optional<report::PrintJob> print = std::nullopt;
+    std::function<report::PrintJob()> print = {};
     static CommandResult failure(QString message) { return {{}, std::move(message)}; }
 };
 
@@ -67,12 +84,20 @@ struct RunOptions {
     QString dataFolder; // where the report layouts are read from
 };
 
+// The way to a command's print job, kept only when the run asks for a PDF.
+template <typename MakeJob>
+std::function<report::PrintJob()> printWhenAsked(const RunOptions &options, MakeJob make) {
+    if (options.pdfPath.isEmpty())
+        return {};
+    return make;
+}
+
 struct Command {
     QString name;
     QString summary;
     std::vector<KeySpec> inputs;
     std::vector<KeySpec> outputs;
-    std::function<CommandResult(const QJsonObject &input, const RunOptions &options)> run;
+    std::function<CommandResult(const JsonInputValue &input, const RunOptions &options)> run;
     // Whether --pdf is offered: the command hands over a print job.
     bool rendersPdf = false;
 };

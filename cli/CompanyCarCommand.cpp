@@ -93,10 +93,17 @@ std::int16_t flag16(InputReader &r, const char *name) {
     return r.flag(QString::fromLatin1(name)) ? 1 : 0;
 }
 
+// The vehicle on screen: its number in the list.
+constexpr tax::FieldRange kVehicleNumber{u"0", 1, 32767};
+
 // One vehicle object; an empty text when it is sound.
-QString readVehicle(const QJsonObject &object, CompCarRecord &c) {
+QString readVehicle(const JsonInputValue &object, CompCarRecord &c) {
     InputReader r(object, kVehicleInputs);
-    auto num = [&r](const char *name) { return r.number(QString::fromLatin1(name)); };
+    // The window takes amounts and distances as whole numbers.
+    auto num = [&r](const char *name) {
+        return r.number(QString::fromLatin1(name), tax::kWholeRand);
+    };
+    auto km = [&r](const char *name) { return r.number(QString::fromLatin1(name), tax::kWholeKm); };
     c.CCRegNumber = r.text(QStringLiteral("registration"));
     c.CCMake = r.text(QStringLiteral("make"));
     c.CCModel = r.text(QStringLiteral("model"));
@@ -105,10 +112,10 @@ QString readVehicle(const QJsonObject &object, CompCarRecord &c) {
     c.MaintIncluded = flag16(r, "maintenancePlan");
     const QDate start = r.date(QStringLiteral("startDate"), tax::taxYearStart());
     const QDate end = r.date(QStringLiteral("endDate"), tax::taxYearEnd());
-    c.EndMileage = num("endMileage");
-    c.StartMileage = num("startMileage");
-    c.TotalDistance = num("totalDistance");
-    c.BusDistance = num("businessDistance");
+    c.EndMileage = km("endMileage");
+    c.StartMileage = km("startMileage");
+    c.TotalDistance = km("totalDistance");
+    c.BusDistance = km("businessDistance");
     c.BussMilage = flag16(r, "logBook");
     c.ActualExpEmployee = num("fuelPaidByEmployee");
     c.SARSTable = flag16(r, "useFuelTable");
@@ -127,46 +134,46 @@ QString readVehicle(const QJsonObject &object, CompCarRecord &c) {
     return r.error();
 }
 
-QJsonObject vehicleJson(int n, const CompCarRecord &c) {
-    return QJsonObject{
-        {QStringLiteral("number"), n},
-        {QStringLiteral("days"), c.CCMonths},
-        {QStringLiteral("totalDistance"), c.TotalDistance},
-        {QStringLiteral("businessDistance"), c.BusDistance},
-        {QStringLiteral("privateDistance"), c.TotalDistance - c.BusDistance},
-        {QStringLiteral("fb3802ThisCar"), c.FB3802ThisCar},
-        {QStringLiteral("trueInclusion"), c.TrueInclusion},
-        {QStringLiteral("fuelComponent"), c.FuelComponent},
-        {QStringLiteral("fuelClaim"), c.Arr_FuelClaim},
-        {QStringLiteral("additionalExpenses"), c.TotAddExpense},
-        {QStringLiteral("fuelAndExpenses"), c.FuelExp},
-        {QStringLiteral("adjustTaxableIncome"), c.AdjustTaxableInc},
-        {QStringLiteral("sarsDeductionClaim"), c.SARSDeductionClaim},
-        {QStringLiteral("irp5Code3802"), c.IRP53802},
-        {QStringLiteral("monthly80"), c.MonFB80},
-        {QStringLiteral("monthly20"), c.MonFB20},
-        {QStringLiteral("fortnightly80"), c.FortFB80},
-        {QStringLiteral("fortnightly20"), c.FortFB20},
-        {QStringLiteral("weekly80"), c.WeekFB80},
-        {QStringLiteral("weekly20"), c.WeekFB20},
+JsonObject vehicleJson(int n, const CompCarRecord &c) {
+    return JsonObject{
+        {"number", n},
+        {"days", c.CCMonths},
+        {"totalDistance", c.TotalDistance},
+        {"businessDistance", c.BusDistance},
+        {"privateDistance", c.TotalDistance - c.BusDistance},
+        {"fb3802ThisCar", c.FB3802ThisCar},
+        {"trueInclusion", c.TrueInclusion},
+        {"fuelComponent", c.FuelComponent},
+        {"fuelClaim", c.Arr_FuelClaim},
+        {"additionalExpenses", c.TotAddExpense},
+        {"fuelAndExpenses", c.FuelExp},
+        {"adjustTaxableIncome", c.AdjustTaxableInc},
+        {"sarsDeductionClaim", c.SARSDeductionClaim},
+        {"irp5Code3802", c.IRP53802},
+        {"monthly80", c.MonFB80},
+        {"monthly20", c.MonFB20},
+        {"fortnightly80", c.FortFB80},
+        {"fortnightly20", c.FortFB20},
+        {"weekly80", c.WeekFB80},
+        {"weekly20", c.WeekFB20},
     };
 }
 
-CommandResult run(const QJsonObject &json, const RunOptions &) {
+CommandResult run(const JsonInputValue &json, const RunOptions &options) {
     InputReader r(json, kListInputs);
-    const QJsonArray vehicles = r.list(QStringLiteral("vehicles"));
+    const std::span<const JsonInputValue> vehicles = r.list(QStringLiteral("vehicles"));
     CompCarList list;
-    list.Actual3802 = r.number(QStringLiteral("actual3802"));
+    list.Actual3802 = r.number(QStringLiteral("actual3802"), tax::kWholeRand);
     const bool autoSplit = r.flag(QStringLiteral("autoCalc3802"), vehicles.size() >= 2);
-    const std::int16_t current = r.int16(QStringLiteral("currentVehicle"), 1);
+    const std::int16_t current = r.int16(QStringLiteral("currentVehicle"), kVehicleNumber, 1);
     if (!r.ok())
         return CommandResult::failure(r.error());
-    if (vehicles.size() > std::numeric_limits<std::int16_t>::max())
+    if (vehicles.size() > static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max()))
         return CommandResult::failure(QStringLiteral("too many vehicles"));
 
-    for (qsizetype i = 0; i < vehicles.size(); ++i) {
+    for (std::size_t i = 0; i < vehicles.size(); ++i) {
         CompCarRecord car;
-        const QString problem = vehicles[i].isObject() ? readVehicle(vehicles[i].toObject(), car)
+        const QString problem = vehicles[i].IsObject() ? readVehicle(vehicles[i], car)
                                                        : QStringLiteral("must be an object");
         if (!problem.isEmpty())
             return CommandResult::failure(QStringLiteral("vehicle %1: %2").arg(i + 1).arg(problem));
@@ -180,21 +187,23 @@ CommandResult run(const QJsonObject &json, const RunOptions &) {
     list.CurrentCar = list.CMVMaxNum > 0 ? current : 0;
 
     const vehicle::CompCarScreen screen = vehicle::calculateCompanyCars(list);
-    QJsonArray out;
+    JsonList out;
     for (int n = 1; n <= list.CMVMaxNum; ++n)
         out.append(vehicleJson(n, list.car(n)));
-    QJsonObject o{
-        {QStringLiteral("vehicles"), out},
-        {QStringLiteral("totalAdjustTaxableIncome"), screen.TotAdjustTaxableInc},
-        {QStringLiteral("totalSarsDeductionClaim"), screen.TotAdjustTaxableIncSARS},
-        {QStringLiteral("currentVehicle"), list.CurrentCar},
-        {QStringLiteral("blank"), screen.blank},
-        {QStringLiteral("caption"), vehicle::compCarCaption(list)},
+    JsonObject o{
+        {"vehicles", out},
+        {"totalAdjustTaxableIncome", screen.TotAdjustTaxableInc},
+        {"totalSarsDeductionClaim", screen.TotAdjustTaxableIncSARS},
+        {"currentVehicle", list.CurrentCar},
+        {"blank", screen.blank},
+        {"caption", vehicle::compCarCaption(list)},
     };
     // The print pass runs after the figures above were taken, as the window's print does.
-    report::PrintJob job{
-        {vehicle::compCarPrintData(list)}, vehicle::kCompCarLayout, vehicle::kCompCarPreviewTitle};
-    return {o, {}, std::move(job)};
+    return {std::move(o), {}, printWhenAsked(options, [list]() mutable {
+                return report::PrintJob{{vehicle::compCarPrintData(list)},
+                                        vehicle::kCompCarLayout,
+                                        vehicle::kCompCarPreviewTitle};
+            })};
 }
 
 } // namespace

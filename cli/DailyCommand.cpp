@@ -7,11 +7,13 @@ namespace quillon::cli {
 
 namespace {
 
-CommandResult runDaily(const QJsonObject &json, const RunOptions &options) {
+CommandResult runDaily(const JsonInputValue &json, const RunOptions &options) {
     static const std::vector<KeySpec> keys = payInputKeys(QStringLiteral("day"));
     InputReader r(json, keys);
     paye::DailyInputs in;
-    readPayInputs(r, in);
+    PayRanges ranges;
+    ranges.beneficiaries = tax::kDailyBeneficiaries;
+    readPayInputs(r, in, ranges);
     const QString name = r.text(QStringLiteral("employeeName"));
     if (!r.ok())
         return CommandResult::failure(r.error());
@@ -20,12 +22,14 @@ CommandResult runDaily(const QJsonObject &json, const RunOptions &options) {
     const paye::DailyResults out = paye::calculateDaily(in, lookup);
     if (!out.check.ok())
         return CommandResult::failure(out.check.text);
-    QJsonObject o = payResultsJson(out);
-    o.insert(kLookupKey, lookupJson(lookup));
-    return {o,
-            {},
-            periodPrint(paye::kDailyTable, paye::dailyReportRecord(in, out, name, options.language),
-                        paye::kDailyLayout, paye::kDailyPreviewTitle)};
+    JsonObject o = payResultsJson(out);
+    o.add(kLookupKey, lookupJson(lookup));
+    const report::PrintLanguage language = options.language;
+    return {std::move(o), {}, printWhenAsked(options, [in, out, name, language] {
+                return periodPrint(paye::kDailyTable,
+                                   paye::dailyReportRecord(in, out, name, language),
+                                   paye::kDailyLayout, paye::kDailyPreviewTitle);
+            })};
 }
 
 } // namespace

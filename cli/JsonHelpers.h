@@ -2,21 +2,21 @@
 
 #include "taxengine/TaxLookup.h"
 
-#include <QJsonObject>
+#include "cli/JsonOutput.h"
 
 namespace quillon::cli {
 
 // The shared tax lookup record as the sub-commands print it.
-inline QJsonObject lookupJson(const tax::TaxLookup &l) {
-    return QJsonObject{{QStringLiteral("annualTaxableIncome"), l.AnnualTaxableIncome},
-                       {QStringLiteral("marginalRate"), l.MarginalRate},
-                       {QStringLiteral("bracketFloor"), l.BracketFloor},
-                       {QStringLiteral("bracketCeiling"), l.BracketCeiling},
-                       {QStringLiteral("baseTax"), l.BaseTax},
-                       {QStringLiteral("taxOnExcess"), l.TaxOnExcess},
-                       {QStringLiteral("totalTax"), l.TotalTax}};
+inline JsonObject lookupJson(const tax::TaxLookup &l) {
+    return JsonObject{{"annualTaxableIncome", l.AnnualTaxableIncome},
+                      {"marginalRate", l.MarginalRate},
+                      {"bracketFloor", l.BracketFloor},
+                      {"bracketCeiling", l.BracketCeiling},
+                      {"baseTax", l.BaseTax},
+                      {"taxOnExcess", l.TaxOnExcess},
+                      {"totalTax", l.TotalTax}};
 }
 
-inline const QString kLookupKey = QStringLiteral("lookup");
+inline constexpr const char *kLookupKey = "lookup";
 
 } // namespace quillon::cli

@@ -9,8 +9,6 @@
 #include "taxengine/NumberText.h"
 #include "taxengine/TaxRules.h"
 
-#include <QJsonArray>
-
 #include <cmath>
 #include <memory>
 
@@ -18,27 +16,28 @@ namespace quillon::cli {
 
 using namespace quillon::business;
 
-double limitedNumber(InputReader &r, const QString &key, double max, const QString &message) {
-    const double v = r.number(key);
-    if (!r.ok())
+// The calculators' own limits and the fields' ranges must agree.
+static_assert(tax::kLoanAmount.maximum == kMaxLoanPrincipal &&
+              tax::kLoanAmount.maximum == kMaxBusterAmount);
+static_assert(tax::kLoanRepayment.maximum == kMaxLoanRepayment);
+static_assert(tax::kLoanMonths.maximum == kMaxLoanMonths &&
+              tax::kLoanMonths.maximum == kMaxBusterPeriod);
+static_assert(tax::kLoanRate.maximum == kMaxLoanRate && tax::kLoanRate.maximum == kMaxBusterRate);
+
+double fieldNumber(InputReader &r, const QString &key, const tax::FieldRange &range,
+                   const QString &aboveMessage) {
+    if (!r.ok() || aboveMessage.isEmpty() || !r.has(key))
+        return r.number(key, range);
+    InputReader probe = r;
+    const double v = probe.number(key, tax::FieldRange{range.pattern, -HUGE_VAL, HUGE_VAL});
+    if (probe.ok() && v > range.maximum) {
+        r.fail(aboveMessage + QStringLiteral(": ") + rangeProblem(key, v, range));
         return 0;
-    if (v > max)
-        r.fail(message.isEmpty()
-                   ? QStringLiteral("\"%1\" must be at most %2").arg(key, plainNumber(max))
-                   : message);
-    else if (v < 0)
-        r.fail(QStringLiteral("\"%1\" must not be negative").arg(key));
-    return v;
+    }
+    return r.number(key, range);
 }
 
 namespace {
-
-double wholeMonths(InputReader &r, const QString &key) {
-    const double v = limitedNumber(r, key, kMaxLoanMonths, kLoanPeriodMessage);
-    if (r.ok() && v != std::floor(v))
-        r.fail(QStringLiteral("\"%1\" must be a whole number of months").arg(key));
-    return v;
-}
 
 const std::vector<KeySpec> kLoanInputs = {
     {QStringLiteral("mode"), KeyKind::Text,
@@ -76,14 +75,14 @@ const std::vector<KeySpec> kLoanOutputs = {
                     "figures are set")},
 };
 
-CommandResult runLoan(const QJsonObject &json, const RunOptions &) {
+CommandResult runLoan(const JsonInputValue &json, const RunOptions &) {
     InputReader r(json, kLoanInputs);
     LoanInputs in;
     const QString modeText = r.text(QStringLiteral("mode"), loanModeText(LoanMode::Repayment));
-    in.principal = limitedNumber(r, QStringLiteral("principal"), kMaxLoanPrincipal);
-    in.period = wholeMonths(r, QStringLiteral("period"));
-    in.rate = limitedNumber(r, QStringLiteral("rate"), kMaxLoanRate, kLoanRateMessage);
-    in.repayment = limitedNumber(r, QStringLiteral("repayment"), kMaxLoanRepayment);
+    in.principal = fieldNumber(r, QStringLiteral("principal"), tax::kLoanAmount);
+    in.period = fieldNumber(r, QStringLiteral("period"), tax::kLoanMonths, kLoanPeriodMessage);
+    in.rate = fieldNumber(r, QStringLiteral("rate"), tax::kLoanRate, kLoanRateMessage);
+    in.repayment = fieldNumber(r, QStringLiteral("repayment"), tax::kLoanRepayment);
     const QString schedule = r.text(QStringLiteral("schedule"), QStringLiteral("none"));
     in.financeChargesShown = true;
     if (const auto mode = loanModeFromText(modeText))
@@ -101,37 +100,36 @@ CommandResult runLoan(const QJsonObject &json, const RunOptions &) {
         return CommandResult::failure(r.error());
 
     const LoanResults out = calculateLoan(in);
-    QJsonObject o{{QStringLiteral("mode"), loanModeText(in.mode)},
-                  {QStringLiteral("principal"), out.principal},
-                  {QStringLiteral("period"), out.period},
-                  {QStringLiteral("rate"), out.rate},
-                  {QStringLiteral("repayment"), out.repayment},
-                  {QStringLiteral("totalInterest"), out.totalInterest},
-                  {QStringLiteral("totalRepayments"), out.totalRepayments},
-                  {QStringLiteral("errorMarker"), out.errorMarker},
-                  {QStringLiteral("rateFound"), out.rateFound},
-                  {QStringLiteral("oneMonth"), out.oneMonth}};
+    JsonObject o{{"mode", loanModeText(in.mode)},
+                 {"principal", out.principal},
+                 {"period", out.period},
+                 {"rate", out.rate},
+                 {"repayment", out.repayment},
+                 {"totalInterest", out.totalInterest},
+                 {"totalRepayments", out.totalRepayments},
+                 {"errorMarker", out.errorMarker},
+                 {"rateFound", out.rateFound},
+                 {"oneMonth", out.oneMonth}};
     if (!out.rateFound)
-        o.insert(QStringLiteral("message"), kRateNotFoundMessage);
+        o.add("message", kRateNotFoundMessage);
 
     if (amort != Amortisation::None) {
-        QJsonArray rows;
+        JsonList rows;
         if (loanComplete(out.principal, out.period, out.rate, out.repayment)) {
             auto schedules = std::make_unique<LoanSchedules>();
             const LoanPrint print{in.mode,       out.principal, out.period, out.rate,
                                   out.repayment, true,          amort};
             const LoanReportData data = loanReportData(print, *schedules);
-            const QString numberKey =
-                amort == Amortisation::Annual ? QStringLiteral("year") : QStringLiteral("month");
+            const char *numberKey = amort == Amortisation::Annual ? "year" : "month";
             for (const report::ReportRecord &row : data.amort.rows)
-                rows.append(QJsonObject{{numberKey, row[0].value.toInt()},
-                                        {QStringLiteral("capital"), row[1].value.toDouble()},
-                                        {QStringLiteral("interest"), row[2].value.toDouble()},
-                                        {QStringLiteral("balance"), row[3].value.toDouble()}});
+                rows.append(JsonObject{{numberKey, row[0].value.toInt()},
+                                       {"capital", row[1].value.toDouble()},
+                                       {"interest", row[2].value.toDouble()},
+                                       {"balance", row[3].value.toDouble()}});
         }
-        o.insert(QStringLiteral("schedule"), rows);
+        o.add("schedule", rows);
     }
-    return {o, {}};
+    return {std::move(o), {}};
 }
 
 const std::vector<KeySpec> kBusterInputs = {
@@ -163,31 +161,31 @@ const std::vector<KeySpec> kBusterOutputs = {
      QStringLiteral("the repayment with the extra clears the loan in one month")},
 };
 
-CommandResult runBuster(const QJsonObject &json, const RunOptions &) {
+CommandResult runBuster(const JsonInputValue &json, const RunOptions &) {
     InputReader r(json, kBusterInputs);
     BusterInputs in;
-    in.principal = limitedNumber(r, QStringLiteral("principal"), kMaxBusterAmount);
+    in.principal = fieldNumber(r, QStringLiteral("principal"), tax::kLoanAmount);
     in.period = tax::toInt16(
-        limitedNumber(r, QStringLiteral("period"), kMaxLoanMonths, kLoanPeriodMessage));
+        fieldNumber(r, QStringLiteral("period"), tax::kLoanMonths, kLoanPeriodMessage));
     in.rate = static_cast<float>(
-        limitedNumber(r, QStringLiteral("rate"), kMaxBusterRate, kLoanRateMessage));
-    in.extraPayment = limitedNumber(r, QStringLiteral("extraPayment"), kMaxBusterAmount);
+        fieldNumber(r, QStringLiteral("rate"), tax::kLoanRate, kLoanRateMessage));
+    in.extraPayment = fieldNumber(r, QStringLiteral("extraPayment"), tax::kLoanAmount);
     if (!r.ok())
         return CommandResult::failure(r.error());
 
     auto loan = std::make_unique<LoanMemory>();
     const BusterResults out = calculateBuster(in, BusterResults{}, *loan);
-    return {QJsonObject{{QStringLiteral("repayment"), out.repayment},
-                        {QStringLiteral("totalInterest"), out.totalInterest},
-                        {QStringLiteral("totalRepayments"), out.totalRepayments},
-                        {QStringLiteral("extraPayment"), out.extraPayment},
-                        {QStringLiteral("newPeriod"), out.newPeriod},
-                        {QStringLiteral("newRepayment"), out.newRepayment},
-                        {QStringLiteral("newTotalInterest"), out.newTotalInterest},
-                        {QStringLiteral("newTotalRepayments"), out.newTotalRepayments},
-                        {QStringLiteral("totalSaving"), out.totalSaving},
-                        {QStringLiteral("extraApplied"), out.extraApplied},
-                        {QStringLiteral("oneMonth"), out.oneMonth}},
+    return {JsonObject{{"repayment", out.repayment},
+                       {"totalInterest", out.totalInterest},
+                       {"totalRepayments", out.totalRepayments},
+                       {"extraPayment", out.extraPayment},
+                       {"newPeriod", out.newPeriod},
+                       {"newRepayment", out.newRepayment},
+                       {"newTotalInterest", out.newTotalInterest},
+                       {"newTotalRepayments", out.newTotalRepayments},
+                       {"totalSaving", out.totalSaving},
+                       {"extraApplied", out.extraApplied},
+                       {"oneMonth", out.oneMonth}},
             {}};
 }
 
@@ -205,25 +203,23 @@ const std::vector<KeySpec> kComparisonOutputs = {
     {QStringLiteral("printable"), KeyKind::Flag, QStringLiteral("bond amount and rate above 0")},
 };
 
-CommandResult runComparison(const QJsonObject &json, const RunOptions &) {
+CommandResult runComparison(const JsonInputValue &json, const RunOptions &) {
     InputReader r(json, kComparisonInputs);
     ComparisonInputs in;
-    in.bondAmount = limitedNumber(r, QStringLiteral("bondAmount"), kMaxLoanPrincipal);
+    in.bondAmount = fieldNumber(r, QStringLiteral("bondAmount"), tax::kLoanAmount);
     in.rate = static_cast<float>(
-        limitedNumber(r, QStringLiteral("rate"), kMaxLoanRate, kLoanRateMessage));
+        fieldNumber(r, QStringLiteral("rate"), tax::kLoanRate, kLoanRateMessage));
     if (!r.ok())
         return CommandResult::failure(r.error());
     const ComparisonResults out = calculateComparison(in);
-    QJsonArray rows;
+    JsonList rows;
     for (const ComparisonRow &row : out.rows)
-        rows.append(QJsonObject{{QStringLiteral("months"), row.months},
-                                {QStringLiteral("period"), row.label},
-                                {QStringLiteral("monthlyRepayment"), row.repayment},
-                                {QStringLiteral("totalInterest"), row.totalInterest},
-                                {QStringLiteral("totalPaid"), row.totalPaid}});
-    return {QJsonObject{{QStringLiteral("rows"), rows},
-                        {QStringLiteral("printable"), comparisonPrintable(in)}},
-            {}};
+        rows.append(JsonObject{{"months", row.months},
+                               {"period", row.label},
+                               {"monthlyRepayment", row.repayment},
+                               {"totalInterest", row.totalInterest},
+                               {"totalPaid", row.totalPaid}});
+    return {JsonObject{{"rows", rows}, {"printable", comparisonPrintable(in)}}, {}};
 }
 
 } // namespace

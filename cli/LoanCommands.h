@@ -7,8 +7,9 @@ namespace quillon::cli {
 // loan, loan-buster and loan-comparison; registered by registerBusinessCommands.
 void registerLoanCommands(CommandRegistry &registry);
 
-// Refuses a figure above the field's limit (with the window's message when it has one) or below
-// 0; returns the figure.
-double limitedNumber(InputReader &r, const QString &key, double max, const QString &message = {});
+// A figure of a window field (see InputReader::number). Above the field's maximum the window's
+// own message, when it has one, comes first and the key, figure and range after it.
+double fieldNumber(InputReader &r, const QString &key, const tax::FieldRange &range,
+                   const QString &aboveMessage = {});
 
 } // namespace quillon::cli

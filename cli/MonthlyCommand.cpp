@@ -33,11 +33,13 @@ std::vector<KeySpec> monthlyOutputs() {
     return keys;
 }
 
-CommandResult runMonthly(const QJsonObject &json, const RunOptions &options) {
+CommandResult runMonthly(const JsonInputValue &json, const RunOptions &options) {
     static const std::vector<KeySpec> keys = monthlyInputs();
     InputReader r(json, keys);
     paye::MonthlyInputs in;
-    readPayInputs(r, in);
+    PayRanges ranges;
+    ranges.bonusAndTravel = tax::kWholeRand;
+    readPayInputs(r, in, ranges);
     in.startDate = r.date(QStringLiteral("startDate"), in.startDate);
     in.endDate = r.date(QStringLiteral("endDate"), in.endDate);
     const QString name = r.text(QStringLiteral("employeeName"));
@@ -48,17 +50,18 @@ CommandResult runMonthly(const QJsonObject &json, const RunOptions &options) {
     const paye::MonthlyResults out = paye::calculateMonthly(in, lookup);
     if (!out.check.ok())
         return CommandResult::failure(out.check.text);
-    QJsonObject o = payResultsJson(out);
-    o.insert(QStringLiteral("taxableTravelAllowance"), out.taxableTravelShown);
-    o.insert(QStringLiteral("travelAllowanceIncluded"), out.taxableTravel);
-    o.insert(QStringLiteral("days"), static_cast<double>(out.days));
-    o.insert(QStringLiteral("daysInMonth"), out.daysInMonth);
-    o.insert(kLookupKey, lookupJson(lookup));
-    return {o,
-            {},
-            periodPrint(paye::kMonthlyTable,
-                        paye::monthlyReportRecord(in, out, name, options.language),
-                        paye::kMonthlyLayout, paye::kMonthlyPreviewTitle)};
+    JsonObject o = payResultsJson(out);
+    o.add("taxableTravelAllowance", out.taxableTravelShown);
+    o.add("travelAllowanceIncluded", out.taxableTravel);
+    o.add("days", static_cast<double>(out.days));
+    o.add("daysInMonth", out.daysInMonth);
+    o.add(kLookupKey, lookupJson(lookup));
+    const report::PrintLanguage language = options.language;
+    return {std::move(o), {}, printWhenAsked(options, [in, out, name, language] {
+                return periodPrint(paye::kMonthlyTable,
+                                   paye::monthlyReportRecord(in, out, name, language),
+                                   paye::kMonthlyLayout, paye::kMonthlyPreviewTitle);
+            })};
 }
 
 } // namespace

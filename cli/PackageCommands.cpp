@@ -7,8 +7,6 @@
 #include "package/RaPanel.h"
 #include "package/SalPackageRecord.h"
 
-#include <QJsonArray>
-
 namespace quillon::cli {
 
 namespace {
@@ -107,29 +105,29 @@ std::vector<KeySpec> outputKeys(PackageWindow w) {
     keys.push_back(key("calcSkipped", KeyKind::Flag, "a zero amount: nothing recomputed"));
     keys.push_back(
         key("salPackage", KeyKind::List, "the SalPackage record: {field, value} in order"));
-    keys.push_back({kLookupKey, KeyKind::Object, QStringLiteral("the tax lookup as left")});
+    keys.push_back(key(kLookupKey, KeyKind::Object, "the tax lookup as left"));
     return keys;
 }
 
 void readExpenses(InputReader &r, package::PackageInputs &in) {
-    const QJsonArray list = r.list(QStringLiteral("otherExpenses"));
+    const std::span<const JsonInputValue> list = r.list(QStringLiteral("otherExpenses"));
     if (!r.ok())
         return;
     if (list.size() > 4) {
         r.fail(QStringLiteral("\"otherExpenses\" holds at most 4 lines"));
         return;
     }
-    const std::vector<KeySpec> lineKeys = {key("description", KeyKind::Text, ""),
-                                           key("amount", KeyKind::Number, "")};
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        if (!list[i].isObject()) {
+    static const std::vector<KeySpec> lineKeys = {key("description", KeyKind::Text, ""),
+                                                  key("amount", KeyKind::Number, "")};
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (!list[i].IsObject()) {
             r.fail(QStringLiteral("\"otherExpenses\" lines must be objects"));
             return;
         }
-        InputReader line(list[i].toObject(), lineKeys);
-        package::ExpenseLine &e = in.Expenses[static_cast<std::size_t>(i)];
+        InputReader line(list[i], lineKeys);
+        package::ExpenseLine &e = in.Expenses[i];
         e.description = line.text(QStringLiteral("description"));
-        e.amount = line.number(QStringLiteral("amount"));
+        e.amount = line.number(QStringLiteral("amount"), tax::kRandAndCents);
         if (!line.ok()) {
             r.fail(QStringLiteral("\"otherExpenses\" line %1: ").arg(i + 1) + line.error());
             return;
@@ -139,50 +137,52 @@ void readExpenses(InputReader &r, package::PackageInputs &in) {
 
 tax::SetupRecord readSetup(InputReader &r) {
     tax::SetupRecord s = tax::deliveredSetup();
-    s.PensionCont = r.number(QStringLiteral("pensionCont"), s.PensionCont);
-    s.EmployerPenCont = r.number(QStringLiteral("employerPenCont"), s.EmployerPenCont);
-    s.EmployeeUIF = r.number(QStringLiteral("employeeUIF"), s.EmployeeUIF);
-    s.EmployerUIF = r.number(QStringLiteral("employerUIF"), s.EmployerUIF);
-    s.SkillLevy = r.number(QStringLiteral("skillLevy"), s.SkillLevy);
-    s.ProvCont = r.number(QStringLiteral("provCont"), s.ProvCont);
-    s.EmployerProvCont = r.number(QStringLiteral("employerProvCont"), s.EmployerProvCont);
-    s.UIFLimit = r.number(QStringLiteral("uifLimit"), s.UIFLimit);
-    s.TAIncRate8020 = r.number(QStringLiteral("inclusionRate"), s.TAIncRate8020);
-    s.CompCarFBRate8020 = r.number(QStringLiteral("compCarFBRate"), s.CompCarFBRate8020);
+    const tax::FieldRange &percent = tax::kPercent;
+    s.PensionCont = r.number(QStringLiteral("pensionCont"), percent, s.PensionCont);
+    s.EmployerPenCont = r.number(QStringLiteral("employerPenCont"), percent, s.EmployerPenCont);
+    s.EmployeeUIF = r.number(QStringLiteral("employeeUIF"), percent, s.EmployeeUIF);
+    s.EmployerUIF = r.number(QStringLiteral("employerUIF"), percent, s.EmployerUIF);
+    s.SkillLevy = r.number(QStringLiteral("skillLevy"), percent, s.SkillLevy);
+    s.ProvCont = r.number(QStringLiteral("provCont"), percent, s.ProvCont);
+    s.EmployerProvCont = r.number(QStringLiteral("employerProvCont"), percent, s.EmployerProvCont);
+    s.UIFLimit = r.number(QStringLiteral("uifLimit"), tax::kWholeRand, s.UIFLimit);
+    // Both rates are chosen with a pair of option buttons.
+    s.TAIncRate8020 = r.choice(QStringLiteral("inclusionRate"), {0.8, 0.2}, s.TAIncRate8020);
+    s.CompCarFBRate8020 =
+        r.choice(QStringLiteral("compCarFBRate"), {0.8, 0.2}, s.CompCarFBRate8020);
     s.CompCarMPYesNo = r.flag(QStringLiteral("compCarMaintenancePlan"), s.CompCarMPYesNo);
     return s;
 }
 
-QJsonArray recordJson(const report::ReportRecord &record) {
-    QJsonArray fields;
+JsonList recordJson(const report::ReportRecord &record) {
+    JsonList fields;
     for (const report::ReportField &f : record)
-        fields.append(QJsonObject{{QStringLiteral("field"), f.name},
-                                  {QStringLiteral("value"), QJsonValue::fromVariant(f.value)}});
+        fields.append(JsonObject{{"field", f.name}, {"value", JsonValue::fromVariant(f.value)}});
     return fields;
 }
 
-CommandResult runPackage(PackageWindow w, const QJsonObject &json) {
+CommandResult runPackage(PackageWindow w, const std::vector<KeySpec> &keys,
+                         const JsonInputValue &json) {
     const bool net = package::isNetToGross(w);
     const bool monthly = package::isMonthly(w);
-    InputReader r(json, inputKeys(w));
+    InputReader r(json, keys);
     package::PackageInputs in;
-    in.Age = r.int16(QStringLiteral("age"));
-    in.Amount = r.number(net ? QStringLiteral("netRequired") : QStringLiteral("package"));
-    in.CarValue = r.number(QStringLiteral("carValue"));
-    in.CarCost = r.number(QStringLiteral("carCost"));
-    in.TravelAllowance = r.number(QStringLiteral("travelAllowance"));
-    in.MedAidEmployee = r.number(QStringLiteral("medAidEmployee"));
-    in.MedAidEmployer = r.number(QStringLiteral("medAidEmployer"));
-    const QString countKey =
-        monthly ? QStringLiteral("beneficiaries") : QStringLiteral("beneficiaryMonths");
-    in.Beneficiaries = r.int16(countKey);
-    if (r.ok() && in.Beneficiaries < 0)
-        r.fail(QStringLiteral("\"%1\" must not be below 0").arg(countKey));
-    in.OtherBenefits = r.number(QStringLiteral("otherBenefits"));
-    in.EmployeeFund = r.number(QStringLiteral("employeeFund"));
-    in.EmployerFund = r.number(QStringLiteral("employerFund"));
+    // The package windows show every amount in rand and cents.
+    const tax::FieldRange &amount = tax::kRandAndCents;
+    in.Age = r.int16(QStringLiteral("age"), tax::kCount);
+    in.Amount = r.number(net ? QStringLiteral("netRequired") : QStringLiteral("package"), amount);
+    in.CarValue = r.number(QStringLiteral("carValue"), amount);
+    in.CarCost = r.number(QStringLiteral("carCost"), amount);
+    in.TravelAllowance = r.number(QStringLiteral("travelAllowance"), amount);
+    in.MedAidEmployee = r.number(QStringLiteral("medAidEmployee"), amount);
+    in.MedAidEmployer = r.number(QStringLiteral("medAidEmployer"), amount);
+    const char *countKey = monthly ? "beneficiaries" : "beneficiaryMonths";
+    in.Beneficiaries = r.int16(QString::fromLatin1(countKey), tax::kCount);
+    in.OtherBenefits = r.number(QStringLiteral("otherBenefits"), amount);
+    in.EmployeeFund = r.number(QStringLiteral("employeeFund"), amount);
+    in.EmployerFund = r.number(QStringLiteral("employerFund"), amount);
     if (net)
-        in.MedicalDeductions = r.number(QStringLiteral("medicalDeductions"));
+        in.MedicalDeductions = r.number(QStringLiteral("medicalDeductions"), amount);
     readExpenses(r, in);
     const QString name = r.text(QStringLiteral("taxpayerName"));
     tax::SetupRecord setup = readSetup(r);
@@ -220,55 +220,56 @@ CommandResult runPackage(PackageWindow w, const QJsonObject &json) {
     shown.MedicalDeductions = out.MedicalDeductions;
     const package::RaLines ra = package::raLines(w, shown, setup, out);
 
-    QJsonObject o{
-        {QStringLiteral("uifContribution"), out.EmpUIF},
-        {QStringLiteral("employerUIF"), out.ErUIF},
-        {QStringLiteral("skillsLevy"), out.SDL},
-        {QStringLiteral("taxDue"), out.TaxDue},
-        {QStringLiteral("taxCredit"), out.TaxCredits},
-        {QStringLiteral("taxDeduction"), out.TaxDeduction},
-        {net ? QStringLiteral("grossSalary") : QStringLiteral("netSalary"),
-         net ? out.GrossSalary : out.NetPay},
-        {QStringLiteral("totalCostToCompany"), out.TotalCost},
-        {QStringLiteral("onceOffShown"), out.onceOffShown},
-        {QStringLiteral("onceOff"), out.OnceOff},
-        {QStringLiteral("warning"), out.warning},
-        {QStringLiteral("printEnabled"), out.printEnabled},
-        {QStringLiteral("buttonTop"), out.buttonTop},
-        {QStringLiteral("windowHeight"), out.windowHeight},
-        {QStringLiteral("raLineA"), ra.lineA},
-        {QStringLiteral("raLineC"), ra.lineC},
-        {QStringLiteral("employeeFund"), out.EmployeeFund},
-        {QStringLiteral("employerFund"), out.EmployerFund},
+    JsonObject o{
+        {"uifContribution", out.EmpUIF},
+        {"employerUIF", out.ErUIF},
+        {"skillsLevy", out.SDL},
+        {"taxDue", out.TaxDue},
+        {"taxCredit", out.TaxCredits},
+        {"taxDeduction", out.TaxDeduction},
+        {net ? "grossSalary" : "netSalary", net ? out.GrossSalary : out.NetPay},
+        {"totalCostToCompany", out.TotalCost},
+        {"onceOffShown", out.onceOffShown},
+        {"onceOff", out.OnceOff},
+        {"warning", out.warning},
+        {"printEnabled", out.printEnabled},
+        {"buttonTop", out.buttonTop},
+        {"windowHeight", out.windowHeight},
+        {"raLineA", ra.lineA},
+        {"raLineC", ra.lineC},
+        {"employeeFund", out.EmployeeFund},
+        {"employerFund", out.EmployerFund},
         {countKey, out.Beneficiaries},
-        {QStringLiteral("carBenefit"), out.CarBenefit},
-        {QStringLiteral("rebate"), out.Rebate},
-        {QStringLiteral("medicalCredit"), out.MedicalCredit},
-        {QStringLiteral("additionalMedicalCredit"), out.AdditionalMedicalCredit},
-        {QStringLiteral("employeeContribution"), out.EmployeeContribution},
-        {QStringLiteral("employerContribution"), out.EmployerContribution},
-        {QStringLiteral("fundDeduction"), out.FundDeduction},
-        {QStringLiteral("taxableIncome"), out.TaxableIncome},
-        {QStringLiteral("remuneration"), out.Remuneration},
-        {QStringLiteral("calcSkipped"), out.CalcSkipped},
-        {QStringLiteral("salPackage"), recordJson(package::salPackageRecord(w, shown, out, name))},
+        {"carBenefit", out.CarBenefit},
+        {"rebate", out.Rebate},
+        {"medicalCredit", out.MedicalCredit},
+        {"additionalMedicalCredit", out.AdditionalMedicalCredit},
+        {"employeeContribution", out.EmployeeContribution},
+        {"employerContribution", out.EmployerContribution},
+        {"fundDeduction", out.FundDeduction},
+        {"taxableIncome", out.TaxableIncome},
+        {"remuneration", out.Remuneration},
+        {"calcSkipped", out.CalcSkipped},
+        {"salPackage", recordJson(package::salPackageRecord(w, shown, out, name))},
         {kLookupKey, lookupJson(lookup)},
     };
     if (net) {
-        o.insert(QStringLiteral("medicalDeductions"), out.MedicalDeductions);
-        o.insert(QStringLiteral("gross"), out.Gross);
-        o.insert(QStringLiteral("netFound"), out.NetFound);
-        o.insert(QStringLiteral("pensionCont"), setup.PensionCont);
-        o.insert(QStringLiteral("employerPenCont"), setup.EmployerPenCont);
+        o.add("medicalDeductions", out.MedicalDeductions);
+        o.add("gross", out.Gross);
+        o.add("netFound", out.NetFound);
+        o.add("pensionCont", setup.PensionCont);
+        o.add("employerPenCont", setup.EmployerPenCont);
     }
-    return {o, {}};
+    return {std::move(o), {}};
 }
 
 void add(CommandRegistry &registry, const char *name, const char *summary, PackageWindow w) {
-    registry.add(
-        {QString::fromLatin1(name), QString::fromLatin1(summary), inputKeys(w), outputKeys(w),
-         [w](const QJsonObject &input, const RunOptions &) { return runPackage(w, input); },
-         false});
+    std::vector<KeySpec> keys = inputKeys(w);
+    registry.add({QString::fromLatin1(name), QString::fromLatin1(summary), keys, outputKeys(w),
+                  [w, keys](const JsonInputValue &input, const RunOptions &) {
+                      return runPackage(w, keys, input);
+                  },
+                  false});
 }
 
 } // namespace

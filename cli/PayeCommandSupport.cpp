@@ -92,43 +92,49 @@ std::vector<KeySpec> payOutputKeys() {
     };
 }
 
-void readPayInputs(InputReader &r, PayInputs &in) {
-    in.age = r.int16(QStringLiteral("age"));
-    in.salary = r.number(QStringLiteral("salary"));
-    in.employerMedAid = r.number(QStringLiteral("employerMedAid"));
-    in.employeeMedAid = r.number(QStringLiteral("employeeMedAid"));
-    in.employerFund = r.number(QStringLiteral("employerFund"));
-    in.employeeFund = r.number(QStringLiteral("employeeFund"));
-    in.commission = r.number(QStringLiteral("commission"));
-    in.bonus = r.number(QStringLiteral("bonus"));
-    in.travelAllowance = r.number(QStringLiteral("travelAllowance"));
-    in.medAidBeneficiaries = r.int16(QStringLiteral("medAidBeneficiaries"));
-    paye::PaySettings &s = in.settings;
-    s.employeeUIF = r.number(QStringLiteral("employeeUIF"), s.employeeUIF);
-    s.employerUIF = r.number(QStringLiteral("employerUIF"), s.employerUIF);
-    s.skillLevy = r.number(QStringLiteral("skillLevy"), s.skillLevy);
-    s.uifLimit = r.number(QStringLiteral("uifLimit"), s.uifLimit);
-    s.inclusionRate = r.number(QStringLiteral("inclusionRate"), s.inclusionRate);
+void readPayInputs(InputReader &r, PayInputs &in, const PayRanges &ranges) {
+    // The R/Fund contributions are whole rand on every period window.
+    const tax::FieldRange &fund = tax::kWholeRand;
+    in.age = r.int16(QStringLiteral("age"), tax::kCount);
+    in.salary = r.number(QStringLiteral("salary"), ranges.amounts);
+    in.employerMedAid = r.number(QStringLiteral("employerMedAid"), ranges.amounts);
+    in.employeeMedAid = r.number(QStringLiteral("employeeMedAid"), ranges.amounts);
+    in.employerFund = r.number(QStringLiteral("employerFund"), fund);
+    in.employeeFund = r.number(QStringLiteral("employeeFund"), fund);
+    in.commission = r.number(QStringLiteral("commission"), ranges.amounts);
+    in.bonus = r.number(QStringLiteral("bonus"), ranges.bonusAndTravel);
+    in.travelAllowance = r.number(QStringLiteral("travelAllowance"), ranges.bonusAndTravel);
+    in.medAidBeneficiaries = r.int16(QStringLiteral("medAidBeneficiaries"), ranges.beneficiaries);
+    readPaySettings(r, in.settings);
 }
 
-QJsonObject payResultsJson(const PayResults &out) {
-    return QJsonObject{
-        {QStringLiteral("allowableRFundDeduction"), out.allowableDeduction},
-        {QStringLiteral("rFundDeduction"), out.deduction},
-        {QStringLiteral("uifEmployee"), out.employeeUif},
-        {QStringLiteral("uifEmployer"), out.employerUif},
-        {QStringLiteral("skillsLevy"), out.skillsLevy},
-        {QStringLiteral("uifEmployeeShown"), out.employeeUifShown},
-        {QStringLiteral("uifEmployerShown"), out.employerUifShown},
-        {QStringLiteral("skillsLevyShown"), out.skillsLevyShown},
-        {QStringLiteral("taxLiability"), out.periodTax},
-        {QStringLiteral("taxCreditBeneficiaries"), out.medicalCredit},
-        {QStringLiteral("taxCreditContributions"), out.additionalCredit},
-        {QStringLiteral("totalTaxDeduction"), out.taxLiability},
-        {QStringLiteral("rebate"), out.rebate},
-        {QStringLiteral("taxableAmount"), out.taxableAmount},
-        {QStringLiteral("annualEquivalent"), out.annualEquivalent},
-        {QStringLiteral("uifRemuneration"), out.uifRemuneration},
+void readPaySettings(InputReader &r, paye::PaySettings &s) {
+    s.employeeUIF = r.number(QStringLiteral("employeeUIF"), tax::kPercent, s.employeeUIF);
+    s.employerUIF = r.number(QStringLiteral("employerUIF"), tax::kPercent, s.employerUIF);
+    s.skillLevy = r.number(QStringLiteral("skillLevy"), tax::kPercent, s.skillLevy);
+    s.uifLimit = r.number(QStringLiteral("uifLimit"), tax::kWholeRand, s.uifLimit);
+    // The settings panel offers only the two options.
+    s.inclusionRate = r.choice(QStringLiteral("inclusionRate"), {0.8, 0.2}, s.inclusionRate);
+}
+
+JsonObject payResultsJson(const PayResults &out) {
+    return JsonObject{
+        {"allowableRFundDeduction", out.allowableDeduction},
+        {"rFundDeduction", out.deduction},
+        {"uifEmployee", out.employeeUif},
+        {"uifEmployer", out.employerUif},
+        {"skillsLevy", out.skillsLevy},
+        {"uifEmployeeShown", out.employeeUifShown},
+        {"uifEmployerShown", out.employerUifShown},
+        {"skillsLevyShown", out.skillsLevyShown},
+        {"taxLiability", out.periodTax},
+        {"taxCreditBeneficiaries", out.medicalCredit},
+        {"taxCreditContributions", out.additionalCredit},
+        {"totalTaxDeduction", out.taxLiability},
+        {"rebate", out.rebate},
+        {"taxableAmount", out.taxableAmount},
+        {"annualEquivalent", out.annualEquivalent},
+        {"uifRemuneration", out.uifRemuneration},
     };
 }
 

@@ -3,8 +3,6 @@
 #include "cli/Command.h"
 #include "paye/PayFigures.h"
 
-#include <QJsonObject>
-
 #include <vector>
 
 namespace quillon::cli {
@@ -14,11 +12,21 @@ namespace quillon::cli {
 std::vector<KeySpec> payInputKeys(const QString &period);
 std::vector<KeySpec> payOutputKeys();
 
+// The ranges a period window gives its fields.
+struct PayRanges {
+    tax::FieldRange amounts = tax::kRandAndCents; // salary, medical aid, commission
+    tax::FieldRange bonusAndTravel = tax::kRandAndCents;
+    tax::FieldRange beneficiaries = tax::kCount;
+};
+
 // Reads the amounts and settings into `in`; problems are kept by the reader.
-void readPayInputs(InputReader &r, paye::PayInputs &in);
+void readPayInputs(InputReader &r, paye::PayInputs &in, const PayRanges &ranges);
+
+// The settings the period windows share: UIF and skills levy percentages, the UIF limit.
+void readPaySettings(InputReader &r, paye::PaySettings &s);
 
 // The figures the period windows show, unrounded, plus the numbers their "0.00" fields show.
-QJsonObject payResultsJson(const paye::PayResults &out);
+JsonObject payResultsJson(const paye::PayResults &out);
 
 // Appends keys to a list.
 void appendKeys(std::vector<KeySpec> &to, const std::vector<KeySpec> &more);

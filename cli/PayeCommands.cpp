@@ -65,43 +65,50 @@ const std::vector<KeySpec> kAnnualOutputs = {
      QStringLiteral("the tax lookup record as the last lookup left it")},
 };
 
-CommandResult runAnnual(const QJsonObject &json, const RunOptions &options) {
+CommandResult runAnnual(const JsonInputValue &json, const RunOptions &options) {
     InputReader r(json, kAnnualInputs);
     AnnualInputs in;
-    in.age = r.int16(QStringLiteral("age"));
-    in.salary = r.number(QStringLiteral("salary"));
-    in.employerMedAid = r.number(QStringLiteral("employerMedAid"));
-    in.employeeMedAid = r.number(QStringLiteral("employeeMedAid"));
-    in.employerFund = r.number(QStringLiteral("employerFund"));
-    in.employeeFund = r.number(QStringLiteral("employeeFund"));
-    in.commission = r.number(QStringLiteral("commission"));
-    in.bonus = r.number(QStringLiteral("bonus"));
-    in.travelAllowance = r.number(QStringLiteral("travelAllowance"));
-    in.medAidBeneficiaries = r.int16(QStringLiteral("medAidBeneficiaries"));
-    in.medAidContributionDeduction = r.number(QStringLiteral("medAidContributionDeduction"));
+    // Every amount of the annual window is whole rand.
+    const tax::FieldRange &amount = tax::kWholeRand;
+    in.age = r.int16(QStringLiteral("age"), tax::kCount);
+    in.salary = r.number(QStringLiteral("salary"), amount);
+    in.employerMedAid = r.number(QStringLiteral("employerMedAid"), amount);
+    in.employeeMedAid = r.number(QStringLiteral("employeeMedAid"), amount);
+    in.employerFund = r.number(QStringLiteral("employerFund"), amount);
+    in.employeeFund = r.number(QStringLiteral("employeeFund"), amount);
+    in.commission = r.number(QStringLiteral("commission"), amount);
+    in.bonus = r.number(QStringLiteral("bonus"), amount);
+    in.travelAllowance = r.number(QStringLiteral("travelAllowance"), amount);
+    in.medAidBeneficiaries = r.int16(QStringLiteral("medAidBeneficiaries"), tax::kCount);
+    in.medAidContributionDeduction =
+        r.number(QStringLiteral("medAidContributionDeduction"), amount);
     in.startDate = r.date(QStringLiteral("startDate"), in.startDate);
     in.endDate = r.date(QStringLiteral("endDate"), in.endDate);
-    in.settings.inclusionRate = r.number(QStringLiteral("inclusionRate"), 0.8);
+    in.settings.inclusionRate = r.choice(QStringLiteral("inclusionRate"), {0.8, 0.2}, 0.8);
     const QString name = r.text(QStringLiteral("employeeName"));
 
     if (r.has(QStringLiteral("allMonthsBeneficiaries"))) {
         if (r.has(QStringLiteral("beneficiaries")))
             r.fail(QStringLiteral("give either \"beneficiaries\" or \"allMonthsBeneficiaries\""));
-        const auto n = r.int16(QStringLiteral("allMonthsBeneficiaries"));
+        const auto n = r.int16(QStringLiteral("allMonthsBeneficiaries"), tax::kMonthBeneficiaries);
         for (int m = 1; m <= 12; ++m)
             in.monthBeneficiaries[static_cast<std::size_t>(m)] = n;
     }
-    const QJsonArray months = r.list(QStringLiteral("beneficiaries"));
+    const std::span<const JsonInputValue> months = r.list(QStringLiteral("beneficiaries"));
     if (r.has(QStringLiteral("beneficiaries")) && r.ok()) {
         if (months.size() != 12)
             r.fail(QStringLiteral("\"beneficiaries\" must list 12 counts, March first"));
-        for (qsizetype i = 0; i < months.size() && i < 12 && r.ok(); ++i) {
-            const double v = months[i].toDouble(-1);
-            if (!months[i].isDouble() || v != static_cast<int>(v))
-                r.fail(QStringLiteral("\"beneficiaries\" must hold whole numbers"));
+        for (std::size_t i = 0; i < months.size() && i < 12 && r.ok(); ++i) {
+            const QString key = QStringLiteral("beneficiaries[%1]").arg(i + 1);
+            if (!months[i].IsNumber())
+                r.fail(QStringLiteral("\"%1\" must be a number").arg(key));
+            else if (const QString problem =
+                         rangeProblem(key, months[i].GetDouble(), tax::kMonthBeneficiaries);
+                     !problem.isEmpty())
+                r.fail(problem);
             else
-                in.monthBeneficiaries[static_cast<std::size_t>(
-                    paye::kTaxYearMonths[static_cast<std::size_t>(i)])] = tax::toInt16(v);
+                in.monthBeneficiaries[static_cast<std::size_t>(paye::kTaxYearMonths[i])] =
+                    tax::toInt16(months[i].GetDouble());
         }
     }
     if (r.ok())
@@ -113,29 +120,31 @@ CommandResult runAnnual(const QJsonObject &json, const RunOptions &options) {
     tax::TaxLookup lookup;
     const paye::AnnualResults out = paye::calculateAnnual(in, lookup);
 
-    QJsonArray monthsOut;
+    JsonList monthsOut;
     for (int m : paye::kTaxYearMonths)
         monthsOut.append(out.monthBeneficiaries[static_cast<std::size_t>(m)]);
-    QJsonObject o{
-        {QStringLiteral("allowableRFundDeduction"), out.allowableDeduction},
-        {QStringLiteral("rFundDeduction"), out.deduction},
-        {QStringLiteral("taxLiability"), out.periodTax},
-        {QStringLiteral("taxCreditBeneficiaries"), out.medicalCredit},
-        {QStringLiteral("taxCreditContributions"), out.additionalCredit},
-        {QStringLiteral("totalTaxDeduction"), out.taxLiability},
-        {QStringLiteral("paye"), out.taxLiability},
-        {QStringLiteral("rebate"), out.rebate},
-        {QStringLiteral("days"), static_cast<double>(out.days)},
-        {QStringLiteral("annualTaxableAmount"), out.taxableAmount},
-        {QStringLiteral("beneficiaries"), monthsOut},
+    JsonObject o{
+        {"allowableRFundDeduction", out.allowableDeduction},
+        {"rFundDeduction", out.deduction},
+        {"taxLiability", out.periodTax},
+        {"taxCreditBeneficiaries", out.medicalCredit},
+        {"taxCreditContributions", out.additionalCredit},
+        {"totalTaxDeduction", out.taxLiability},
+        {"paye", out.taxLiability},
+        {"rebate", out.rebate},
+        {"days", static_cast<double>(out.days)},
+        {"annualTaxableAmount", out.taxableAmount},
+        {"beneficiaries", monthsOut},
         {kLookupKey, lookupJson(lookup)},
     };
-    report::PrintJob job{
-        {report::ReportData::singleRecord(
-            paye::kAnnualTable, paye::annualReportRecord(in, out, name, options.language))},
-        paye::kAnnualLayout,
-        paye::kAnnualPreviewTitle};
-    return {o, {}, std::move(job)};
+    const report::PrintLanguage language = options.language;
+    return {std::move(o), {}, printWhenAsked(options, [in, out, name, language] {
+                return report::PrintJob{
+                    {report::ReportData::singleRecord(
+                        paye::kAnnualTable, paye::annualReportRecord(in, out, name, language))},
+                    paye::kAnnualLayout,
+                    paye::kAnnualPreviewTitle};
+            })};
 }
 
 } // namespace

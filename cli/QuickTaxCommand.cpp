@@ -32,35 +32,37 @@ const std::vector<KeySpec> kQuickTaxOutputs = {
     {QStringLiteral("lookup"), KeyKind::Object, QStringLiteral("the tax lookup record")},
 };
 
-CommandResult runQuickTax(const QJsonObject &json, const RunOptions &) {
+CommandResult runQuickTax(const JsonInputValue &json, const RunOptions &options) {
     InputReader r(json, kQuickTaxInputs);
     // The window takes its income from the shared lookup; here it is typed.
     tax::TaxLookup lookup;
-    lookup.AnnualTaxableIncome = r.number(QStringLiteral("taxableIncome"));
+    lookup.AnnualTaxableIncome = r.number(QStringLiteral("taxableIncome"), tax::kWholeRand);
     paye::QuickTaxMemory memory;
-    memory.age = r.int16(QStringLiteral("age"));
+    memory.age = r.int16(QStringLiteral("age"), tax::kCount);
     if (!r.ok())
         return CommandResult::failure(r.error());
 
     const paye::QuickTaxResults out = paye::calculateQuickTax(memory, lookup);
-    return {QJsonObject{
-                {QStringLiteral("taxableIncome"), out.income},
-                {QStringLiteral("age"), out.age},
-                {QStringLiteral("taxOnTaxableIncome"), out.baseTax},
-                {QStringLiteral("marginalRate"), out.marginalRate},
-                {QStringLiteral("portionAtMarginalRate"), out.taxOnExcess},
-                {QStringLiteral("totalTax"), out.totalTax},
-                {QStringLiteral("lessRebates"), out.rebates},
-                {QStringLiteral("taxCommitment"), out.taxCommitment},
-                {QStringLiteral("averageRateBefore"), out.averageRateBefore},
-                {QStringLiteral("averageRateAfter"), out.averageRateAfter},
-                {QStringLiteral("monthlyTaxCommitment"), out.monthlyCommitment},
+    return {JsonObject{
+                {"taxableIncome", out.income},
+                {"age", out.age},
+                {"taxOnTaxableIncome", out.baseTax},
+                {"marginalRate", out.marginalRate},
+                {"portionAtMarginalRate", out.taxOnExcess},
+                {"totalTax", out.totalTax},
+                {"lessRebates", out.rebates},
+                {"taxCommitment", out.taxCommitment},
+                {"averageRateBefore", out.averageRateBefore},
+                {"averageRateAfter", out.averageRateAfter},
+                {"monthlyTaxCommitment", out.monthlyCommitment},
                 {kLookupKey, lookupJson(lookup)},
             },
             {},
             // English only, as the window prints it.
-            periodPrint(paye::kQuickTaxTable, paye::quickTaxReportRecord(out),
-                        paye::kQuickTaxLayout, paye::kQuickTaxPreviewTitle)};
+            printWhenAsked(options, [out] {
+                return periodPrint(paye::kQuickTaxTable, paye::quickTaxReportRecord(out),
+                                   paye::kQuickTaxLayout, paye::kQuickTaxPreviewTitle);
+            })};
 }
 
 } // namespace

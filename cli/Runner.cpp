@@ -1,12 +1,13 @@
 #include "cli/Runner.h"
 
-#include "report/PdfExport.h"
+#include "cli/PdfOutput.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonParseError>
+
+#include <array>
+#include <string>
 
 namespace quillon::cli {
 
@@ -59,6 +60,10 @@ Options parseArguments(const QStringList &arguments) {
                 return o;
             }
             const QString value = arguments[++i];
+            if (value.isEmpty()) {
+                o.error = a + QStringLiteral(" needs a value that is not empty");
+                return o;
+            }
             if (a == QLatin1String("--pdf"))
                 o.run.pdfPath = value;
             else if (a == QLatin1String("--data"))
@@ -85,55 +90,102 @@ Options parseArguments(const QStringList &arguments) {
     return o;
 }
 
-// The input objects and the line each starts on.
-struct InputObject {
-    int line;
-    QJsonObject object;
-    QString error;
+// One run over the input: parses each line, runs the command and writes its answer.
+class BatchRun {
+public:
+    BatchRun(const Command &command, const RunOptions &options, AnswerWriter &out, QTextStream &err)
+        : m_command(command), m_options(options), m_out(out), m_err(err) {}
+
+    // Works out one input object; the answer or the refusal goes out at once.
+    void answer(int line, std::string_view text) {
+        // The parsed values live in a buffer kept for the whole run; only an unusually large
+        // object needs more.
+        rapidjson::MemoryPoolAllocator<> values(m_valueBuffer.data(), m_valueBuffer.size());
+        rapidjson::MemoryPoolAllocator<> stack(m_stackBuffer.data(), m_stackBuffer.size());
+        JsonDocument document(&values, m_stackBuffer.size() / 2, &stack);
+        QString error = parseObject(text, document);
+        if (!m_options.pdfPath.isEmpty() &&
+            document.GetParseError() == rapidjson::kParseErrorDocumentRootNotSingular)
+            error = QStringLiteral("--pdf takes a single input object");
+        CommandResult result =
+            error.isEmpty() ? m_command.run(document, m_options) : CommandResult::failure(error);
+        if (result.error.isEmpty() && !result.output.nonFinite().empty())
+            result = CommandResult::failure(
+                QStringLiteral("the figures are too large to work out: \"%1\" would not be a "
+                               "finite number")
+                    .arg(QString::fromStdString(result.output.nonFinite())));
+        if (result.error.isEmpty() && !m_options.pdfPath.isEmpty()) {
+            if (!result.print)
+                result = CommandResult::failure(QStringLiteral("this command has no printout"));
+            else if (const PdfOutcome pdf = writePdfFile(result.print(), m_options);
+                     !pdf.error.isEmpty()) {
+                result = CommandResult::failure(pdf.error);
+                m_pdfFailed = pdf.written;
+            }
+        }
+        if (!result.error.isEmpty())
+            refuse(line, result.error);
+        else {
+            result.output.appendTo(m_out.pending());
+            m_out.line({});
+        }
+        ++m_answered;
+    }
+
+    void refuse(int line, const QString &message) {
+        ++m_refused;
+        m_err << "quillon-calc " << m_command.name << ": line " << line << ": " << message << "\n";
+        m_err.flush();
+        std::string text = "{\"line\":" + std::to_string(line) + ",\"error\":";
+        const QByteArray utf8 = message.toUtf8();
+        appendJsonString(text, std::string_view(utf8.constData(), utf8.size()));
+        text += '}';
+        m_out.line(text);
+    }
+
+    int answered() const { return m_answered; }
+    int refused() const { return m_refused; }
+    bool pdfFailed() const { return m_pdfFailed; }
+
+private:
+    const Command &m_command;
+    const RunOptions &m_options;
+    AnswerWriter &m_out;
+    QTextStream &m_err;
+    std::array<char, 16384> m_valueBuffer{};
+    std::array<char, 4096> m_stackBuffer{};
+    int m_answered = 0;
+    int m_refused = 0;
+    bool m_pdfFailed = false;
 };
 
-// Renders the print job a command handed over into the --pdf file, from the layout of that name
-// in the data folder.
-CommandResult withPdf(CommandResult result, const RunOptions &options) {
-    if (!result.print)
-        return CommandResult::failure(QStringLiteral("this command has no printout"));
-    const report::PrintJob &job = *result.print;
-    QString error;
-    if (!report::renderToPdf(report::layoutPath(options.dataFolder, job.layoutName), job.tables,
-                             options.pdfPath, &error))
-        return CommandResult::failure(error);
-    return result;
+bool blank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
-std::vector<InputObject> splitInput(const QByteArray &data) {
-    std::vector<InputObject> objects;
-    QJsonParseError whole{};
-    const QJsonDocument doc = QJsonDocument::fromJson(data, &whole);
-    if (whole.error == QJsonParseError::NoError) {
-        if (doc.isObject())
-            objects.push_back({1, doc.object(), {}});
-        else
-            objects.push_back({1, {}, QStringLiteral("the input must be a JSON object")});
-        return objects;
+// The whole input as one text, for --pdf, whose single object may be pretty-printed.
+bool readWhole(LineReader &reader, std::string &text) {
+    std::string_view line;
+    for (;;) {
+        switch (reader.next(line)) {
+        case LineReader::Status::Line:
+            text.append(line);
+            text += '\n';
+            if (static_cast<qsizetype>(text.size()) > LineReader::kMaxLine)
+                return false;
+            break;
+        case LineReader::Status::TooLong:
+        case LineReader::Status::Failed:
+            return false;
+        case LineReader::Status::End:
+            return true;
+        }
     }
-    const QList<QByteArray> lines = data.split('\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArray line = lines[i].trimmed();
-        if (line.isEmpty())
-            continue;
-        QJsonParseError e{};
-        const QJsonDocument d = QJsonDocument::fromJson(line, &e);
-        const int lineNo = static_cast<int>(i + 1);
-        if (e.error != QJsonParseError::NoError)
-            objects.push_back({lineNo, {}, QStringLiteral("not valid JSON: ") + e.errorString()});
-        else if (!d.isObject())
-            objects.push_back({lineNo, {}, QStringLiteral("the input must be a JSON object")});
-        else
-            objects.push_back({lineNo, d.object(), {}});
-    }
-    if (objects.empty())
-        objects.push_back({1, {}, QStringLiteral("no input object")});
-    return objects;
+}
+
+bool writeText(QIODevice &out, const QString &text) {
+    const QByteArray utf8 = text.toUtf8();
+    return out.write(utf8) == utf8.size();
 }
 
 } // namespace
@@ -141,8 +193,9 @@ std::vector<InputObject> splitInput(const QByteArray &data) {
 QString helpText(const CommandRegistry &registry) {
     QString text = QStringLiteral(
         "Usage: quillon-calc COMMAND [FILE] [--pdf FILE [--lang en|af]]\n"
-        "Reads a JSON object of a calculator's inputs (from FILE or standard input; one object\n"
-        "per line for a batch) and writes a JSON object of its results per input line.\n"
+        "Reads JSON objects of a calculator's inputs, one per line (from FILE or standard\n"
+        "input), and writes one answer per input line as soon as it is worked out: the\n"
+        "results, or {\"line\": N, \"error\": \"...\"} for a line that was refused.\n"
         "quillon-calc COMMAND --help lists the keys of one command.\n\nCommands:\n");
     for (const Command &c : registry.commands())
         text += QStringLiteral("  %1  %2\n").arg(c.name.leftJustified(18), c.summary);
@@ -163,71 +216,98 @@ QString helpText(const Command &command) {
 }
 
 int runCommandLine(const CommandRegistry &registry, const QStringList &arguments,
-                   QTextStream &in, QTextStream &out, QTextStream &err) {
+                   const ReadFunction &readInput, QIODevice &out, QTextStream &err) {
     Options o = parseArguments(arguments);
     if (!o.error.isEmpty()) {
         err << "quillon-calc: " << o.error << "\n" << helpText(registry);
-        return 2;
+        return kExitUsage;
     }
     if (o.command.isEmpty()) {
-        (o.help ? out : err) << helpText(registry);
-        return o.help ? 0 : 2;
+        if (o.help)
+            return writeText(out, helpText(registry)) ? 0 : kExitWriteFailed;
+        err << helpText(registry);
+        return kExitUsage;
     }
     const Command *command = registry.find(o.command);
     if (!command) {
         err << "quillon-calc: unknown command \"" << o.command << "\"\n" << helpText(registry);
-        return 2;
+        return kExitUsage;
     }
-    if (o.help) {
-        out << helpText(*command);
-        return 0;
-    }
+    if (o.help)
+        return writeText(out, helpText(*command)) ? 0 : kExitWriteFailed;
     if (!o.run.pdfPath.isEmpty() && !command->rendersPdf) {
         err << "quillon-calc " << command->name << ": --pdf is not offered by this command\n";
-        return 2;
+        return kExitUsage;
     }
     if (o.run.dataFolder.isEmpty())
-        o.run.dataFolder = QCoreApplication::instance()
-                               ? QCoreApplication::applicationDirPath()
-                               : QDir::currentPath();
+        o.run.dataFolder = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                                        : QDir::currentPath();
 
-    QByteArray data;
-    if (o.inputFile.isEmpty() || o.inputFile == QLatin1String("-")) {
-        data = in.readAll().toUtf8();
-    } else {
-        QFile file(o.inputFile);
+    QFile file(o.inputFile);
+    ReadFunction read = readInput;
+    if (!o.inputFile.isEmpty() && o.inputFile != QLatin1String("-")) {
         if (!file.open(QIODevice::ReadOnly)) {
-            err << "quillon-calc " << command->name << ": cannot read " << o.inputFile << ": "
-                << file.errorString() << "\n";
-            return 2;
+            err << "quillon-calc " << command->name << ": the input file " << o.inputFile
+                << " cannot be read: " << file.errorString() << "\n";
+            return kExitUsage;
         }
-        data = file.readAll();
+        read = [&file](char *data, qint64 size) { return file.read(data, size); };
     }
 
-    const std::vector<InputObject> objects = splitInput(data);
-    if (!o.run.pdfPath.isEmpty() && objects.size() != 1) {
-        err << "quillon-calc " << command->name << ": --pdf takes a single input object\n";
-        return 2;
-    }
-    int failures = 0;
-    for (const InputObject &object : objects) {
-        CommandResult result = object.error.isEmpty()
-                                   ? command->run(object.object, o.run)
-                                   : CommandResult::failure(object.error);
-        if (!o.run.pdfPath.isEmpty() && result.error.isEmpty())
-            result = withPdf(std::move(result), o.run);
-        if (!result.error.isEmpty()) {
-            ++failures;
-            err << "quillon-calc " << command->name << ": line " << object.line << ": "
-                << result.error << "\n";
-            continue;
+    LineReader reader(read);
+    AnswerWriter writer(out);
+    BatchRun run(*command, o.run, writer, err);
+    bool readFailed = false;
+    if (!o.run.pdfPath.isEmpty()) {
+        std::string whole;
+        readFailed = !readWhole(reader, whole);
+        if (!readFailed && !blank(whole))
+            run.answer(1, whole);
+    } else {
+        std::string_view line;
+        for (bool more = true; more && !writer.failed();) {
+            // Answers reach the reader of a pipe before the tool waits for more input.
+            if (!reader.lineBuffered())
+                writer.flush();
+            switch (reader.next(line)) {
+            case LineReader::Status::Line:
+                if (!blank(line))
+                    run.answer(reader.lineNumber(), line);
+                break;
+            case LineReader::Status::TooLong:
+                run.refuse(
+                    reader.lineNumber(),
+                    QStringLiteral("the line is longer than %1 bytes").arg(LineReader::kMaxLine));
+                break;
+            case LineReader::Status::Failed:
+                readFailed = true;
+                more = false;
+                break;
+            case LineReader::Status::End:
+                more = false;
+                break;
+            }
         }
-        out << QString::fromUtf8(QJsonDocument(result.output).toJson(QJsonDocument::Compact))
-            << "\n";
     }
-    out.flush();
-    err.flush();
-    return failures == 0 ? 0 : 1;
+    writer.flush();
+    if (readFailed) {
+        err << "quillon-calc " << command->name << ": the input could not be read"
+            << (file.isOpen() ? QStringLiteral(": ") + file.errorString() : QString()) << "\n";
+        return kExitUsage;
+    }
+    if (writer.failed()) {
+        err << "quillon-calc " << command->name
+            << ": the answers could not be written to standard output: " << writer.errorString()
+            << "\n";
+        return kExitWriteFailed;
+    }
+    if (run.answered() == 0) {
+        err << "quillon-calc " << command->name << ": no input object\n";
+        return kExitRefused;
+    }
+    if (run.pdfFailed())
+        return kExitWriteFailed;
+    return run.refused() == 0 ? 0 : kExitRefused;
 }
 
 } // namespace quillon::cli

@@ -27,13 +27,14 @@ std::vector<KeySpec> weeklyInputs(WeekPeriod period) {
     return keys;
 }
 
-CommandResult runPeriod(WeekPeriod period, const QJsonObject &json, const RunOptions &options) {
-    const std::vector<KeySpec> keys = weeklyInputs(period);
-    InputReader r(json, keys);
+CommandResult runPeriod(WeekPeriod period, const JsonInputValue &json, const RunOptions &options) {
+    static const std::vector<KeySpec> weekKeys = weeklyInputs(WeekPeriod::Week);
+    static const std::vector<KeySpec> fortnightKeys = weeklyInputs(WeekPeriod::Fortnight);
+    InputReader r(json, period == WeekPeriod::Week ? weekKeys : fortnightKeys);
     paye::WeeklyInputs in = paye::openingWeeklyInputs(period);
-    readPayInputs(r, in);
-    in.normalDays = r.int16(QStringLiteral("normalDays"), in.normalDays);
-    in.thisDays = r.int16(QStringLiteral("thisDays"), in.thisDays);
+    readPayInputs(r, in, PayRanges{});
+    in.normalDays = r.int16(QStringLiteral("normalDays"), tax::kCount, in.normalDays);
+    in.thisDays = r.int16(QStringLiteral("thisDays"), tax::kCount, in.thisDays);
     const QString name = r.text(QStringLiteral("employeeName"));
     if (!r.ok())
         return CommandResult::failure(r.error());
@@ -42,13 +43,14 @@ CommandResult runPeriod(WeekPeriod period, const QJsonObject &json, const RunOpt
     const paye::WeeklyResults out = paye::calculateWeekly(in, lookup);
     if (!out.check.ok())
         return CommandResult::failure(out.check.text);
-    QJsonObject o = payResultsJson(out);
-    o.insert(kLookupKey, lookupJson(lookup));
-    return {o,
-            {},
-            periodPrint(paye::kWeeklyTable,
-                        paye::weeklyReportRecord(in, out, name, options.language),
-                        paye::weeklyLayout(period), paye::weeklyPreviewTitle(period))};
+    JsonObject o = payResultsJson(out);
+    o.add(kLookupKey, lookupJson(lookup));
+    const report::PrintLanguage language = options.language;
+    return {std::move(o), {}, printWhenAsked(options, [in, out, name, language, period] {
+                return periodPrint(paye::kWeeklyTable,
+                                   paye::weeklyReportRecord(in, out, name, language),
+                                   paye::weeklyLayout(period), paye::weeklyPreviewTitle(period));
+            })};
 }
 
 } // namespace
@@ -58,7 +60,7 @@ Command weeklyCommand() {
             QStringLiteral("PAYE, UIF and skills levy for one week's pay"),
             weeklyInputs(WeekPeriod::Week),
             payOutputKeys(),
-            [](const QJsonObject &json, const RunOptions &options) {
+            [](const JsonInputValue &json, const RunOptions &options) {
                 return runPeriod(WeekPeriod::Week, json, options);
             },
             true};
@@ -69,7 +71,7 @@ Command fortnightlyCommand() {
             QStringLiteral("PAYE, UIF and skills levy for one fortnight's pay"),
             weeklyInputs(WeekPeriod::Fortnight),
             payOutputKeys(),
-            [](const QJsonObject &json, const RunOptions &options) {
+            [](const JsonInputValue &json, const RunOptions &options) {
                 return runPeriod(WeekPeriod::Fortnight, json, options);
             },
             true};

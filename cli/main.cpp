@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 
 int main(int argc, char **argv) {
@@ -30,8 +31,21 @@ int main(int argc, char **argv) {
     quillon::cli::registerVehicleCommands(registry);
     quillon::cli::registerBusinessCommands(registry);
 
-    QTextStream in(stdin);
-    QTextStream out(stdout);
+    // Standard input is read straight from its descriptor: a read returns what a pipe holds
+    // without waiting for a full buffer, so each line is answered as soon as it arrives.
+    const quillon::cli::ReadFunction readInput = [](char *data, qint64 size) -> qint64 {
+        for (;;) {
+            const ssize_t n = ::read(STDIN_FILENO, data, static_cast<std::size_t>(size));
+            if (n >= 0 || errno != EINTR)
+                return n;
+        }
+    };
+    QFile out;
+    if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        std::fputs("quillon-calc: standard output cannot be written\n", stderr);
+        return quillon::cli::kExitWriteFailed;
+    }
     QTextStream err(stderr);
-    return quillon::cli::runCommandLine(registry, QCoreApplication::arguments(), in, out, err);
+    return quillon::cli::runCommandLine(registry, QCoreApplication::arguments(), readInput, out,
+                                        err);
 }

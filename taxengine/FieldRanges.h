@@ -21,4 +21,18 @@ inline constexpr FieldRange kDailyBeneficiaries{u"0", 0, 16};
 inline constexpr FieldRange kMonthBeneficiaries{u"0", 0, 24};
 inline constexpr FieldRange kPercent{u"0.000", 0, 100};
 
+// Kilometre readings and distances, typed as whole kilometres.
+inline constexpr FieldRange kWholeKm{u"0", 0, 999999999999.0};
+// Loans and bonds: principal, bond amount and extra payments; the monthly repayment; the period
+// in months and the interest rate.
+inline constexpr FieldRange kLoanAmount{u"0.00", 0, 99999999.99};
+inline constexpr FieldRange kLoanRepayment{u"0.00", 0, 9999999.99};
+inline constexpr FieldRange kLoanMonths{u"0", 0, 600};
+inline constexpr FieldRange kLoanRate{u"0.000", 0, 50};
+// Daily balance: the rate field tops out below the loan rate.
+inline constexpr FieldRange kDailyBalanceRate{u"0.000", 0, 40};
+// Inflation: whole years, and a rate that may be negative (deflation).
+inline constexpr FieldRange kInflationYears{u"0", 0, 40};
+inline constexpr FieldRange kInflationRate{u"0.000", -5, 40};
+
 } // namespace quillon::tax

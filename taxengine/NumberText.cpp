@@ -1,5 +1,7 @@
 #include "taxengine/NumberText.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -12,7 +14,9 @@ bool isBlank(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == QChar(0x00A0);
 }
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 } // namespace
 
@@ -126,8 +130,11 @@ QString formatPattern(double value, QStringView pattern) {
 QString plainNumber(double value) {
     if (!std::isfinite(value))
         return QStringLiteral("0");
-    // Up to 15 significant digits, as a plain decimal without exponent or trailing zeros.
-    QString text = QString::number(value, 'f', 10);
+    // Up to 15 significant digits (never more than ten decimals), as a plain decimal without
+    // exponent or trailing zeros: a double holds no more, so more would show binary noise.
+    const double magnitude = std::fabs(value);
+    const int whole = magnitude >= 1 ? static_cast<int>(std::floor(std::log10(magnitude))) + 1 : 1;
+    QString text = QString::number(value, 'f', std::clamp(15 - whole, 0, 10));
     if (text.contains(u'.')) {
         while (text.endsWith(u'0'))
             text.chop(1);

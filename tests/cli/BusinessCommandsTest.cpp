@@ -70,7 +70,8 @@ TEST(BusinessCommands, RefusedInputs) {
         {"loan", R"({"rate":50.5})", "The maximum interest rate allowed is 50%"},
         {"loan", R"({"mode":"monthly"})", "unknown mode"},
         {"loan", R"({"principal":"lots"})", "\"principal\" must be a number"},
-        {"loan", R"({"principal":-5})", "must not be negative"},
+        {"loan", R"({"principal":-5})",
+         "\"principal\" must be a number from 0 to 99999999.99 with at most 2 decimals"},
         {"loan", R"({"schedule":"weekly"})", "none, monthly or annual"},
         {"loan-buster", R"({"extra":5})", "unknown key \"extra\""},
         {"loan-comparison", R"({"rate":51})", "The maximum interest rate allowed is 50%"},
@@ -79,7 +80,7 @@ TEST(BusinessCommands, RefusedInputs) {
         {"daily-balance", R"({"startDate":"01/03/2016","endDate":"29/02/2016"})",
          "more than 30 years(360 months) after 01/03/2016."},
         {"inflation", R"({"period":41})", "The maximum period allowed 40 years"},
-        {"inflation", R"({"rate":-5.5})", "The range of the Inflation Rate is between -5% and 40%"},
+        {"inflation", R"({"rate":-5.5})", "\"rate\" must be a number from -5 to 40"},
     };
     for (const Case &c : cases) {
         const CliRun r = run(c.command, c.input);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <rapidjson/document.h>
+
+#include <string_view>
+
+namespace quillon::cli {
+
+// The parsed JSON of one input. RapidJSON keeps every member of an object, so a key given
+// twice can be refused instead of silently taking the last value.
+using JsonDocument = rapidjson::GenericDocument<rapidjson::UTF8<>, rapidjson::MemoryPoolAllocator<>,
+                                                rapidjson::MemoryPoolAllocator<>>;
+using JsonInputValue = rapidjson::Value;
+
+// Parses one JSON object. NaN and Infinity are read so that the key holding them can be named
+// when it is refused. Returns an empty text when the object is sound, else what is wrong.
+QString parseObject(std::string_view text, JsonDocument &document);
+
+} // namespace quillon::cli

@@ -1,0 +1,138 @@
+#include "cli/JsonOutput.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace quillon::cli {
+
+void appendJsonString(std::string &out, std::string_view utf8) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    std::size_t run = 0; // start of the characters that need no escape
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto u = static_cast<unsigned char>(utf8[i]);
+        if (u >= 0x20 && u != '"' && u != '\\')
+            continue;
+        out.append(utf8.data() + run, i - run);
+        run = i + 1;
+        out += '\\';
+        switch (u) {
+        case '"':
+        case '\\':
+            out += static_cast<char>(u);
+            break;
+        case '\n':
+            out += 'n';
+            break;
+        case '\t':
+            out += 't';
+            break;
+        case '\r':
+            out += 'r';
+            break;
+        default:
+            out += "u00";
+            out += kHex[u >> 4];
+            out += kHex[u & 15];
+        }
+    }
+    out.append(utf8.data() + run, utf8.size() - run);
+    out += '"';
+}
+
+JsonValue::JsonValue(double number) {
+    if (!std::isfinite(number)) {
+        m_text = "null";
+        m_finite = false;
+        return;
+    }
+    // Plain decimals (300000, not 3e+05) in the span amounts live in; the exponent form only
+    // for the very large and the very small.
+    const double magnitude = std::fabs(number);
+    const bool plain = magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e21);
+    const auto end = plain ? std::to_chars(m_number, m_number + sizeof m_number, number,
+                                           std::chars_format::fixed)
+                                 .ptr
+                           : std::to_chars(m_number, m_number + sizeof m_number, number).ptr;
+    m_numberSize = static_cast<unsigned char>(end - m_number);
+}
+
+JsonValue::JsonValue(int number) {
+    const auto end = std::to_chars(m_number, m_number + sizeof m_number, number).ptr;
+    m_numberSize = static_cast<unsigned char>(end - m_number);
+}
+
+JsonValue::JsonValue(bool flag) : m_text(flag ? "true" : "false") {}
+
+JsonValue::JsonValue(const QString &text) {
+    const QByteArray utf8 = text.toUtf8();
+    appendJsonString(m_text, std::string_view(utf8.constData(), utf8.size()));
+}
+
+JsonValue::JsonValue(const char *text) {
+    appendJsonString(m_text, text);
+}
+
+JsonValue JsonValue::raw(std::string text, bool finite) {
+    JsonValue v;
+    v.m_text = std::move(text);
+    v.m_finite = finite;
+    return v;
+}
+
+JsonValue JsonValue::fromVariant(const QVariant &value) {
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return JsonValue(value.toBool());
+    case QMetaType::Int:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return JsonValue(value.toDouble());
+    default:
+        if (value.isNull())
+            return raw("null");
+        return JsonValue(value.toString());
+    }
+}
+
+JsonObject::JsonObject(std::initializer_list<Member> members) {
+    m_body.reserve(members.size() * 32);
+    for (const Member &m : members)
+        add(m.key, m.value);
+}
+
+JsonObject &JsonObject::add(std::string_view key, const JsonValue &value) {
+    // Keys are this program's own names: plain ASCII, nothing to escape.
+    if (m_body.size() > 1)
+        m_body += ',';
+    m_body += '"';
+    m_body += key;
+    m_body += "\":";
+    m_body += value.text();
+    if (!value.finite() && m_nonFinite.empty())
+        m_nonFinite = key;
+    return *this;
+}
+
+JsonObject::operator JsonValue() const {
+    return JsonValue::raw(text(), m_nonFinite.empty());
+}
+
+JsonList &JsonList::append(const JsonValue &value) {
+    if (m_body.size() > 1)
+        m_body += ',';
+    m_body += value.text();
+    m_finite = m_finite && value.finite();
+    return *this;
+}
+
+JsonList::operator JsonValue() const {
+    return JsonValue::raw(m_body + ']', m_finite);
+}
+
+} // namespace quillon::cli

@@ -1,0 +1,138 @@
+#include "cli/CliRun.h"
+#include "cli/JsonOutput.h"
+#include "common/TestData.h"
+
+#include <QFile>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace quillon;
+
+namespace {
+
+test::CliRun annual(const QString &input, const QStringList &options = {}) {
+    return test::runCli(&cli::registerPayeCommands, QStringLiteral("annual"), input, options);
+}
+
+QJsonObject parsed(const QString &line) {
+    return QJsonDocument::fromJson(line.toUtf8()).object();
+}
+
+// Row i of the answers stays employee i: refused lines answer in place with their line number.
+TEST(Batch, RefusedLinesKeepTheirPlace) {
+    const QString input = QStringLiteral("{\"salary\":100000}\n"
+                                         "{\"salary\":200000}\n"
+                                         "{\"salary\":-1}\n"
+                                         "{\"salary\":300000}\n"
+                                         "not json\n"
+                                         "{\"salary\":400000}\n"
+                                         "\n"
+                                         "{\"salary\":500000}\n");
+    const test::CliRun r = annual(input);
+    EXPECT_EQ(r.code, 1);
+    const QStringList lines = r.lines();
+    ASSERT_EQ(lines.size(), 7) << r.out.toStdString();
+    const int refusedAt[] = {3, 5};
+    for (int line : refusedAt) {
+        EXPECT_TRUE(r.err.contains(QStringLiteral("line %1: ").arg(line))) << line;
+    }
+    EXPECT_EQ(parsed(lines[2]).value(QStringLiteral("line")).toInt(), 3);
+    EXPECT_EQ(parsed(lines[4]).value(QStringLiteral("line")).toInt(), 5);
+    // The answers around them are the right employees': tax rises with the salary.
+    double previous = 0;
+    for (int i : {0, 1, 3, 5, 6}) {
+        const double tax = parsed(lines[i]).value(QStringLiteral("taxLiability")).toDouble();
+        EXPECT_GT(tax, previous) << "answer " << i;
+        previous = tax;
+    }
+}
+
+TEST(Batch, WholeRunRefusals) {
+    struct Case {
+        QString input;
+        QStringList options;
+        int code;
+        const char *message;
+    };
+    const Case cases[] = {
+        {QStringLiteral("{}"), {QStringLiteral("--pdf"), QString()}, 2, "--pdf needs a value"},
+        {QStringLiteral("{}\n{}\n"),
+         {QStringLiteral("--pdf"), QStringLiteral("x.pdf")},
+         1,
+         "--pdf takes a single input object"},
+        {QString(), {}, 1, "no input object"},
+        {QString(2 << 20, u'x') + QStringLiteral("\n{}\n"), {}, 1, "line 1: the line is longer"},
+    };
+    for (const Case &c : cases) {
+        const test::CliRun r = annual(c.input, c.options);
+        EXPECT_EQ(r.code, c.code) << c.message;
+        EXPECT_TRUE(r.err.contains(QString::fromLatin1(c.message))) << r.err.toStdString();
+    }
+}
+
+TEST(Batch, AnswersNeverHoldAFigureThatIsNotFinite) {
+    cli::JsonObject o{
+        {"fine", 1.5}, {"whole", 300000.0}, {"tooLarge", HUGE_VAL}, {"text", "a\"b\n"}};
+    EXPECT_EQ(o.nonFinite(), "tooLarge");
+    EXPECT_EQ(o.text(), R"({"fine":1.5,"whole":300000,"tooLarge":null,"text":"a\"b\n"})");
+}
+
+// The real tool, for what only a process shows: its pipes and its output devices.
+QString tool() {
+    return test::binPath(QStringLiteral("quillon-calc"));
+}
+
+TEST(Batch, AnswersTheFirstLineBeforeTheInputEnds) {
+    QProcess p;
+    p.start(tool(), {QStringLiteral("annual")});
+    ASSERT_TRUE(p.waitForStarted());
+    p.write("{\"salary\":300000}\n");
+    ASSERT_TRUE(p.waitForReadyRead(60000)) << "no answer while the input is still open";
+    EXPECT_TRUE(p.readLine().startsWith("{\"allowableRFundDeduction\""));
+    p.write("{\"salary\":400000}\n");
+    p.closeWriteChannel();
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(p.readAll().count('\n'), 1);
+}
+
+TEST(Batch, AFailedWriteExitsNonZero) {
+    QTemporaryDir dir;
+    struct Case {
+        QStringList arguments;
+        const char *message;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("annual")}, "could not be written to standard output"},
+        {{QStringLiteral("annual"), QStringLiteral("--pdf"), QStringLiteral("/dev/full")},
+         "the PDF file \"/dev/full\" could not be written"},
+    };
+    for (const Case &c : cases) {
+        QProcess p;
+        p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        p.start(tool(), c.arguments);
+        p.write("{\"salary\":300000}\n");
+        p.closeWriteChannel();
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 3) << c.message;
+        EXPECT_TRUE(p.readAllStandardError().contains(c.message)) << c.message;
+    }
+    // A PDF that cannot be drawn leaves the file that was there as it was.
+    const QString pdf = dir.filePath(QStringLiteral("kept.pdf"));
+    QFile kept(pdf);
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write("earlier");
+    kept.close();
+    const test::CliRun r = annual(
+        QStringLiteral("{}"), {QStringLiteral("--pdf"), pdf, QStringLiteral("--data"), dir.path()});
+    EXPECT_EQ(r.code, 1);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "earlier");
+}
+
+} // namespace
