@@ -81,7 +81,7 @@ CommandResult runAnnual(const JsonInputValue &json, const RunOptions &options) {
     in.travelAllowance = r.number(QStringLiteral("travelAllowance"), amount);
     in.medAidBeneficiaries = r.int16(QStringLiteral("medAidBeneficiaries"), tax::kCount);
     in.medAidContributionDeduction =
-        r.number(QStringLiteral("medAidContributionDeduction"), amount);
+        r.number(QStringLiteral("medAidContributionDeduction"), tax::kInt32Rand);
     in.startDate = r.date(QStringLiteral("startDate"), in.startDate);
     in.endDate = r.date(QStringLiteral("endDate"), in.endDate);
     in.settings.inclusionRate = r.choice(QStringLiteral("inclusionRate"), {0.8, 0.2}, 0.8);

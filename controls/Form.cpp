@@ -45,6 +45,7 @@ QWidget *Form::build(const FieldSpec &spec) {
         edit->setDisplayWidth(spec.width);
         if (b.setNumber)
             connect(edit, &NumericEdit::valueChanged, edit, b.setNumber);
+        connect(edit, &NumericEdit::refused, this, [this] { m_messages.beep(); });
         connect(edit, &NumericEdit::rangeError, this, [this, spec, edit] {
             if (!m_ownRange.value(spec.name))
                 tellRange(spec, edit);

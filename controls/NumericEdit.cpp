@@ -11,29 +11,26 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace quillon {
 
 namespace {
 
-// Decimals and grouping mark a display pattern asks for.
-NumericValidator::Rules rulesFor(const QString &pattern, double minimum) {
-    NumericValidator::Rules rules;
+// Decimals a display pattern shows, and whether the field takes negative values.
+NumberRules rulesFor(const QString &pattern, double minimum) {
+    NumberRules rules;
     const qsizetype point = pattern.indexOf(u'.');
     rules.decimals = 0;
     if (point >= 0)
         for (QChar c : QStringView(pattern).mid(point + 1))
             if (c == u'0' || c == u'#')
                 ++rules.decimals;
-    bool seenPlaceholder = false;
-    for (QChar c : QStringView(pattern).left(point < 0 ? pattern.size() : point)) {
-        if (c == u'0' || c == u'#')
-            seenPlaceholder = true;
-        else if ((c == u' ' || c == u',') && seenPlaceholder)
-            rules.group = c;
-    }
     rules.allowMinus = minimum < 0;
     return rules;
 }
@@ -70,28 +67,30 @@ void NumericEdit::updateRules() {
 }
 
 double NumericEdit::value() const {
-    const QChar group = m_validator->rules().group;
-    if (group == u',') {
-        // The leading-number reading stops at a comma; a comma-grouped pattern shows them.
-        QString plain = text();
-        plain.remove(u',');
-        return leadingNumber(plain);
-    }
-    return leadingNumber(text());
+    const NumberReading reading = m_validator->read(text());
+    // Text set from code always reads; a refusal never reaches the field.
+    return reading.refused() ? 0 : reading.value;
 }
 
 void NumericEdit::setValue(double value) {
-    setText(formatPattern(value, m_pattern));
+    m_committedText = formatPattern(value, m_pattern);
+    setText(m_committedText);
 }
 
 bool NumericEdit::commit() {
     if (m_committing)
         return true;
     m_committing = true;
+    if (m_validator->read(text()).incompleteGroup) {
+        // "1,234,5" has no one meaning: the field goes back to what it held.
+        refuse(kGroupsInThrees);
+        setText(m_committedText);
+    }
     const double v = value();
     const QString shown = formatPattern(v, m_pattern);
     if (shown != text())
         setText(shown);
+    m_committedText = shown;
     const bool inRange = v >= m_minimum && v <= m_maximum;
     if (!inRange)
         Q_EMIT rangeError(v);
@@ -132,40 +131,66 @@ void NumericEdit::focusOutEvent(QFocusEvent *event) {
 
 void NumericEdit::keyPressEvent(QKeyEvent *event) {
     if (event->matches(QKeySequence::Paste)) {
-        pasteFiltered();
+        pasteChecked();
         return;
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         commit();
+    const QString typed = event->text();
+    if (!isReadOnly() && !typed.isEmpty() && typed.front().isPrint()) {
+        const NumberReading reading = m_validator->read(withInserted(typed));
+        if (reading.refused()) {
+            refuse(reading.reason);
+            return;
+        }
+    }
     QLineEdit::keyPressEvent(event);
 }
 
 void NumericEdit::contextMenuEvent(QContextMenuEvent *event) {
     QMenu *menu = createStandardContextMenu();
-    // Route the menu's paste through the same filter as Ctrl+V.
+    // Route the menu's paste through the same check as Ctrl+V.
     for (QAction *action : menu->actions()) {
         if (action->objectName() == QLatin1String("edit-paste")) {
             disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, &NumericEdit::pasteFiltered);
+            connect(action, &QAction::triggered, this, &NumericEdit::pasteChecked);
         }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }
 
-void NumericEdit::pasteFiltered() {
-    if (isReadOnly())
-        return;
-    const QString pasted = QApplication::clipboard()->text();
-    const QString current = text();
+QString NumericEdit::withInserted(const QString &inserted) const {
     const int from = hasSelectedText() ? selectionStart() : cursorPosition();
     const int to = hasSelectedText() ? from + static_cast<int>(selectedText().size()) : from;
-    // What stands before the cursor is acceptable already, so the filter keeps all of it and
-    // then as much of the paste and of the rest as still reads exactly.
-    const QString head = m_validator->filter(QString(current.left(from) + pasted));
-    const QString whole = m_validator->filter(QString(head + current.mid(to)));
-    setText(whole);
-    setCursorPosition(static_cast<int>(head.size()));
+    return text().left(from) + inserted + text().mid(to);
+}
+
+// A paste is taken whole or not at all: dropping the characters the field refuses would
+// change the number's magnitude.
+void NumericEdit::pasteChecked() {
+    if (isReadOnly())
+        return;
+    QString pasted = QApplication::clipboard()->text().trimmed();
+    const QString candidate = withInserted(pasted);
+    const NumberReading reading = m_validator->read(candidate);
+    if (reading.refused()) {
+        refuse(reading.reason);
+        return;
+    }
+    const int cursor = static_cast<int>(candidate.size() - (text().size() - cursorPosition()));
+    setText(candidate);
+    setCursorPosition(std::clamp(cursor, 0, static_cast<int>(candidate.size())));
+}
+
+void NumericEdit::refuse(const QString &reason) {
+    m_lastRefusal = reason;
+    if (isSignalConnected(QMetaMethod::fromSignal(&NumericEdit::refused)))
+        Q_EMIT refused(reason);
+    else
+        QApplication::beep();
+    // The reason stands just under the field until the user moves on.
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), reason, this, {}, 4000);
 }
 
 } // namespace quillon

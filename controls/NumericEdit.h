@@ -8,10 +8,12 @@ namespace quillon {
 class NumericValidator;
 
 // A number field: shows its value through a display pattern ("0", "0.00", "0.000",
-// "# ### ##0.00"), holds the leading number of its text as its value, and reports every edit.
-// Only text that reads back exactly as shown can be typed or pasted. A value outside the
-// minimum and maximum is reported when it is committed (focus leaves the field or Enter is
-// pressed); the window decides what to say and where the focus goes.
+// "# ### ##0.00"), holds the number its text means as its value, and reports every edit.
+// A keystroke or paste that would make the text mean anything else than a number the field can
+// hold is refused as a whole: the field keeps its text, beeps (through whoever listens to
+// `refused`) and shows the reason under itself. A value outside the minimum and maximum is
+// reported when it is committed (focus leaves the field or Enter is pressed); the window
+// decides what to say and where the focus goes.
 class NumericEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -34,6 +36,8 @@ public:
     bool commit();
 
     const NumericValidator *numericValidator() const { return m_validator; }
+    // The reason of the last refusal, empty when nothing was refused.
+    const QString &lastRefusal() const { return m_lastRefusal; }
 
     // How many characters the field is sized for.
     void setDisplayWidth(int characters);
@@ -43,6 +47,8 @@ public:
 Q_SIGNALS:
     void valueChanged(double value);
     void rangeError(double value);
+    // Typed or pasted text refused, with the short reason shown to the user.
+    void refused(const QString &reason);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -52,7 +58,9 @@ protected:
 
 private:
     void updateRules();
-    void pasteFiltered();
+    void pasteChecked();
+    QString withInserted(const QString &inserted) const;
+    void refuse(const QString &reason);
 
     NumericValidator *m_validator = nullptr;
     QString m_pattern = QStringLiteral("0.00");
@@ -60,6 +68,8 @@ private:
     double m_maximum = 999999999999.0;
     int m_displayWidth = 12;
     bool m_committing = false;
+    QString m_lastRefusal;
+    QString m_committedText; // what the field showed after its last commit
 };
 
 } // namespace quillon

@@ -4,6 +4,8 @@
 
 #include <QPalette>
 
+#include <algorithm>
+
 namespace quillon {
 
 ResultField::ResultField(const QString &pattern, QWidget *parent)
@@ -29,6 +31,11 @@ void ResultField::setPattern(const QString &pattern) {
 void ResultField::setValue(double value) {
     m_value = value;
     setText(formatPattern(value, m_pattern));
+    // A figure wider than the field widens it: a cut figure would show another number.
+    if (minimumWidth() < sizeHint().width()) {
+        setMinimumWidth(sizeHint().width());
+        updateGeometry();
+    }
 }
 
 void ResultField::setDisplayWidth(int characters) {
@@ -38,7 +45,8 @@ void ResultField::setDisplayWidth(int characters) {
 
 QSize ResultField::sizeHint() const {
     const QSize base = QLineEdit::sizeHint();
-    return {fontMetrics().horizontalAdvance(u'0') * m_displayWidth + 16, base.height()};
+    const int characters = std::max<int>(m_displayWidth, static_cast<int>(text().size()) + 1);
+    return {fontMetrics().horizontalAdvance(u'0') * characters + 16, base.height()};
 }
 
 } // namespace quillon

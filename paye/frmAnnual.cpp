@@ -58,7 +58,7 @@ FieldTable frmAnnual::fieldTable() {
     const FieldTable side = {
         inColumn(money(QStringLiteral("silgEdit15"),
                        QStringLiteral("Med Aid contribution deduction"),
-                       m_inputs.medAidContributionDeduction, tax::kWholeRand),
+                       m_inputs.medAidContributionDeduction, tax::kInt32Rand),
                  1),
         inColumn(
             date(QStringLiteral("dtStartDate"), QStringLiteral("Start date"), m_inputs.startDate),

@@ -20,6 +20,8 @@ inline constexpr FieldRange kDailyBeneficiaries{u"0", 0, 16};
 // Beneficiaries of one month on the annual window: principal member and dependants.
 inline constexpr FieldRange kMonthBeneficiaries{u"0", 0, 24};
 inline constexpr FieldRange kPercent{u"0.000", 0, 100};
+// The annual medical aid contribution deduction is printed from a 32-bit whole number.
+inline constexpr FieldRange kInt32Rand{u"0", 0, 2147483647.0};
 
 // Kilometre readings and distances, typed as whole kilometres.
 inline constexpr FieldRange kWholeKm{u"0", 0, 999999999999.0};
