@@ -81,7 +81,18 @@ void DateEdit::focusOutEvent(QFocusEvent *event) {
 void DateEdit::keyPressEvent(QKeyEvent *event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         commit();
+    const bool atEnd = !hasSelectedText() && cursorPosition() == text().size();
+    // A slash the field has put in already is not typed twice.
+    if (event->text() == u"/" && atEnd && text().endsWith(u'/'))
+        return;
     QLineEdit::keyPressEvent(event);
+    // Like a masked date field, the slashes come by themselves after the day and the month.
+    const bool digit = event->text().size() == 1 && event->text().front().isDigit();
+    const QString t = text();
+    const bool dayDone = t.size() == 2 && !t.contains(u'/');
+    const bool monthDone = t.size() == 5 && t.count(u'/') == 1 && t[2] == u'/';
+    if (digit && atEnd && (dayDone || monthDone))
+        insert(QStringLiteral("/"));
 }
 
 } // namespace quillon

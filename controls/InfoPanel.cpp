@@ -16,6 +16,7 @@ InfoPanel::InfoPanel(const QString &title, const QString &text, const Names &nam
     // About 70 characters a line reads comfortably at any screen density.
     m_text->setFixedWidth(m_text->fontMetrics().averageCharWidth() * 70);
     m_ok = new QPushButton(QStringLiteral("&OK"), this);
+    setDefaultButton(m_ok);
     m_ok->setObjectName(names.button);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_text);

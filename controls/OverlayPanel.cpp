@@ -2,8 +2,11 @@
 
 #include "controls/Twips.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QColor>
 #include <QGraphicsDropShadowEffect>
+#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -49,6 +52,41 @@ void OverlayPanel::release() {
     for (const auto &b : m_guarded)
         if (b)
             b->setEnabled(true);
+}
+
+void OverlayPanel::keyPressEvent(QKeyEvent *event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier) {
+        if (auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
+            focused && isAncestorOf(focused))
+            focused->click();
+        else if (m_defaultButton && m_defaultButton->isEnabled())
+            m_defaultButton->click();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        if (m_cancelButton)
+            m_cancelButton->click();
+        else
+            dismiss();
+        return;
+    }
+    QGroupBox::keyPressEvent(event);
+}
+
+bool OverlayPanel::focusNextPrevChild(bool next) {
+    QList<QWidget *> stops;
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus))
+            stops << w;
+    if (stops.isEmpty())
+        return false;
+    const qsizetype at = stops.indexOf(QApplication::focusWidget());
+    const qsizetype count = stops.size();
+    const qsizetype to = at < 0 ? 0 : (at + (next ? 1 : count - 1)) % count;
+    stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void OverlayPanel::place() {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QList>
 #include <QPoint>
 #include <QPointer>
 
 #include <optional>
+
+class QKeyEvent;
 
 namespace quillon {
 
@@ -30,6 +33,10 @@ public:
 
     bool isOpen() const { return isVisible(); }
 
+    // Enter presses the default button; Escape presses the cancel button, or closes the panel.
+    void setDefaultButton(QAbstractButton *button) { m_defaultButton = button; }
+    void setCancelButton(QAbstractButton *button) { m_cancelButton = button; }
+
 public Q_SLOTS:
     // In front, at its place, with the window's buttons disabled and the focus inside it.
     void open();
@@ -43,12 +50,18 @@ protected:
     // Hidden with the window's buttons enabled again, without closed().
     void release();
 
+    void keyPressEvent(QKeyEvent *event) override;
+    // Tab and Shift+Tab go round the panel's own controls, never to the fields behind it.
+    bool focusNextPrevChild(bool next) override;
+
 private:
     void place();
 
     std::optional<QPoint> m_twips;
     QList<QPointer<QWidget>> m_guarded;
     QPointer<QWidget> m_focusTarget;
+    QPointer<QAbstractButton> m_defaultButton;
+    QPointer<QAbstractButton> m_cancelButton;
 };
 
 } // namespace quillon

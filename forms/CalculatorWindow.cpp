@@ -8,8 +8,13 @@
 #include "forms/HostWindow.h"
 #include "taxengine/SettingsStore.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -23,6 +28,8 @@ CalculatorWindow::CalculatorWindow(const AppContext &context, const QString &nam
     setObjectName(name);
     setWindowTitle(caption);
     m_buttonRow = new QHBoxLayout;
+    // Alt+letter reaches the shortcut map before this window; a filter sees it first.
+    qApp->installEventFilter(this);
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
@@ -196,6 +203,62 @@ QWidget *CalculatorWindow::control(const QString &name) const {
 
 void CalculatorWindow::commitFocusedField() {
     Form::commitFocused(this);
+}
+
+bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event) {
+    const bool keyEvent =
+        event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (keyEvent && watched->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(watched);
+        auto *key = static_cast<QKeyEvent *>(event);
+        if ((widget == this || isAncestorOf(widget)) && key->modifiers() == Qt::AltModifier) {
+            if (QWidget *target = mnemonicTarget(key->key())) {
+                event->accept();
+                if (event->type() == QEvent::KeyPress) {
+                    if (auto *button = qobject_cast<QAbstractButton *>(target)) {
+                        button->setFocus(Qt::ShortcutFocusReason);
+                        button->animateClick();
+                    } else {
+                        target->setFocus(Qt::ShortcutFocusReason);
+                    }
+                }
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The button, or the field a caption stands for, whose & letter is `key`: in the open panel if
+// there is one, else among the window's own visible and enabled controls.
+QWidget *CalculatorWindow::mnemonicTarget(int key) const {
+    const QWidget *scope = this;
+    for (OverlayPanel *panel : m_panels)
+        if (panel->isOpen())
+            scope = panel;
+    const QKeySequence wanted(QKeyCombination(Qt::AltModifier, Qt::Key(key)));
+    const auto usable = [](const QWidget *w) { return w->isVisible() && w->isEnabled(); };
+    for (QAbstractButton *button : scope->findChildren<QAbstractButton *>())
+        if (usable(button) && QKeySequence::mnemonic(button->text()) == wanted)
+            return button;
+    for (QLabel *label : scope->findChildren<QLabel *>())
+        if (label->buddy() && usable(label) && usable(label->buddy()) &&
+            QKeySequence::mnemonic(label->text()) == wanted)
+            return label->buddy();
+    return nullptr;
+}
+
+void CalculatorWindow::keyPressEvent(QKeyEvent *event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier) {
+        auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
+        if (focused && isAncestorOf(focused))
+            focused->click();
+        else if (!m_buttons.isEmpty() && m_buttons.front()->isEnabled())
+            static_cast<QAbstractButton *>(m_buttons.front())->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CalculatorWindow::closeWindow() {

@@ -14,6 +14,7 @@
 #include <optional>
 
 class QHBoxLayout;
+class QKeyEvent;
 class QPushButton;
 class QToolButton;
 class QVBoxLayout;
@@ -88,10 +89,16 @@ protected:
     void commitFocusedField();
     void closeWindow();
 
+    // The window's own accelerators win over the main menu's; an open panel's over the window's.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Enter presses the focused button, else the window's first one (its calculation).
+    void keyPressEvent(QKeyEvent *event) override;
+
     AppContext m_context;
 
 private:
     void openPrintPanel(const std::function<bool()> &beforeOpen);
+    QWidget *mnemonicTarget(int key) const;
     void print(report::Destination destination);
 
     std::unique_ptr<Form> m_form;

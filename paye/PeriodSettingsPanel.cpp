@@ -52,7 +52,7 @@ PeriodSettingsPanel::PeriodSettingsPanel(QString settingsPath, MessageService &m
     m_rate20->setObjectName(QStringLiteral("optTAIncRate20"));
     m_ok = new QPushButton(QStringLiteral("O&K"), this);
     m_ok->setObjectName(QStringLiteral("cmdSetupOK"));
-    m_ok->setDefault(true);
+    setDefaultButton(m_ok);
 
     auto *grid = new QGridLayout(this);
     const Qt::Alignment right = Qt::AlignRight;

@@ -69,6 +69,8 @@ PrintPanel::PrintPanel(const Options &options, QWidget *parent) : OverlayPanel({
     connect(m_printer, &QPushButton::clicked, this,
             [this] { Q_EMIT outputChosen(Destination::Printer); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { Q_EMIT cancelled(); });
+    setDefaultButton(m_view);
+    setCancelButton(m_cancel);
     // The name is what is typed first; without one, the view button.
     setFocusTarget(m_name ? static_cast<QWidget *>(m_name) : m_view);
     adjustSize();

@@ -250,6 +250,8 @@ TEST(DateEdit, CommitTakesGoodDatesAndRefusesTheRest) {
     const DateRow rows[] = {
         {"inside", "15/06/2016", false, true, QDate(2016, 6, 15)},
         {"single digits", "1/9/2016", false, true, QDate(2016, 9, 1)},
+        {"slashes come by themselves", "15062016", false, true, QDate(2016, 6, 15)},
+        {"a typed slash is not doubled", "15/06/2016", false, true, QDate(2016, 6, 15)},
         {"first day", "01/03/2016", false, true, start},
         {"before the range", "28/02/2016", false, false, start},
         {"after the moved maximum", "01/01/2017", false, false, start},

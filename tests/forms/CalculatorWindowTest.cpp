@@ -3,6 +3,11 @@
 #include "controls/Form.h"
 #include "controls/NumericEdit.h"
 
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 
 using namespace quillon;
@@ -120,6 +125,36 @@ TEST_F(CalculatorWindowTest, PatternCWritesOnPrintAndDRefusesAtTheButtons) {
     click("cmdVR");
     EXPECT_EQ(d.jobsAsked, 1);
     EXPECT_TRUE(panel()->isVisible()); // nothing valid: the panel stays for another try
+}
+
+TEST_F(CalculatorWindowTest, TheWindowsAcceleratorsWinOverTheMainMenus) {
+    QMainWindow main;
+    QMenu *menu = main.menuBar()->addMenu(QStringLiteral("&Car Calculations"));
+    auto *area = new QMdiArea;
+    main.setCentralWidget(area);
+    auto *window = new SampleWindow(*m_context, Pattern::B);
+    area->addSubWindow(window)->show();
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    window->control(QStringLiteral("numAmount"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    QTest::qWait(150);
+    EXPECT_EQ(window->calculations, 1);
+    EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(CalculatorWindowTest, AnOpenPanelKeepsTabAndAnswersEnterAndEscape) {
+    SampleWindow &w = openSample(Pattern::B);
+    QTest::keyClick(w.control(QStringLiteral("numAmount")), Qt::Key_Return);
+    EXPECT_EQ(w.calculations, 1); // Enter in a field presses the window's first button
+
+    click("cmdPrint");
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_TRUE(panel()->isAncestorOf(QApplication::focusWidget()));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(panel()->isVisible());
 }
 
 } // namespace
