@@ -102,12 +102,8 @@ bool ReportComponent::runCurrent(QWidget *parent) {
     }
 
     if (m_destination == Destination::Preview) {
-        const QString documents =
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        const QString suggested = QDir(documents).filePath(
-            QFileInfo(m_reportFileName).completeBaseName() + QStringLiteral(".pdf"));
-        auto *preview = new ReportPreview(*layout, std::move(*source), m_windowTitle, suggested,
-                                          m_exportChooser, m_messages,
+        auto *preview = new ReportPreview(*layout, std::move(*source), m_windowTitle,
+                                          suggestedPdfName(), m_exportChooser, m_messages,
                                           m_previewParent ? m_previewParent : nullptr);
         preview->show();
         m_lastPreview = preview;
@@ -127,6 +123,19 @@ bool ReportComponent::runCurrent(QWidget *parent) {
     if (m_printerCheck && !m_printerCheck(*m_printer)) {
         fail(parent, noPrinter);
         return false;
+    }
+    // A destination that prints to a file asks for the file each time (the save dialog asks
+    // before overwriting), so no print lands silently in a file of its own choosing.
+    if (m_printer->outputFormat() == QPrinter::PdfFormat) {
+        // With no printer at all Qt falls back to a PDF printer without a file.
+        if (m_printer->outputFileName().isEmpty()) {
+            fail(parent, noPrinter);
+            return false;
+        }
+        const QString file = m_exportChooser(parent, suggestedPdfName());
+        if (file.isEmpty())
+            return false;
+        m_printer->setOutputFileName(file);
     }
     if (!m_windowTitle.isEmpty())
         m_printer->setDocName(m_windowTitle.section(QStringLiteral(" - "), 0, 0));
@@ -161,6 +170,12 @@ bool ReportComponent::run(const QString &layoutName, const QString &previewTitle
 bool ReportComponent::print(const PrintJob &job, QWidget *parent) {
     return write(job.tables, parent) &&
            run(job.layoutName, job.previewTitle, job.destination, parent);
+}
+
+QString ReportComponent::suggestedPdfName() const {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).filePath(QFileInfo(m_reportFileName).completeBaseName() +
+                                    QStringLiteral(".pdf"));
 }
 
 QPrinter &ReportComponent::printer() {

@@ -58,7 +58,8 @@ public:
     // and independent of later prints.
     QWidget *lastPreview() const { return m_lastPreview; }
 
-    // Where the preview's suitcase button saves the PDF (a save-file dialog unless replaced).
+    // Where the preview's suitcase button saves the PDF, and where a direct print to a
+    // file-printing destination goes (a save-file dialog unless replaced).
     void setExportFileChooser(ExportFileChooser chooser) { m_exportChooser = std::move(chooser); }
     // Whether a printer can be printed on; replaced by tests. By default a printer is there when
     // the system lists one or the printer writes to a file.
@@ -87,6 +88,8 @@ private:
 
     void fail(QWidget *parent, const QString &why);
     bool runCurrent(QWidget *parent);
+    // Documents folder, layout name, ".pdf".
+    QString suggestedPdfName() const;
 };
 
 } // namespace quillon::report

@@ -46,6 +46,9 @@ protected:
     ReportComponentTest() : m_component(m_folder.folder(), m_folder.databasePath(), m_messages) {
         QObject::connect(&m_component, &ReportComponent::previewOpened,
                          [this](QWidget *w) { m_previews.push_back(w); });
+        // A printer set to a file stands in for a real one: its file is the answer.
+        m_component.setExportFileChooser(
+            [this](QWidget *, const QString &) { return m_component.printer().outputFileName(); });
     }
     ~ReportComponentTest() override {
         for (QWidget *w : m_previews)
@@ -103,12 +106,18 @@ TEST_F(ReportComponentTest, ALaterPrinterRunLeavesThePreviewAsItWas) {
     ASSERT_TRUE(m_component.print(annualJob(Destination::Preview), nullptr));
     QPointer<QWidget> preview = m_component.lastPreview();
 
-    // Printer Setup pointed at a file stands in for a real printer.
+    // Printer Setup pointed at a file stands in for a real printer; a file destination asks
+    // for the file on every print, and a cancelled question prints nothing.
     const QString printed = m_folder.path(QStringLiteral("printed.pdf"));
     m_component.printer().setOutputFormat(QPrinter::PdfFormat);
-    m_component.printer().setOutputFileName(printed);
+    m_component.printer().setOutputFileName(m_folder.path(QStringLiteral("print.pdf")));
+    QString answer;
+    m_component.setExportFileChooser([&answer](QWidget *, const QString &) { return answer; });
     PrintJob direct = annualJob(Destination::Printer, QString());
     direct.tables.front().record.front().value = QStringLiteral("Changed Check");
+    EXPECT_FALSE(m_component.print(direct, nullptr));
+    EXPECT_FALSE(QFile::exists(m_folder.path(QStringLiteral("print.pdf"))));
+    answer = printed;
     ASSERT_TRUE(m_component.print(direct, nullptr));
 
     ASSERT_TRUE(preview);
@@ -261,6 +270,7 @@ band footer 8
     const QString printed = folder.path(QStringLiteral("sched.pdf"));
     component.printer().setOutputFormat(QPrinter::PdfFormat);
     component.printer().setOutputFileName(printed);
+    component.setExportFileChooser([&printed](QWidget *, const QString &) { return printed; });
     ASSERT_TRUE(component.print(job, nullptr))
         << (messages.messages().empty() ? std::string() : messages.last().text.toStdString());
     const QString exported = folder.path(QStringLiteral("exported.pdf"));
