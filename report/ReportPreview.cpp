@@ -1,11 +1,14 @@
 #include "report/ReportPreview.h"
 
+#include "controls/ScreenFit.h"
+
 #include "controls/MessageService.h"
 #include "report/PdfExport.h"
 #include "report/ReportPrinter.h"
 #include "report/SuitcaseIcon.h"
 
 #include <QAction>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QToolBar>
 
@@ -39,7 +42,7 @@ ReportPreview::ReportPreview(ReportLayout layout, ReportSource source, const QSt
     setWindowTitle(title);
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(900, 1000);
+    placeOnScreen(this, QSize(900, 1000), parent);
 
     m_export = new QAction(suitcaseIcon(), tr("Export to PDF"), this);
     m_export->setObjectName(QStringLiteral("actionExportPdf"));
@@ -61,6 +64,18 @@ ReportPreview::ReportPreview(ReportLayout layout, ReportSource source, const QSt
         addAction(m_export);
     }
     connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::paint);
+    if (auto *toolBar = findChild<QToolBar *>()) {
+        // The layout is drawn for one orientation; the other would cut the page.
+        for (QAction *a : toolBar->actions()) {
+            const QString name = plainText(a->text());
+            if (name.compare(QLatin1String("Portrait"), Qt::CaseInsensitive) == 0 ||
+                name.compare(QLatin1String("Landscape"), Qt::CaseInsensitive) == 0)
+                a->setVisible(false);
+        }
+    }
+    // The whole page in view, however small the screen.
+    if (auto *view = findChild<QPrintPreviewWidget *>())
+        view->fitInView();
 }
 
 void ReportPreview::paint(QPrinter *target) {

@@ -1,9 +1,10 @@
 #include "shell/MDIForm1.h"
 
-#include "report/ReportComponent.h"
-#include "forms/AppContext.h"
-#include "shell/BackgroundArea.h"
 #include "controls/BusyCursor.h"
+#include "controls/ScreenFit.h"
+#include "forms/AppContext.h"
+#include "report/ReportComponent.h"
+#include "shell/BackgroundArea.h"
 #include "shell/MainMenu.h"
 #include "shell/Placement.h"
 #include "shell/SystemCalculator.h"
@@ -15,25 +16,18 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
 
 namespace quillon::shell {
-
-namespace {
-
-QRect screenGeometryFor(const QWidget &widget) {
-    const QScreen *screen = widget.screen() ? widget.screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
-}
-
-} // namespace
 
 MDIForm1::MDIForm1(const AppContext &context, WindowCatalogue catalogue, QWidget *parent)
     : QMainWindow(parent), m_context(context), m_catalogue(std::move(catalogue)),
@@ -106,8 +100,16 @@ void MDIForm1::initialiseAll() {
 
 void MDIForm1::printerSetup() {
     // Cancel and any failure leave the printer as it was.
+    // A setup dialog: it chooses the printer and its options and writes nothing, so it offers
+    // no print-to-file destination and its button says OK.
     QPrintDialog dialog(&m_context.reports.printer(), this);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    for (QDialogButtonBox *buttons : dialog.findChildren<QDialogButtonBox *>())
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
     dialog.exec();
 }
 
@@ -147,16 +149,7 @@ void MDIForm1::showHelp() {
     if (!m_help) {
         m_help = new frmHelpBrowser(m_context.paths.file(QStringLiteral("QL2017Help.pdf")));
         // Beside the main window where the screen allows, and always wholly on the screen.
-        const QRect screen = screenGeometryFor(*this);
-        QRect place(frameGeometry().topRight() + QPoint(8, 0), m_help->size());
-        place.setSize(place.size().boundedTo(screen.size()));
-        if (place.right() > screen.right())
-            place.moveRight(screen.right());
-        if (place.bottom() > screen.bottom())
-            place.moveBottom(screen.bottom());
-        place.moveTopLeft(
-            QPoint(std::max(place.left(), screen.left()), std::max(place.top(), screen.top())));
-        m_help->setGeometry(place);
+        placeOnScreen(m_help, QSize(760, 900), this);
     }
     m_help->show();
     m_help->raise();

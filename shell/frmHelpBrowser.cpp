@@ -109,18 +109,25 @@ void frmHelpBrowser::previousPage() {
     goToPage(m_view->pageNavigator()->currentPage() - 1);
 }
 
+void frmHelpBrowser::zoomTo(QPdfView::ZoomMode mode, double factor) {
+    // The page being read stays in view whatever the zoom does to the scroll position.
+    const int page = m_view->pageNavigator()->currentPage();
+    m_view->setZoomMode(mode);
+    if (mode == QPdfView::ZoomMode::Custom)
+        m_view->setZoomFactor(factor);
+    m_view->pageNavigator()->jump(page, QPointF(), m_view->zoomFactor());
+}
+
 void frmHelpBrowser::zoomIn() {
-    m_view->setZoomMode(QPdfView::ZoomMode::Custom);
-    m_view->setZoomFactor(std::min(kMaxZoom, m_view->zoomFactor() * kZoomStep));
+    zoomTo(QPdfView::ZoomMode::Custom, std::min(kMaxZoom, m_view->zoomFactor() * kZoomStep));
 }
 
 void frmHelpBrowser::zoomOut() {
-    m_view->setZoomMode(QPdfView::ZoomMode::Custom);
-    m_view->setZoomFactor(std::max(kMinZoom, m_view->zoomFactor() / kZoomStep));
+    zoomTo(QPdfView::ZoomMode::Custom, std::max(kMinZoom, m_view->zoomFactor() / kZoomStep));
 }
 
 void frmHelpBrowser::fitWidth() {
-    m_view->setZoomMode(QPdfView::ZoomMode::FitToWidth);
+    zoomTo(QPdfView::ZoomMode::FitToWidth, 1);
 }
 
 void frmHelpBrowser::updatePageLabel() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPdfView>
 #include <QWidget>
 
 class QLabel;
@@ -27,6 +28,7 @@ public:
     void zoomIn();
     void zoomOut();
     void fitWidth();
+    void zoomTo(QPdfView::ZoomMode mode, double factor);
 
     static constexpr int kBrowserInsetTwips = 100;
 

@@ -12,6 +12,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -75,6 +76,12 @@ TEST_F(ReportComponentTest, APreviewOpensNonModalWithItsTitleAndItsPages) {
     auto *pages = preview->findChild<QPrintPreviewWidget *>();
     ASSERT_TRUE(pages);
     EXPECT_EQ(pages->pageCount(), 1);
+    // On the screen whatever its size, the whole page in view, no orientation to change.
+    EXPECT_TRUE(preview->screen()->availableGeometry().contains(
+        preview->geometry().adjusted(0, -24, 0, 0)));
+    EXPECT_EQ(pages->zoomMode(), QPrintPreviewWidget::FitInView);
+    for (QAction *a : preview->findChild<QToolBar *>()->actions())
+        EXPECT_FALSE(a->isVisible() && a->text().contains(QStringLiteral("andscape")));
 }
 
 TEST_F(ReportComponentTest, TheSuitcaseSitsOnTheToolbarAndExportsAPdf) {

@@ -20,6 +20,7 @@
 #include <QPdfView>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace quillon;
@@ -247,6 +248,11 @@ TEST_F(ShellWindowsTest, HelpWindowWithoutItsManualStaysQuietlyEmpty) {
     frmHelpBrowser *help = m_main->helpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
+    // Wholly on the screen, title bar included, however small the screen is.
+    const QRect screen = help->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(help->geometry().adjusted(0, -24, 0, 0)))
+        << help->geometry().x() << "," << help->geometry().y() << " " << help->width() << "x"
+        << help->height() << " on " << screen.width() << "x" << screen.height();
     EXPECT_EQ(help->document()->pageCount(), 0);
     EXPECT_TRUE(m_messages.messages().empty());
     help->nextPage(); // nothing to page through
@@ -277,6 +283,7 @@ TEST_F(ShellWindowsTest, HelpWindowPagesThroughTheManual) {
     EXPECT_EQ(help.view()->pageNavigator()->currentPage(), 1);
     help.zoomIn();
     EXPECT_EQ(help.view()->zoomMode(), QPdfView::ZoomMode::Custom);
+    EXPECT_EQ(help.view()->pageNavigator()->currentPage(), 1) << "zooming keeps the page";
     help.fitWidth();
     EXPECT_EQ(help.view()->zoomMode(), QPdfView::ZoomMode::FitToWidth);
 }
