@@ -98,7 +98,9 @@ void ReportPreview::exportChosen() {
 
 bool ReportPreview::exportTo(const QString &path) {
     QString error;
-    if (writePdf(m_layout, m_source, path, windowTitle(), &error))
+    // The document is titled by the report's name, not by the preview's instructions.
+    const QString reportName = windowTitle().section(QStringLiteral(" - "), 0, 0);
+    if (writePdf(m_layout, m_source, path, reportName, &error))
         return true;
     m_messages.inform(this, QStringLiteral("The report was not exported. %1").arg(error),
                       QStringLiteral("Export"), MessageService::Icon::Critical);

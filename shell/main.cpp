@@ -1,15 +1,16 @@
 // Quillon 2017: the desktop program.
+#include "controls/AppIcon.h"
 #include "controls/MessageService.h"
+#include "forms/AppContext.h"
+#include "forms/DataPaths.h"
+#include "forms/ProgramState.h"
 #include "paye/WeekWindow.h"
 #include "paye/frmAnnual.h"
 #include "paye/frmDaily.h"
 #include "paye/frmKwikTax.h"
 #include "paye/frmMonthly.h"
 #include "report/ReportComponent.h"
-#include "forms/AppContext.h"
-#include "forms/DataPaths.h"
 #include "shell/MDIForm1.h"
-#include "forms/ProgramState.h"
 #include "shell/Startup.h"
 #include "shell/WindowCatalogue.h"
 
@@ -19,15 +20,16 @@ namespace {
 
 template <class Window>
 void registerWindow(quillon::shell::WindowCatalogue &catalogue, const QString &name) {
-    catalogue.setFactory(name, [](const quillon::AppContext &c, QWidget *parent) {
-        return new Window(c, parent);
-    });
+    catalogue.setFactory(
+        name, [](const quillon::AppContext &c, QWidget *parent) { return new Window(c, parent); });
 }
 
 } // namespace
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
+    // The main window and every child window show the program's own icon.
+    QApplication::setWindowIcon(quillon::applicationIcon());
     QApplication::setApplicationName(QStringLiteral("Quillon 2017"));
     QApplication::setApplicationVersion(QStringLiteral("1.08.000"));
 
