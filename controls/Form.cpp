@@ -165,11 +165,11 @@ void Form::tellRange(const FieldSpec &spec, NumericEdit *edit) {
     edit->setValue(held);
     const QString pattern = QString::fromUtf16(spec.range.pattern);
     const QString caption = spec.caption.trimmed();
-    m_messages.inform(m_owner,
-                      caption + QStringLiteral(" must be from ") +
-                          formatPattern(spec.range.minimum, pattern) + QStringLiteral(" to ") +
-                          formatPattern(spec.range.maximum, pattern) + u'.',
-                      caption, MessageService::Icon::Warning);
+    informAfterClick(m_messages, m_owner,
+                     caption + QStringLiteral(" must be from ") +
+                         formatPattern(spec.range.minimum, pattern) + QStringLiteral(" to ") +
+                         formatPattern(spec.range.maximum, pattern) + u'.',
+                     caption, MessageService::Icon::Warning);
     focus(spec.name);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 
 namespace quillon {
 
@@ -43,6 +45,24 @@ MessageService::Answer QtMessageService::ask(QWidget *parent, const QString &tex
 
 void QtMessageService::beep() {
     QApplication::beep();
+}
+
+void informAfterClick(MessageService &messages, QWidget *parent, const QString &text,
+                      const QString &title, MessageService::Icon icon) {
+    if (QGuiApplication::mouseButtons() == Qt::NoButton) {
+        messages.inform(parent, text, title, icon);
+        return;
+    }
+    auto *wait = new QTimer(parent);
+    wait->setInterval(20);
+    QObject::connect(wait, &QTimer::timeout, wait, [wait, &messages, parent, text, title, icon] {
+        if (QGuiApplication::mouseButtons() != Qt::NoButton)
+            return;
+        wait->stop();
+        wait->deleteLater();
+        messages.inform(parent, text, title, icon);
+    });
+    wait->start();
 }
 
 } // namespace quillon

@@ -65,4 +65,9 @@ private:
 // The title shown on message boxes that carry none of their own.
 QString applicationTitle();
 
+// Informs at once, or, while a mouse button is held (a field refused as the user clicks a
+// button), once it is released: a box opened mid-click would swallow the click.
+void informAfterClick(MessageService &messages, QWidget *parent, const QString &text,
+                      const QString &title, MessageService::Icon icon);
+
 } // namespace quillon

@@ -113,7 +113,8 @@ QWidget *frmAnnual::buildMonths() {
 // A count above 24 is held to 24 first, then the user is told.
 void frmAnnual::holdMonth(int month) {
     m_months[at(month)]->setValue(kMaxMonthBeneficiaries);
-    m_context.messages.inform(this, beneficiaryMessage(), {}, MessageService::Icon::None);
+    informAfterClick(m_context.messages, this, beneficiaryMessage(), {},
+                     MessageService::Icon::None);
 }
 
 bool frmAnnual::calculate() {
@@ -142,7 +143,9 @@ void frmAnnual::duplicateMarch() {
 std::optional<report::PrintJob> frmAnnual::printJob(std::optional<report::PrintLanguage> language) {
     return recalculatedJob(
         kAnnualTable,
-        [&] { return annualReportRecord(m_inputs, m_results, printPanel()->employeeName(), *language); },
+        [&] {
+            return annualReportRecord(m_inputs, m_results, printPanel()->employeeName(), *language);
+        },
         kAnnualLayout, kAnnualPreviewTitle);
 }
 

@@ -88,6 +88,7 @@ TEST_F(CalculatorWindowTest, AValuePastTheLimitIsToldAndHeldToIt) {
     type("numCount", QStringLiteral("20"));
     click("cmdCalculate");
     EXPECT_EQ(w.m_inputs.count, 16);
+    QTest::qWait(50); // the message waits for the click to end
     ASSERT_FALSE(m_messages.messages().empty());
     EXPECT_EQ(m_messages.last().text, QStringLiteral("Count must be from 0 to 16."));
 }

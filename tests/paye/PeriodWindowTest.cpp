@@ -95,6 +95,7 @@ TEST_F(PeriodWindow, DailyWorkedFigureAndItsBeneficiaryLimit) {
     type("numMedAidBens", QStringLiteral("17"));
     click("cmdCalculate");
     EXPECT_EQ(shown("numMedAidBens"), QStringLiteral("16"));
+    QTest::qWait(50);
     EXPECT_FALSE(m_messages.messages().empty());
 }
 
