@@ -92,7 +92,7 @@ FieldTable frmCarAll1::fieldTable() {
     };
     const auto shown = [](const QString &name, const char *caption, const double &source,
                           const char16_t *pattern, int column) {
-        return inColumn(result(name, QString::fromLatin1(caption), source, pattern, false), column);
+        return inColumn(result(name, QString::fromUtf8(caption), source, pattern, false), column);
     };
     const auto deemed = [&](const QString &name, const char *caption, const double &source,
                             const char16_t *pattern, const char *unit) {

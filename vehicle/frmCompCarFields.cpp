@@ -94,7 +94,7 @@ FieldTable frmCompCar::fieldTable() {
               m_shown.TotAddExpense, 1),
 
         shown("numTrueInclusion_1", "True inclusion amount", m_shown.TrueInclusion, 2),
-        shown("numFuelExp", "Less fuel & expenses", m_shown.FuelExp, 2),
+        shown("numFuelExp", "Less fuel && expenses", m_shown.FuelExp, 2),
         shown("numAdjustTaxableInc", "Adjustment to taxable income", m_shown.AdjustTaxableInc, 2),
         shown("numAdjustTaxableIncSARS", "(SARS's claim awarded against taxable income)",
               m_shown.SARSDeductionClaim, 2),
