@@ -13,6 +13,8 @@
 #include "shell/MDIForm1.h"
 #include "shell/Startup.h"
 #include "shell/WindowCatalogue.h"
+#include "vehicle/frmCarAll1.h"
+#include "vehicle/frmCompCar.h"
 
 #include <QApplication>
 
@@ -49,6 +51,8 @@ int main(int argc, char **argv) {
     registerWindow<paye::frmWeekly>(catalogue, QStringLiteral("frmWeekly"));
     registerWindow<paye::frmDaily>(catalogue, QStringLiteral("frmDaily"));
     registerWindow<paye::frmKwikTax>(catalogue, QStringLiteral("frmKwikTax"));
+    registerWindow<vehicle::frmCarAll1>(catalogue, QStringLiteral("frmCarAll1"));
+    registerWindow<vehicle::frmCompCar>(catalogue, QStringLiteral("frmCompCar"));
 
     shell::MDIForm1 mainWindow(context, std::move(catalogue));
     if (shell::runStartup(mainWindow) == shell::StartupOutcome::Ended)

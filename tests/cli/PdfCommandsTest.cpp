@@ -65,4 +65,62 @@ TEST(PdfCommands, EveryPrintoutReachesTheRendererWithItsLayout) {
     }
 }
 
+// The vehicle printouts through their delivered layouts carry the worked figures; a company
+// car list prints one vehicle per page.
+TEST(PdfCommands, VehiclePrintoutsCarryTheirFigures) {
+    QTemporaryDir data;
+    for (const char *layout : {"caepnrk.rpt", "caeprk.rpt", "compcar.rpt"})
+        ASSERT_TRUE(QFile::copy(test::sourcePath(QStringLiteral("data/layouts/") + QString::fromLatin1(layout)),
+                                data.filePath(QString::fromLatin1(layout))));
+    const char *vehicle =
+        R"({"registration":"%1","price":300000,"startMileage":10000,"endMileage":40000,)"
+        R"("businessDistance":12000,"logBook":true,"fuelPaidByEmployee":20000,)"
+        R"("fuelReimbursed":5000,"insurancePaid":6000,"licencePaid":1000})";
+    const QString three = QStringLiteral(R"({"actual3802":126000,"vehicles":[%1,%2,%3]})")
+                              .arg(QString::fromLatin1(vehicle).arg(QStringLiteral("CA 1")),
+                                   QString::fromLatin1(vehicle).arg(QStringLiteral("CA 2")),
+                                   QString::fromLatin1(vehicle).arg(QStringLiteral("CA 3")));
+    const QString one = QStringLiteral(R"({"actual3802":126000,"vehicles":[%1]})")
+                            .arg(QString::fromLatin1(vehicle).arg(QStringLiteral("CA 1")));
+    struct Case {
+        const char *command;
+        QString input;
+        int pages;
+        std::vector<const char *> printed;
+    };
+    const Case cases[] = {
+        {"car-allowance",
+         QStringLiteral(R"({"vehicleValue":200000,"closeKm":30000,"businessKm":20000,)"
+                        R"("carDescription":"Sedan","employeeName":"T. Mokoena"})"),
+         1,
+         {"For : T. Mokoena", "Car : Sedan", "200 000.00", "228.9", "371.4", "74 289.32",
+          "01/03/2016 to 28/02/2017"}},
+        {"car-allowance",
+         QStringLiteral(R"({"accurateRecordKept":true,"closeKm":30000,"businessKm":12000,)"
+                        R"("fuelOil":90000})"),
+         1,
+         {"actual cost", "90 000.00", "54 000.00", "36 000.00"}},
+        {"company-car",
+         one,
+         1,
+         {"Vehicle number 1 of 1", "CA 1", "75 600.00", "13 200.00", "-63 600.00", "126 000.00",
+          "3 876.80", "484.60"}},
+        {"company-car", three, 3, {"Vehicle number 3 of 3", "CA 3"}},
+    };
+    int n = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(n);
+        const QString pdf = data.filePath(QStringLiteral("vehicle%1.pdf").arg(++n));
+        const test::CliRun r =
+            test::runCli(&registerPrintingCommands, QString::fromLatin1(c.command), c.input,
+                         {QStringLiteral("--pdf"), pdf, QStringLiteral("--data"), data.path()});
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        const test::PdfText read = test::readPdf(pdf);
+        EXPECT_EQ(read.pages, c.pages);
+        for (const char *text : c.printed)
+            EXPECT_TRUE(read.text.contains(QString::fromUtf8(text))) << text << "\n"
+                                                                     << read.text.toStdString();
+    }
+}
+
 } // namespace

@@ -1,0 +1,277 @@
+#include "vehicle/frmCarAll1.h"
+
+#include "controls/DateEdit.h"
+#include "controls/DateRange.h"
+#include "controls/Form.h"
+#include "controls/MessageService.h"
+#include "controls/NumericEdit.h"
+#include "controls/ResultField.h"
+#include "report/PrintPanel.h"
+#include "taxengine/TaxYear.h"
+#include "vehicle/CarAllReport.h"
+#include "vehicle/VehicleMessages.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace quillon::vehicle {
+
+namespace {
+
+// Members of the control arrays sidbEdit1, sidbEdit2, sidbEdit3 and silgEdit13.
+QString member(const char *array, int index) {
+    return QString::fromLatin1(array) + QString::number(index);
+}
+
+constexpr int kInputColumn = 0;
+constexpr int kDeemedColumn = 1;
+constexpr int kActualColumn = 2;
+
+// The fields only the actual-cost method reads, and those only the deemed-cost method reads.
+const QStringList kCostFields{QStringLiteral("silgEdit6"),  QStringLiteral("silgEdit7"),
+                              QStringLiteral("silgEdit8"),  QStringLiteral("silgEdit9"),
+                              QStringLiteral("silgEdit10"), QStringLiteral("silgEdit11")};
+const QStringList kPeriodFields{QStringLiteral("dtCarAlStartDate"),
+                                QStringLiteral("dtCarAlEndDate"), QStringLiteral("silgEdit12")};
+
+} // namespace
+
+frmCarAll1::frmCarAll1(const AppContext &context, QWidget *parent)
+    : CalculatorWindow(context, QStringLiteral("frmCarAll1"), QStringLiteral("Travel Allowance"),
+                       parent),
+      m_data(context.state.carAll), m_start(tax::taxYearStart()), m_end(tax::taxYearEnd()) {
+    setFields(fieldTable());
+    addBelowColumns(buildChoices());
+    addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
+              [this] { calculate(); });
+    report::PrintPanel::Options options;
+    options.objectName = QStringLiteral("Frame1");
+    options.nameField = true;
+    options.nameCaption = QStringLiteral("Employee name :");
+    options.nameFieldName = QStringLiteral("Text3");
+    setPrinting(PrintPattern::B, options, [this] {
+        calculate();
+        return true;
+    });
+    printPanel()->setFocusTarget(printPanel()->printerButton());
+    addCloseButton(QStringLiteral("cmdOk"), QStringLiteral("&OK"));
+    finishLayout();
+
+    DateEdit *start = form().dateEdit(QStringLiteral("dtCarAlStartDate"));
+    DateRange::Messages messages{[] { return kStartDateMessage; },
+                                 [start] { return endDateMessage(start->text()); },
+                                 kIncorrectDateTitle};
+    (new DateRange(start, form().dateEdit(QStringLiteral("dtCarAlEndDate")), tax::taxYearStart(),
+                   tax::taxYearEnd(), std::move(messages), m_context.messages, this))
+        ->narrowOnFocus();
+
+    form().showInputs();
+    qobject_cast<QLineEdit *>(form().widget(QStringLiteral("Text1")))
+        ->setText(m_context.state.carDescription);
+    applyMethod();
+    calculate();
+}
+
+FieldTable frmCarAll1::fieldTable() {
+    const auto rand = [](const char *name, const char *caption, double &target) {
+        return money(QString::fromLatin1(name), QString::fromLatin1(caption), target,
+                     tax::kWholeRand);
+    };
+    const auto km = [](const char *name, const char *caption, double &target) {
+        return number(QString::fromLatin1(name), QString::fromLatin1(caption), target,
+                      tax::kWholeKm);
+    };
+    const auto shown = [](const QString &name, const char *caption, const double &source,
+                          const char16_t *pattern, int column) {
+        return inColumn(result(name, QString::fromUtf8(caption), source, pattern, false), column);
+    };
+    const auto deemed = [&](const QString &name, const char *caption, const double &source,
+                            const char16_t *pattern, const char *unit) {
+        return withSuffix(shown(name, caption, source, pattern, kDeemedColumn),
+                          QString::fromLatin1(unit));
+    };
+    const auto actual = [&](int index, const char *caption, const double &source) {
+        return shown(member("sidbEdit2", index), caption, source, u"0", kActualColumn);
+    };
+    return {
+        text(QStringLiteral("Text1"), QStringLiteral("Car :"), m_context.state.carDescription, 50),
+        rand("silgEdit1", "Original value of vehicle", m_data.VehicleValue),
+        rand("silgEdit2", "Allowance received", m_data.AllowanceReceived),
+        km("silgEdit3", "Close km reading", m_data.CloseKm),
+        km("silgEdit4", "Open km reading", m_data.OpenKm),
+        withSuffix(km("silgEdit5", "Business km", m_data.BusinessKmEntered),
+                   QStringLiteral(" (if kept)")),
+        rand("silgEdit6", "Fuel/Oil", m_data.FuelOil),
+        rand("silgEdit7", "Repairs/Miantenance", m_data.RepairsMaintenance),
+        rand("silgEdit8", "Insurance/Licence", m_data.InsuranceLicence),
+        rand("silgEdit9", "Other expenses", m_data.OtherExpenses),
+        singlePayment(QStringLiteral("silgEdit10"), QStringLiteral("Wear and tear"),
+                      m_data.WearAndTear, SinglePaymentField::WearAndTear),
+        singlePayment(QStringLiteral("silgEdit11"), QStringLiteral("Lease payments"),
+                      m_data.LeasePayments, SinglePaymentField::LeasePayments),
+        date(QStringLiteral("dtCarAlStartDate"), QStringLiteral("Start Date"), m_start),
+        date(QStringLiteral("dtCarAlEndDate"), QStringLiteral("End Date"), m_end),
+        shown(QStringLiteral("silgEdit12"), "Period (number of days)", m_data.PeriodDays, u"0",
+              kInputColumn),
+
+        deemed(member("sidbEdit3", 0), "Business distance", m_deemed.BusinessKm, u"0", "Kms."),
+        deemed(member("sidbEdit3", 1), "Private distance", m_deemed.PrivateKm, u"0", "Kms."),
+        deemed(member("sidbEdit3", 2), "Total distance", m_deemed.TotalKm, u"0", "Kms."),
+        // The fixed cost as the fraction: cost x days over total distance x 365 days.
+        deemed(member("sidbEdit3", 3), "Fixed cost          R", m_deemed.FixedCost, u"0", "X"),
+        beside(deemed(member("silgEdit13", 4), "", m_deemed.PeriodDays, u"0", "days")),
+        deemed(member("sidbEdit3", 4), "                   ÷", m_deemed.TotalKm, u"0", "Kms. X"),
+        beside(deemed(member("silgEdit13", 6), "", m_yearDays, u"0", "days")),
+        deemed(member("sidbEdit1", 0), "Fixed cost", m_deemed.FixedCentsPerKm, u"0.0", "cents/km"),
+        deemed(member("sidbEdit1", 1), "Fuel costs", m_deemed.FuelCentsPerKm, u"0.0", "cents/km"),
+        deemed(member("sidbEdit1", 2), "Maintenance costs", m_deemed.MaintenanceCentsPerKm, u"0.0",
+               "cents/km"),
+        deemed(member("sidbEdit1", 3), "Total costs", m_deemed.TotalCentsPerKm, u"0.0", "cents/km"),
+        deemed(member("sidbEdit1", 4), "Deduction claim          R", m_deemed.DeductionClaim, u"0",
+               ""),
+
+        actual(0, "Business Km's", m_actual.BusinessKm),
+        actual(1, "Private Km's", m_actual.PrivateKm),
+        actual(2, "Total Km's", m_actual.TotalKm),
+        actual(3, "Total costs", m_actual.TotalCosts),
+        actual(4, "Less private use", m_actual.PrivateUse),
+        actual(5, "Travel expenses", m_actual.DeductionClaim),
+        actual(6, "Deduction claim", m_actual.DeductionClaim),
+    };
+}
+
+// Wear and tear and lease payments exclude each other: a refused amount is told and cleared.
+FieldSpec frmCarAll1::singlePayment(const QString &name, const QString &caption, double &target,
+                                    SinglePaymentField field) {
+    FieldSpec spec = money(name, caption, target, tax::kWholeRand);
+    spec.binding.setNumber = [this, name, field](double value) {
+        if (applySinglePayment(m_data, field, value) != SinglePaymentOutcome::Refused)
+            return;
+        m_context.messages.inform(this, kSinglePaymentMessage, kSinglePaymentTitle,
+                                  MessageService::Icon::Critical);
+        form().numeric(name)->setValue(0);
+        form().focus(name);
+    };
+    return spec;
+}
+
+QWidget *frmCarAll1::buildChoices() {
+    auto *box = new QGroupBox(QStringLiteral("Accurate record kept"), this);
+    auto *row = new QHBoxLayout(box);
+    m_no = new QRadioButton(QStringLiteral("&No"), box);
+    m_no->setObjectName(QStringLiteral("Option3"));
+    m_yes = new QRadioButton(QStringLiteral("&Yes"), box);
+    m_yes->setObjectName(QStringLiteral("Option4"));
+    auto *group = new QButtonGroup(box);
+    group->addButton(m_no);
+    group->addButton(m_yes);
+    (m_data.AccurateRecordKept == 1 ? m_yes : m_no)->setChecked(true);
+    m_fuel = new QCheckBox(QStringLiteral("Include Fuel Costs"), box);
+    m_fuel->setObjectName(QStringLiteral("Check1"));
+    m_fuel->setChecked(m_data.FuelIncluded != 0);
+    m_maintenance = new QCheckBox(QStringLiteral("Include Maintenance Costs"), box);
+    m_maintenance->setObjectName(QStringLiteral("Check2"));
+    m_maintenance->setChecked(m_data.MaintenanceIncluded != 0);
+    for (QWidget *w : {static_cast<QWidget *>(m_no), static_cast<QWidget *>(m_yes),
+                       static_cast<QWidget *>(m_fuel), static_cast<QWidget *>(m_maintenance)})
+        row->addWidget(w);
+    row->addStretch();
+
+    // Switching the method does not recalculate: the panel shown keeps its last figures.
+    connect(m_yes, &QRadioButton::toggled, this, [this](bool yes) {
+        m_data.AccurateRecordKept = yes ? 1 : 0;
+        applyMethod();
+    });
+    connect(m_fuel, &QCheckBox::toggled, this, [this](bool on) {
+        m_data.FuelIncluded = on ? 1 : 0;
+        calculate();
+    });
+    connect(m_maintenance, &QCheckBox::toggled, this, [this](bool on) {
+        m_data.MaintenanceIncluded = on ? 1 : 0;
+        calculate();
+    });
+    return box;
+}
+
+void frmCarAll1::applyMethod() {
+    const bool actual = m_data.AccurateRecordKept == 1;
+    for (const QString &name : kCostFields)
+        form().widget(name)->setEnabled(actual);
+    for (const QString &name : kPeriodFields)
+        form().widget(name)->setEnabled(!actual);
+    // With recorded costs the period plays no part, so its field shows nothing.
+    auto *period = form().resultField(QStringLiteral("silgEdit12"));
+    if (actual)
+        period->clear();
+    else
+        period->setValue(m_data.PeriodDays);
+    setPanelVisible(kDeemedColumn, !actual);
+    setPanelVisible(kActualColumn, actual);
+}
+
+// A result panel is a column of the form; its captions and units go with its fields.
+void frmCarAll1::setPanelVisible(int column, bool visible) {
+    QGridLayout *grid = form().column(column);
+    for (int i = 0; i < grid->count(); ++i)
+        if (QWidget *w = grid->itemAt(i)->widget())
+            w->setVisible(visible);
+    // Labels follow the enabled state of the fields they caption.
+    QGridLayout *inputs = form().column(kInputColumn);
+    for (int i = 0; i < inputs->count(); ++i)
+        if (auto *label = qobject_cast<QLabel *>(inputs->itemAt(i)->widget()))
+            if (label->buddy())
+                label->setEnabled(label->buddy()->isEnabled());
+}
+
+void frmCarAll1::calculate() {
+    commitFocusedField();
+    const CarAllRefresh refresh = calculateCarAllowance(m_data, m_start, m_end);
+    if (refresh.deemedRefreshed)
+        m_deemed = refresh.deemed;
+    if (refresh.actualRefreshed)
+        m_actual = refresh.actual;
+    form().showResults();
+    applyMethod();
+}
+
+std::optional<report::PrintJob> frmCarAll1::printJob(std::optional<report::PrintLanguage>) {
+    report::PrintJob job;
+    job.tables = {report::ReportData::singleRecord(
+        kTravelDeductionTable,
+        travelDeductionRecord(m_data, m_context.state.carDescription, printPanel()->employeeName(),
+                              m_start, m_end))};
+    job.layoutName = carAllLayout(m_data);
+    job.previewTitle = kCarAllPreviewTitle;
+    return job;
+}
+
+// Enter calculates and hands the focus to OK.
+void frmCarAll1::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        calculate();
+        if (QWidget *ok = findChild<QPushButton *>(QStringLiteral("cmdOk")))
+            ok->setFocus();
+        return;
+    }
+    CalculatorWindow::keyPressEvent(event);
+}
+
+// However the window goes, the remembered figures are those of a last calculation.
+void frmCarAll1::closeEvent(QCloseEvent *event) {
+    if (!m_closing) {
+        m_closing = true;
+        calculate();
+    }
+    CalculatorWindow::closeEvent(event);
+}
+
+} // namespace quillon::vehicle

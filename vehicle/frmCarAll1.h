@@ -1,0 +1,52 @@
+#pragma once
+
+#include "forms/CalculatorWindow.h"
+#include "vehicle/CarAllRules.h"
+
+#include <QDate>
+
+class QRadioButton;
+class QCheckBox;
+
+namespace quillon::vehicle {
+
+// Travel Allowance: the deduction that may be claimed against a car allowance, by the deemed
+// cost of the scale or by the recorded costs. The figures and the car's description outlive the
+// window; only the dates start afresh on each opening.
+class frmCarAll1 : public CalculatorWindow {
+    Q_OBJECT
+public:
+    explicit frmCarAll1(const AppContext &context, QWidget *parent = nullptr);
+
+    // "&Calculate" (also Enter, either check box, Print, OK and closing).
+    void calculate();
+
+protected:
+    std::optional<report::PrintJob>
+    printJob(std::optional<report::PrintLanguage> language) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    FieldTable fieldTable();
+    QWidget *buildChoices();
+    FieldSpec singlePayment(const QString &name, const QString &caption, double &target,
+                            SinglePaymentField field);
+    // Enables the fields and shows the result panel of the method chosen.
+    void applyMethod();
+    void setPanelVisible(int column, bool visible);
+
+    CarAllData &m_data;
+    QDate m_start;
+    QDate m_end;
+    CarAllDeemedPanel m_deemed;
+    CarAllActualPanel m_actual;
+    double m_yearDays = 365;
+    QRadioButton *m_no = nullptr;
+    QRadioButton *m_yes = nullptr;
+    QCheckBox *m_fuel = nullptr;
+    QCheckBox *m_maintenance = nullptr;
+    bool m_closing = false;
+};
+
+} // namespace quillon::vehicle

@@ -1,0 +1,203 @@
+#include "vehicle/frmCompCar.h"
+
+#include "controls/DateEdit.h"
+#include "controls/DateRange.h"
+#include "controls/Form.h"
+#include "controls/NumericEdit.h"
+#include "report/PrintPanel.h"
+#include "taxengine/TaxYear.h"
+#include "vehicle/CompCarReport.h"
+#include "vehicle/VehicleMessages.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace quillon::vehicle {
+
+namespace {
+
+using Text = QString CompCarRecord::*;
+const std::pair<const char *, Text> kTexts[] = {
+    {"txtCCRegNumber", &CompCarRecord::CCRegNumber},
+    {"txtCCMake", &CompCarRecord::CCMake},
+    {"txtCCModel", &CompCarRecord::CCModel},
+    {"txtYearOfManfact", &CompCarRecord::YearOfManfact},
+};
+
+const std::pair<CompCarControl, const char *> kButtons[] = {
+    {CompCarControl::Ok, "cmdOk"},           {CompCarControl::Add, "cmdAdd"},
+    {CompCarControl::Delete, "cmdDelete"},   {CompCarControl::Back, "cmdBack"},
+    {CompCarControl::Forward, "cmdForward"}, {CompCarControl::Calculate, "cmdCalculate"},
+    {CompCarControl::Print, "cmdPrint"},
+};
+
+} // namespace
+
+frmCompCar::frmCompCar(const AppContext &context, QWidget *parent)
+    : CalculatorWindow(context, QStringLiteral("frmCompCar"), kCompCarWindowCaption, parent),
+      m_list(context.state.companyCars) {
+    setFields(fieldTable());
+    addBelowColumns(buildChecks());
+    addButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), [this] { move(-1); });
+    addButton(QStringLiteral("cmdAdd"), QStringLiteral("&Add"), [this] { add(); });
+    addButton(QStringLiteral("cmdDelete"), QStringLiteral("&Delete"), [this] { remove(); });
+    addButton(QStringLiteral("cmdForward"), QStringLiteral("&Forward"), [this] { move(1); });
+    addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
+              [this] { calculate(); });
+    report::PrintPanel::Options options;
+    options.objectName = QStringLiteral("Frame1");
+    setPrinting(PrintPattern::B, options, [this] {
+        calculate();
+        return true;
+    });
+    addCloseButton(QStringLiteral("cmdOk"), QStringLiteral("&Ok"));
+    finishLayout();
+    // A closed print panel gives the buttons back; the gate decides which.
+    connect(printPanel(), &OverlayPanel::closed, this, [this] {
+        if (m_list.CMVMaxNum == 0)
+            applyGate(gateAfterDeletingLast());
+        else
+            applyRegistrationGate();
+    });
+
+    for (const auto &[name, member] : kTexts) {
+        auto *edit = qobject_cast<QLineEdit *>(form().widget(QString::fromLatin1(name)));
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, member = member](const QString &text) { m_list.current().*member = text; });
+    }
+    connect(qobject_cast<QLineEdit *>(form().widget(QStringLiteral("txtCCRegNumber"))),
+            &QLineEdit::textEdited, this, [this] { applyRegistrationGate(); });
+
+    DateEdit *start = form().dateEdit(QStringLiteral("dtCCStartDate"));
+    DateRange::Messages messages{[] { return kStartDateMessage; },
+                                 [start] { return endDateMessage(start->text()); },
+                                 kIncorrectDateTitle};
+    (new DateRange(start, form().dateEdit(QStringLiteral("dtCCEndDate")), tax::taxYearStart(),
+                   tax::taxYearEnd(), std::move(messages), m_context.messages, this))
+        ->narrowOnFocus();
+
+    const std::optional<CompCarScreen> opened = openCompanyCars(m_list);
+    if (opened)
+        showScreen(*opened);
+    showVehicle();
+    applyRegistrationGate();
+}
+
+void frmCompCar::showScreen(const CompCarScreen &screen) {
+    m_shown = screen.current;
+    m_days = screen.current.CCMonths;
+    m_total = screen.TotAdjustTaxableInc;
+    m_totalSars = screen.TotAdjustTaxableIncSARS;
+}
+
+void frmCompCar::showVehicle() {
+    const CompCarRecord &car = m_list.current();
+    for (const auto &[name, member] : kTexts)
+        qobject_cast<QLineEdit *>(form().widget(QString::fromLatin1(name)))->setText(car.*member);
+    const std::pair<const char *, bool> ticks[] = {
+        {"chkBussMilage", car.BussMilage == 1},
+        {"chkMaintIncluded", car.MaintIncluded == 1},
+        {"chkSARSTable", car.SARSTable == 1},
+        {"chkAutoCalc3802", m_list.AutoCalc3802 == 1},
+    };
+    for (const auto &[name, on] : ticks) {
+        const QSignalBlocker quiet(m_checks.value(QString::fromLatin1(name)));
+        m_checks.value(QString::fromLatin1(name))->setChecked(on);
+    }
+    m_checks.value(QStringLiteral("chkAutoCalc3802"))->setVisible(m_list.CMVMaxNum > 1);
+    form().showInputs();
+    form().showResults();
+    setWindowTitle(compCarCaption(m_list));
+}
+
+void frmCompCar::applyGate(const CompCarGate &gate) {
+    QWidget *registration = form().widget(QStringLiteral("txtCCRegNumber"));
+    const bool others = gate.enabled.testFlag(CompCarControl::Others);
+    for (int c = 0; c < form().columnCount(); ++c) {
+        QGridLayout *grid = form().column(c);
+        for (int i = 0; i < grid->count(); ++i) {
+            QWidget *w = grid->itemAt(i)->widget();
+            if (!w)
+                continue;
+            auto *label = qobject_cast<QLabel *>(w);
+            const bool isRegistration =
+                w == registration || (label && label->buddy() == registration);
+            w->setEnabled(isRegistration ? gate.enabled.testFlag(CompCarControl::Registration)
+                                         : others);
+        }
+    }
+    for (QCheckBox *box : std::as_const(m_checks))
+        box->setEnabled(others);
+    if (others)
+        form().widget(QStringLiteral("numFB3802ThisCar"))->setEnabled(m_list.AutoCalc3802 == 0);
+    for (const auto &[flag, name] : kButtons)
+        findChild<QPushButton *>(QString::fromLatin1(name))
+            ->setEnabled(gate.enabled.testFlag(flag));
+    if (gate.focusRegistration)
+        form().focus(QStringLiteral("txtCCRegNumber"));
+}
+
+void frmCompCar::applyRegistrationGate() {
+    applyGate(registrationGate(m_list.current().CCRegNumber, m_list.CMVMaxNum));
+}
+
+void frmCompCar::calculate() {
+    commitFocusedField();
+    showScreen(calculateCompanyCars(m_list));
+    form().showInputs();
+    form().showResults();
+}
+
+void frmCompCar::add() {
+    commitFocusedField();
+    if (!addCompanyCar(m_list))
+        return;
+    showScreen(calculateCompanyCars(m_list));
+    showVehicle();
+    applyGate(gateAfterAdd());
+}
+
+void frmCompCar::remove() {
+    if (!deleteCompanyCar(m_list))
+        return;
+    if (m_list.CMVMaxNum > 0)
+        showScreen(calculateCompanyCars(m_list));
+    else
+        showScreen({});
+    showVehicle();
+    if (m_list.CMVMaxNum == 0)
+        applyGate(gateAfterDeletingLast());
+    else
+        applyRegistrationGate();
+}
+
+void frmCompCar::move(int step) {
+    commitFocusedField();
+    showScreen(moveCompanyCar(m_list, step));
+    showVehicle();
+    applyRegistrationGate();
+}
+
+std::optional<report::PrintJob> frmCompCar::printJob(std::optional<report::PrintLanguage>) {
+    report::PrintJob job;
+    job.tables = {compCarPrintData(m_list)};
+    job.layoutName = kCompCarLayout;
+    job.previewTitle = kCompCarPreviewTitle;
+    return job;
+}
+
+// However the window goes, the list keeps the figures of a last calculation.
+void frmCompCar::closeEvent(QCloseEvent *event) {
+    if (!m_closing) {
+        m_closing = true;
+        calculate();
+    }
+    CalculatorWindow::closeEvent(event);
+}
+
+} // namespace quillon::vehicle

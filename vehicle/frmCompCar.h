@@ -1,0 +1,50 @@
+#pragma once
+
+#include "forms/CalculatorWindow.h"
+#include "vehicle/CompCarListOps.h"
+
+#include <QHash>
+
+class QCheckBox;
+
+namespace quillon::vehicle {
+
+// Full use of Company Car: the company-car list edited one vehicle at a time, with the results
+// of the vehicle on screen and the totals of the list. The list outlives the window.
+class frmCompCar : public CalculatorWindow {
+    Q_OBJECT
+public:
+    explicit frmCompCar(const AppContext &context, QWidget *parent = nullptr);
+
+    // "&Calculate" (also Print and closing).
+    void calculate();
+
+protected:
+    std::optional<report::PrintJob>
+    printJob(std::optional<report::PrintLanguage> language) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    FieldTable fieldTable();
+    QWidget *buildChecks();
+    QCheckBox *addCheck(QWidget *parent, const char *name, const char *caption,
+                        std::int16_t CompCarRecord::*flag);
+    // The vehicle on screen into the fields, the caption and the automatic split box.
+    void showVehicle();
+    void showScreen(const CompCarScreen &screen);
+    void applyGate(const CompCarGate &gate);
+    void applyRegistrationGate();
+    void add();
+    void remove();
+    void move(int step);
+
+    CompCarList &m_list;
+    CompCarShown m_shown;
+    double m_days = 0;
+    double m_total = 0;
+    double m_totalSars = 0;
+    QHash<QString, QCheckBox *> m_checks;
+    bool m_closing = false;
+};
+
+} // namespace quillon::vehicle
