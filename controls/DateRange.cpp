@@ -4,6 +4,8 @@
 #include "controls/FocusSelect.h"
 #include "controls/MessageService.h"
 
+#include <QEvent>
+
 namespace quillon {
 
 DateRange::DateRange(DateEdit *start, DateEdit *end, QDate first, QDate last, Messages messages,
@@ -15,7 +17,19 @@ DateRange::DateRange(DateEdit *start, DateEdit *end, QDate first, QDate last, Me
         d->setMaximumDate(last);
     }
     connect(m_start, &DateEdit::dateRejected, this, [this] { refuse(m_start, m_messages.start); });
-    connect(m_end, &DateEdit::dateRejected, this, [this] { refuse(m_end, m_messages.end); });
+    connect(m_end, &DateEdit::dateRejected, this, [this] {
+        m_endPending = true;
+        refuse(m_end, m_messages.end);
+    });
+    // The filter sees the end field lose the focus before the field commits, so a refusal on
+    // that same focus change marks anew.
+    m_end->installEventFilter(this);
+}
+
+bool DateRange::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_end && event->type() == QEvent::FocusOut)
+        m_endPending = false;
+    return false;
 }
 
 void DateRange::narrowOnFocus() {

@@ -32,6 +32,13 @@ public:
     // The start's latest date follows the end, the end's earliest the start.
     void narrowOnFocus();
 
+    // An end date was refused and the user has not left the end field since: a window that
+    // must not close on a wrong period asks this.
+    bool endRefusalPending() const { return m_endPending; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void refuse(DateEdit *field, const std::function<QString()> &text);
 
@@ -40,6 +47,7 @@ private:
     Messages m_messages;
     MessageService &m_service;
     QWidget *m_window;
+    bool m_endPending = false;
 };
 
 } // namespace quillon

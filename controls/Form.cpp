@@ -1,6 +1,7 @@
 #include "controls/Form.h"
 
 #include "controls/DateEdit.h"
+#include "controls/EscapeUndo.h"
 #include "controls/FocusSelect.h"
 #include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
@@ -84,12 +85,21 @@ void Form::addRow(const FieldSpec &spec, QWidget *control) {
     // A field is never squeezed below the width its figures need.
     control->setMinimumWidth(control->sizeHint().width());
     if (spec.besidePrevious) {
-        grid->addWidget(control, std::max(0, grid->rowCount() - 1), 4, Qt::AlignLeft);
+        const int row = std::max(0, grid->rowCount() - 1);
+        grid->addWidget(control, row, 4, Qt::AlignLeft);
+        if (!spec.suffix.isEmpty()) {
+            auto *suffix = new QLabel(spec.suffix, m_owner);
+            m_suffixes.insert(spec.name, suffix);
+            grid->addWidget(suffix, row, 5);
+        }
         return;
     }
     const int row = grid->rowCount();
-    if (!spec.suffix.isEmpty())
-        grid->addWidget(new QLabel(spec.suffix, m_owner), row, 3);
+    if (!spec.suffix.isEmpty()) {
+        auto *suffix = new QLabel(spec.suffix, m_owner);
+        m_suffixes.insert(spec.name, suffix);
+        grid->addWidget(suffix, row, 3);
+    }
     if (!spec.caption.isEmpty()) {
         auto *caption = new QLabel(spec.caption, m_owner);
         caption->setBuddy(control);
@@ -158,6 +168,25 @@ void Form::focus(const QString &name) {
 void Form::handleRangeItself(const QString &name) {
     widget(name); // the name must exist
     m_ownRange.insert(name, true);
+}
+
+void Form::undoOnEscape(const QStringList &names) {
+    if (!m_escapeUndo)
+        m_escapeUndo = new EscapeUndo(this);
+    for (const QString &name : names) {
+        auto *field = qobject_cast<QLineEdit *>(widget(name));
+        if (!field)
+            throw UnknownFieldError(name + QStringLiteral(" (as a typed field)"));
+        m_escapeUndo->watch(field);
+    }
+}
+
+QLabel *Form::suffix(const QString &name) const {
+    widget(name); // the name must exist
+    QLabel *label = m_suffixes.value(name);
+    if (!label)
+        throw UnknownFieldError(name + QStringLiteral(" (with a text beside it)"));
+    return label;
 }
 
 void Form::tellRange(const FieldSpec &spec, NumericEdit *edit) {

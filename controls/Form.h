@@ -5,11 +5,13 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <stdexcept>
 #include <vector>
 
 class QGridLayout;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -18,6 +20,7 @@ namespace quillon {
 class MessageService;
 class NumericEdit;
 class DateEdit;
+class EscapeUndo;
 class ResultField;
 
 // A name that no control of the form carries: a fault in the window's code, raised in every
@@ -58,6 +61,12 @@ public:
     // The window answers range errors of this field itself.
     void handleRangeItself(const QString &name);
 
+    // Escape in these fields gives back the value they had when they received the focus.
+    void undoOnEscape(const QStringList &names);
+
+    // The text beside a field (its unit or remark); UnknownFieldError when it has none.
+    QLabel *suffix(const QString &name) const;
+
     // Commits the field being typed into (an accelerator leaves the focus in it).
     static void commitFocused(QWidget *window);
 
@@ -74,6 +83,8 @@ private:
     std::vector<QGridLayout *> m_columns;
     QHash<QString, QWidget *> m_controls;
     QHash<QString, bool> m_ownRange;
+    QHash<QString, QLabel *> m_suffixes;
+    EscapeUndo *m_escapeUndo = nullptr;
 };
 
 } // namespace quillon

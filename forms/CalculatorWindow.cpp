@@ -191,6 +191,11 @@ void CalculatorWindow::refuse(const QString &text, const QString &title, const Q
         focusLater(control(focusName));
 }
 
+void CalculatorWindow::orderTabs(const QStringList &names) {
+    for (qsizetype i = 1; i < names.size(); ++i)
+        setTabOrder(control(names[i - 1]), control(names[i]));
+}
+
 QWidget *CalculatorWindow::control(const QString &name) const {
     if (m_form)
         for (const FieldSpec &spec : m_form->fields())

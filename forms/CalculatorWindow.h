@@ -7,6 +7,7 @@
 #include "taxengine/SetupRecord.h"
 
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -85,6 +86,9 @@ protected:
     void refuse(const QString &text, const QString &title, const QString &focusName);
     // A control of the window by name: a form field or another control.
     QWidget *control(const QString &name) const;
+
+    // Tab visits these controls in this order (check boxes among the fields they belong to).
+    void orderTabs(const QStringList &names);
 
     void commitFocusedField();
     void closeWindow();

@@ -77,6 +77,16 @@ frmCarAll1::frmCarAll1(const AppContext &context, QWidget *parent)
     form().showInputs();
     qobject_cast<QLineEdit *>(form().widget(QStringLiteral("Text1")))
         ->setText(m_context.state.carDescription);
+    QStringList undoable{QStringLiteral("Text1"), QStringLiteral("dtCarAlStartDate"),
+                         QStringLiteral("dtCarAlEndDate")};
+    for (int i = 1; i <= 11; ++i)
+        undoable << QStringLiteral("silgEdit%1").arg(i);
+    form().undoOnEscape(undoable);
+    QStringList tabs{QStringLiteral("Text1"), QStringLiteral("Option3"), QStringLiteral("Option4")};
+    for (int i = 1; i <= 11; ++i)
+        tabs << QStringLiteral("silgEdit%1").arg(i);
+    orderTabs(tabs << QStringLiteral("dtCarAlStartDate") << QStringLiteral("dtCarAlEndDate")
+                   << QStringLiteral("Check1") << QStringLiteral("Check2"));
     applyMethod();
     calculate();
 }
@@ -165,8 +175,12 @@ FieldSpec frmCarAll1::singlePayment(const QString &name, const QString &caption,
 }
 
 QWidget *frmCarAll1::buildChoices() {
-    auto *box = new QGroupBox(QStringLiteral("Accurate record kept"), this);
+    auto *strip = new QWidget(this);
+    auto *line = new QHBoxLayout(strip);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto *box = new QGroupBox(QStringLiteral("Accurate record kept"), strip);
     auto *row = new QHBoxLayout(box);
+    line->addWidget(box);
     m_no = new QRadioButton(QStringLiteral("&No"), box);
     m_no->setObjectName(QStringLiteral("Option3"));
     m_yes = new QRadioButton(QStringLiteral("&Yes"), box);
@@ -175,16 +189,18 @@ QWidget *frmCarAll1::buildChoices() {
     group->addButton(m_no);
     group->addButton(m_yes);
     (m_data.AccurateRecordKept == 1 ? m_yes : m_no)->setChecked(true);
-    m_fuel = new QCheckBox(QStringLiteral("Include Fuel Costs"), box);
+    m_fuel = new QCheckBox(QStringLiteral("Include Fuel Costs"), strip);
     m_fuel->setObjectName(QStringLiteral("Check1"));
     m_fuel->setChecked(m_data.FuelIncluded != 0);
-    m_maintenance = new QCheckBox(QStringLiteral("Include Maintenance Costs"), box);
+    m_maintenance = new QCheckBox(QStringLiteral("Include Maintenance Costs"), strip);
     m_maintenance->setObjectName(QStringLiteral("Check2"));
     m_maintenance->setChecked(m_data.MaintenanceIncluded != 0);
-    for (QWidget *w : {static_cast<QWidget *>(m_no), static_cast<QWidget *>(m_yes),
-                       static_cast<QWidget *>(m_fuel), static_cast<QWidget *>(m_maintenance)})
-        row->addWidget(w);
-    row->addStretch();
+    row->addWidget(m_no);
+    row->addWidget(m_yes);
+    line->addSpacing(12);
+    line->addWidget(m_fuel);
+    line->addWidget(m_maintenance);
+    line->addStretch();
 
     // Switching the method does not recalculate: the panel shown keeps its last figures.
     connect(m_yes, &QRadioButton::toggled, this, [this](bool yes) {
@@ -199,7 +215,7 @@ QWidget *frmCarAll1::buildChoices() {
         m_data.MaintenanceIncluded = on ? 1 : 0;
         calculate();
     });
-    return box;
+    return strip;
 }
 
 void frmCarAll1::applyMethod() {
@@ -208,6 +224,7 @@ void frmCarAll1::applyMethod() {
         form().widget(name)->setEnabled(actual);
     for (const QString &name : kPeriodFields)
         form().widget(name)->setEnabled(!actual);
+    form().suffix(QStringLiteral("silgEdit5"))->setVisible(!actual);
     // With recorded costs the period plays no part, so its field shows nothing.
     auto *period = form().resultField(QStringLiteral("silgEdit12"));
     if (actual)

@@ -3,6 +3,7 @@
 #include "controls/DateEdit.h"
 #include "controls/DateRange.h"
 #include "controls/Form.h"
+#include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
 #include "report/PrintPanel.h"
 #include "taxengine/TaxYear.h"
@@ -77,9 +78,33 @@ frmCompCar::frmCompCar(const AppContext &context, QWidget *parent)
     DateRange::Messages messages{[] { return kStartDateMessage; },
                                  [start] { return endDateMessage(start->text()); },
                                  kIncorrectDateTitle};
-    (new DateRange(start, form().dateEdit(QStringLiteral("dtCCEndDate")), tax::taxYearStart(),
-                   tax::taxYearEnd(), std::move(messages), m_context.messages, this))
-        ->narrowOnFocus();
+    m_dates =
+        new DateRange(start, form().dateEdit(QStringLiteral("dtCCEndDate")), tax::taxYearStart(),
+                      tax::taxYearEnd(), std::move(messages), m_context.messages, this);
+    m_dates->narrowOnFocus();
+
+    orderTabs({QStringLiteral("txtCCRegNumber"),
+               QStringLiteral("chkBussMilage"),
+               QStringLiteral("txtCCMake"),
+               QStringLiteral("txtCCModel"),
+               QStringLiteral("txtYearOfManfact"),
+               QStringLiteral("numCCPrice"),
+               QStringLiteral("chkMaintIncluded"),
+               QStringLiteral("dtCCStartDate"),
+               QStringLiteral("dtCCEndDate"),
+               QStringLiteral("numEndMileage"),
+               QStringLiteral("numStartMileage"),
+               QStringLiteral("numTotalDistance"),
+               QStringLiteral("numBusDistance"),
+               QStringLiteral("numActual3802"),
+               QStringLiteral("numFB3802ThisCar"),
+               QStringLiteral("chkAutoCalc3802"),
+               QStringLiteral("numActualExpEmployee"),
+               QStringLiteral("chkSARSTable"),
+               QStringLiteral("numFuelReimbEmployer"),
+               QStringLiteral("numEmpPaidInsurance"),
+               QStringLiteral("numEmpPaidLicence"),
+               QStringLiteral("numEmpPaidMaintenance")});
 
     const std::optional<CompCarScreen> opened = openCompanyCars(m_list);
     if (opened)
@@ -191,11 +216,20 @@ std::optional<report::PrintJob> frmCompCar::printJob(std::optional<report::Print
     return job;
 }
 
-// However the window goes, the list keeps the figures of a last calculation.
+// However the window goes, the list keeps the figures of a last calculation; a refused end
+// date keeps it open until the period is put right.
 void frmCompCar::closeEvent(QCloseEvent *event) {
     if (!m_closing) {
         m_closing = true;
         calculate();
+        if (m_dates->endRefusalPending()) {
+            m_closing = false;
+            event->ignore();
+            m_context.messages.inform(this, kPendingDatesMessage, kIncorrectDateTitle,
+                                      MessageService::Icon::Critical);
+            form().focus(QStringLiteral("dtCCStartDate"));
+            return;
+        }
     }
     CalculatorWindow::closeEvent(event);
 }

@@ -7,6 +7,10 @@
 
 class QCheckBox;
 
+namespace quillon {
+class DateRange;
+}
+
 namespace quillon::vehicle {
 
 // Full use of Company Car: the company-car list edited one vehicle at a time, with the results
@@ -44,6 +48,7 @@ private:
     double m_total = 0;
     double m_totalSars = 0;
     QHash<QString, QCheckBox *> m_checks;
+    DateRange *m_dates = nullptr;
     bool m_closing = false;
 };
 

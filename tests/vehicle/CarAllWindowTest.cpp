@@ -3,6 +3,7 @@
 #include "vehicle/frmCarAll1.h"
 
 #include <QApplication>
+#include <QLabel>
 
 using namespace quillon;
 using vehicle::frmCarAll1;
@@ -77,6 +78,36 @@ TEST_F(CarAllWindow, LeaseRefusedWhileWearAndTearIsHeld) {
     EXPECT_EQ(shown("silgEdit11"), QStringLiteral("0"));
     EXPECT_DOUBLE_EQ(m_state.carAll.LeasePayments, 0);
     EXPECT_DOUBLE_EQ(m_state.carAll.WearAndTear, 1000);
+}
+
+// Escape gives a field back the value it had when it was entered, dates included.
+TEST_F(CarAllWindow, EscapeRestoresTheValueTheFieldWasEnteredWith) {
+    open<frmCarAll1>();
+    type("silgEdit2", QStringLiteral("3000"));
+    QTest::keyClick(control("silgEdit2"), Qt::Key_Tab);
+    type("silgEdit2", QStringLiteral("9000"));
+    QTest::keyClick(control("silgEdit2"), Qt::Key_Escape);
+    EXPECT_EQ(shown("silgEdit2"), QStringLiteral("3000"));
+    EXPECT_DOUBLE_EQ(m_state.carAll.AllowanceReceived, 3000);
+    EXPECT_EQ(QApplication::focusWidget(), control("silgEdit2"));
+    type("dtCarAlStartDate", QStringLiteral("01092016"));
+    QTest::keyClick(control("dtCarAlStartDate"), Qt::Key_Escape);
+    click("cmdCalculate");
+    EXPECT_EQ(shown("silgEdit12"), QStringLiteral("365"));
+}
+
+TEST_F(CarAllWindow, IfKeptShowsOnlyForTheDeemedMethod) {
+    open<frmCarAll1>();
+    const auto remark = [this] {
+        for (QLabel *label : m_window->findChildren<QLabel *>())
+            if (label->text() == QStringLiteral(" (if kept)"))
+                return label->isVisible();
+        ADD_FAILURE() << "no remark beside the business distance";
+        return false;
+    };
+    EXPECT_TRUE(remark());
+    click("Option4");
+    EXPECT_FALSE(remark());
 }
 
 // Each method prints through its own layout; the panel opens with the focus on the printer.

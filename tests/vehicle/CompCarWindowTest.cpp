@@ -1,6 +1,8 @@
 #include "common/WindowFixture.h"
 #include "vehicle/frmCompCar.h"
 
+#include <QApplication>
+
 using namespace quillon;
 using vehicle::frmCompCar;
 
@@ -109,6 +111,24 @@ TEST_F(CompCarWindow, ListOfThreeVehicles) {
     m_state.resetAll();
     open<frmCompCar>();
     EXPECT_EQ(caption(), QStringLiteral("Full use of Company Car :  Vehicle number 0 of 0"));
+}
+
+// An end date before the start is refused, and the window will not close until the user has
+// left the end field.
+TEST_F(CompCarWindow, RefusedEndDateKeepsTheWindowOpen) {
+    open<frmCompCar>();
+    enterVehicle(QStringLiteral("CA 1"), QStringLiteral("100000"));
+    type("txtCCRegNumber", QStringLiteral("CA 1"));
+    type("dtCCStartDate", QStringLiteral("01092016"));
+    type("dtCCEndDate", QStringLiteral("01062016"));
+    EXPECT_FALSE(m_window->close());
+    ASSERT_GE(m_messages.messages().size(), 2u);
+    EXPECT_EQ(m_messages.last().text,
+              QStringLiteral("The dates entered are not correct please enter a dates between "
+                             "01/03/2016 and 28/02/2017"));
+    QTest::qWait(0);
+    EXPECT_EQ(QApplication::focusWidget(), control("dtCCStartDate"));
+    EXPECT_TRUE(m_window->close());
 }
 
 } // namespace
