@@ -10,6 +10,7 @@
 #include <QLineSeries>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPen>
 #include <QStackedBarSeries>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -96,7 +97,9 @@ void LoanGraph::rebuild() {
 
     auto *line = new QLineSeries;
     line->setName(QStringLiteral("Balance at the year end"));
-    line->setColor(QColor(0x1f, 0x3a, 0x5f));
+    QPen pen(QColor(0x1f, 0x3a, 0x5f));
+    pen.setWidthF(2.5);
+    line->setPen(pen);
     line->setPointsVisible(true);
     // The bars stand at category positions 0, 1, ...; the line's points at the same places.
     for (int i = 0; i < years; ++i)

@@ -23,6 +23,7 @@ LoanGridPanel::LoanGridPanel(QWidget *parent) : OverlayPanel({}, parent) {
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
     m_close = new QPushButton(QStringLiteral("&OK"), this);
     m_close->setObjectName(QStringLiteral("cmdGridClose"));
     m_close->setAutoDefault(false);
@@ -37,7 +38,7 @@ LoanGridPanel::LoanGridPanel(QWidget *parent) : OverlayPanel({}, parent) {
     setFocusTarget(m_close);
 }
 
-void LoanGridPanel::showSchedule(GridTexts texts) {
+void LoanGridPanel::setSchedule(GridTexts texts) {
     const bool scrolls = texts.verticalScrollBar;
     const int rows = static_cast<int>(texts.rows.size());
     m_model->setSchedule(std::move(texts));
@@ -53,7 +54,7 @@ void LoanGridPanel::showSchedule(GridTexts texts) {
     for (int c = 0; c < m_model->columnCount(); ++c)
         width += m_view->columnWidth(c);
     m_view->setFixedWidth(width);
-    open();
+    adjustSize();
 }
 
 } // namespace quillon::business

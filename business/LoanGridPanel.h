@@ -18,7 +18,8 @@ class LoanGridPanel : public OverlayPanel {
 public:
     explicit LoanGridPanel(QWidget *parent = nullptr);
 
-    void showSchedule(GridTexts texts);
+    // Fills the grid and sizes it to the rows; open() then shows it.
+    void setSchedule(GridTexts texts);
 
     const LoanGridModel &model() const { return *m_model; }
     QTableView *view() const { return m_view; }

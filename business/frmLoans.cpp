@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 namespace quillon::business {
@@ -65,6 +66,7 @@ frmLoans::frmLoans(const AppContext &context, QWidget *parent)
             [this] { focusLater(findChild<QPushButton *>(QStringLiteral("cmdOk"))); });
     finishLayout();
 
+    placeErrorMarker();
     addRangeMessage(QStringLiteral("numPeriod"), kLoanPeriodMessage, kLoanPeriodTitle);
     addRangeMessage(QStringLiteral("numIntRate"), kLoanRateMessage, kLoanRateTitle);
     activated();
@@ -119,11 +121,19 @@ QWidget *frmLoans::buildModeChoice() {
     m_errorMarker->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
     m_errorMarker->hide();
     status->addWidget(m_modeText);
-    status->addWidget(m_errorMarker);
     status->addStretch(1);
     layout->addLayout(status);
     layout->addStretch(1);
     return row;
+}
+
+// The marker stands beside the rate it warns of.
+void frmLoans::placeErrorMarker() {
+    QWidget *rate = form().widget(QStringLiteral("numIntRate"));
+    QGridLayout *grid = form().column(0);
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(rate), &row, &column, &rowSpan, &columnSpan);
+    grid->addWidget(m_errorMarker, row, 4);
 }
 
 // "Include Amortization" and its choice of schedule, above the panel's buttons.
@@ -238,7 +248,7 @@ void frmLoans::showMonthlyGrid() {
     const int months =
         buildMonthlySchedule(m_loan.principal, m_loan.period, m_loan.rate, m_loan.schedules);
     m_loan.monthlyGridShown = true;
-    m_grid->showSchedule(monthlyGrid(monthlyRows(m_loan.schedules, months)));
+    openGrid(monthlyGrid(monthlyRows(m_loan.schedules, months)));
 }
 
 void frmLoans::showAnnualGrid() {
@@ -249,7 +259,19 @@ void frmLoans::showAnnualGrid() {
     }
     buildAnnualSchedule(m_loan.principal, m_loan.period, m_loan.rate, m_loan.schedules);
     m_loan.annualGridShown = true;
-    m_grid->showSchedule(annualGrid(annualRows(m_loan.schedules)));
+    openGrid(annualGrid(annualRows(m_loan.schedules)));
+}
+
+// The window grows, when it must, to hold the grid in front of it.
+void frmLoans::openGrid(GridTexts texts) {
+    m_grid->setSchedule(std::move(texts));
+    const QSize needed = m_grid->sizeHint() + QSize(24, 24);
+    QWidget *host = hostWindow(this);
+    const QSize grow(std::max(0, needed.width() - width()),
+                     std::max(0, needed.height() - height()));
+    if (!grow.isNull())
+        host->resize(host->size() + grow);
+    m_grid->open();
 }
 
 void frmLoans::showGraph() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "business/LoanCalc.h"
+#include "business/LoanGrid.h"
 #include "business/LoanReport.h"
 #include "forms/CalculatorWindow.h"
 
@@ -47,6 +48,8 @@ private:
     void showFinanceCharges();
     void toggleFinanceCharges();
     void activated();
+    void placeErrorMarker();
+    void openGrid(GridTexts texts);
     void showMonthlyGrid();
     void showAnnualGrid();
     void showGraph();

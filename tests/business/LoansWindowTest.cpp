@@ -151,4 +151,91 @@ TEST_F(LoansWindow, FiguresOutliveTheWindowUntilInitialiseAll) {
     EXPECT_FALSE(visible("numAns1"));
 }
 
+// R 100 000 at 12 % over 30 months: R 3 874.81 a month; month 1 pays R 1 000 of interest.
+class LoanSchedules : public LoansWindow {
+protected:
+    void SetUp() override {
+        LoansWindow::SetUp();
+        enter("optLoanCalc0",
+              {{"numPrinAmount", "100000"}, {"numPeriod", "30"}, {"numIntRate", "12"}});
+    }
+    const business::LoanGridPanel &grid() {
+        return *static_cast<frmLoans *>(m_window.get())->gridPanel();
+    }
+    QStringList gridRow(int row) {
+        const auto &rows = grid().model().schedule().rows;
+        return rows.at(static_cast<std::size_t>(row));
+    }
+};
+
+TEST_F(LoanSchedules, MonthlyGridListsEveryMonthAndScrolls) {
+    click("cmdMonAmort");
+    ASSERT_TRUE(grid().isOpen());
+    const QAbstractItemModel &model = grid().model();
+    EXPECT_EQ(model.rowCount(), 30);
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral(" Month   "));
+    EXPECT_EQ(gridRow(0), (QStringList{QStringLiteral("1"), QStringLiteral("2 874.81"),
+                                       QStringLiteral("1 000.00"), QStringLiteral("97 125.19")}));
+    EXPECT_EQ(grid().view()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    const int longHeight = grid().view()->height();
+    click("cmdGridClose");
+    EXPECT_FALSE(grid().isOpen());
+    QTest::qWait(0);
+    EXPECT_EQ(QApplication::focusWidget(), control("cmdOk"));
+
+    type("numPeriod", QStringLiteral("5"));
+    click("cmdCalculate");
+    click("cmdMonAmort");
+    EXPECT_EQ(grid().model().rowCount(), 5);
+    EXPECT_LT(grid().view()->height(), longHeight);
+}
+
+TEST_F(LoanSchedules, AnnualGridEndsWithThePartYear) {
+    click("cmdAnnAmort");
+    ASSERT_TRUE(grid().isOpen());
+    EXPECT_EQ(grid().model().headerData(1, Qt::Horizontal).toString(),
+              QStringLiteral("Capital payments"));
+    ASSERT_EQ(grid().model().rowCount(), 3);
+    EXPECT_EQ(gridRow(0), (QStringList{QStringLiteral("1"), QStringLiteral("36 459.80"),
+                                       QStringLiteral("10 037.93"), QStringLiteral("63 540.20")}));
+    EXPECT_EQ(gridRow(2).at(0), QStringLiteral("3"));
+    EXPECT_EQ(gridRow(2).at(3).trimmed(), QStringLiteral(".00"));
+}
+
+TEST_F(LoanSchedules, GridsAndGraphAreRefusedWithoutTheirFigures) {
+    struct Row {
+        const char *period;
+        const char *button;
+        const char *focus;
+    };
+    for (const Row &row :
+         {Row{"12", "cmdAnnAmort", "numPrinAmount"}, Row{"12", "cmdLoanGraph", "cmdOk"},
+          Row{"0", "cmdMonAmort", "numPrinAmount"}}) {
+        SCOPED_TRACE(row.button);
+        type("numPeriod", QString::fromLatin1(row.period));
+        click("cmdCalculate");
+        click(row.button);
+        QTest::qWait(0);
+        EXPECT_FALSE(grid().isOpen());
+        EXPECT_EQ(m_window->findChild<business::LoanGraph *>(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget(), control(row.focus));
+    }
+}
+
+TEST_F(LoanSchedules, GraphPlotsTheYearEndBalanceAndTheYearsPayments) {
+    click("cmdLoanGraph");
+    auto *graph = m_window->findChild<business::LoanGraph *>();
+    ASSERT_NE(graph, nullptr);
+    EXPECT_TRUE(graph->isVisible());
+    const auto &series = graph->series();
+    ASSERT_EQ(series.balance.size(), 3u);
+    EXPECT_NEAR(series.balance[0], 63540.20, 0.005);
+    EXPECT_DOUBLE_EQ(series.balance[2], 0);
+    EXPECT_NEAR(series.interest[0], 10037.93, 0.005);
+    EXPECT_NEAR(series.capital[0] + series.capital[1] + series.capital[2], 100000, 1e-6);
+    EXPECT_EQ(graph->chart()->series().size(), 2);
+    EXPECT_EQ(graph->chart()->axes().size(), 3);
+    EXPECT_TRUE(graph->chart()->legend()->isVisible());
+}
+
 } // namespace
