@@ -294,14 +294,7 @@ std::optional<report::PrintJob> frmLoans::printJob(std::optional<report::PrintLa
     const LoanPrint print{m_loan.mode,   m_loan.principal, m_loan.period,
                           m_loan.rate,   m_loan.repayment, m_loan.financeChargesShown(),
                           m_amortisation};
-    LoanReportData tables = loanReportData(print, m_loan.schedules);
-    report::PrintJob job;
-    job.tables.push_back(std::move(tables.loans));
-    if (!tables.amort.table.isEmpty())
-        job.tables.push_back(std::move(tables.amort));
-    job.layoutName = tables.layout.layout;
-    job.previewTitle = tables.layout.title;
-    return job;
+    return loanPrintJob(print, m_loan.schedules);
 }
 
 // The window recalculates each time it becomes the active window: on its own, or as a child

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QChart>
+#include <QDir>
 #include <QLabel>
 #include <QTableView>
 
@@ -236,6 +237,57 @@ TEST_F(LoanSchedules, GraphPlotsTheYearEndBalanceAndTheYearsPayments) {
     EXPECT_EQ(graph->chart()->series().size(), 2);
     EXPECT_EQ(graph->chart()->axes().size(), 3);
     EXPECT_TRUE(graph->chart()->legend()->isVisible());
+}
+
+// View and printer recalculate first and print only complete figures; the panel stays open
+// otherwise. Each print rewrites the Loans record and the Amort rows of its schedule.
+TEST_F(LoansWindow, PrintsOnlyCompleteFiguresWithTheChosenSchedule) {
+    const QDir layouts(test::sourcePath(QStringLiteral("data/layouts")));
+    for (const QString &name :
+         layouts.entryList({QStringLiteral("LonrepaA.rpt"), QStringLiteral("loan-*.inc")}))
+        copyLayout(name);
+    enter("optLoanCalc0", {{"numPrinAmount", "100000"}, {"numIntRate", "12"}});
+    click("cmdPrint");
+    click("cmdVR");
+    EXPECT_TRUE(visible("fraPrint"));
+    EXPECT_EQ(m_reports->lastPreview(), nullptr);
+    click("cmdPrintCancel");
+
+    type("numPeriod", QStringLiteral("240"));
+    click("cmdPrint");
+    EXPECT_FALSE(control("fraIncAmort")->isEnabled());
+    click("Check1");
+    EXPECT_TRUE(control("fraIncAmort")->isEnabled());
+    EXPECT_TRUE(control<QAbstractButton>("Option10")->isChecked());
+    click("Option11");
+    click("cmdVR");
+    EXPECT_FALSE(visible("fraPrint"));
+    ASSERT_NE(m_reports->lastPreview(), nullptr);
+    delete m_reports->lastPreview();
+    EXPECT_EQ(m_reports->windowTitle(),
+              QStringLiteral("Annual repayment of Loan with Monthly Amortisation - To export "
+                             "printout click on the suitcase button or goto Help"));
+    const auto loans = [this](const char *field) {
+        return reportValue(QStringLiteral("Loans"), QString::fromLatin1(field));
+    };
+    EXPECT_EQ(loans("Heading").toString(), QStringLiteral("Monthly repayment"));
+    EXPECT_NEAR(loans("Num4").toDouble(), 1101.0861, 1e-4);
+    EXPECT_EQ(loans("YearMon").toString(), QStringLiteral("Month"));
+    EXPECT_EQ(loans("FinText1").toString(), QString());
+    EXPECT_EQ(reportValue(QStringLiteral("Amort"), QStringLiteral("COUNT(*)")).toInt(), 240);
+
+    // Annual schedule of 30 months, finance charges shown: three rows replace the 240.
+    type("numPeriod", QStringLiteral("30"));
+    click("cmdFinCharge");
+    click("cmdPrint");
+    click("Option10");
+    click("cmdVR");
+    delete m_reports->lastPreview();
+    EXPECT_EQ(loans("YearMon").toString(), QStringLiteral("Year"));
+    EXPECT_EQ(loans("FinText1").toString(), QStringLiteral("Total Interest"));
+    EXPECT_NEAR(loans("FinNum2").toDouble(), 30 * 3874.8113, 1e-3);
+    EXPECT_EQ(reportValue(QStringLiteral("Amort"), QStringLiteral("COUNT(*)")).toInt(), 3);
+    EXPECT_EQ(reportValue(QStringLiteral("Amort"), QStringLiteral("MAX(Year)")).toInt(), 3);
 }
 
 } // namespace
