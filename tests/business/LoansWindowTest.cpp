@@ -37,6 +37,7 @@ struct Worked {
     std::vector<std::pair<const char *, const char *>> typed;
     const char *solved;
     const char *shownText;
+    const char *focusAfterChoice;
 };
 
 // P = 100 000 at 12 % over 240 months repays R 1 101.09 a month (R 1 101.0861 unrounded).
@@ -45,22 +46,26 @@ const Worked kWorked[] = {
      "optLoanCalc0",
      {{"numPrinAmount", "100000"}, {"numPeriod", "240"}, {"numIntRate", "12"}},
      "numMonRePay",
-     "1101.09"},
+     "1101.09",
+     "numPrinAmount"},
     {"principal",
      "optLoanCalc1",
      {{"numPeriod", "240"}, {"numIntRate", "12"}, {"numMonRePay", "1101.09"}},
      "numPrinAmount",
-     "100000.35"},
+     "100000.35",
+     "numPeriod"},
     {"period",
      "optLoanCalc2",
      {{"numPrinAmount", "100000"}, {"numIntRate", "12"}, {"numMonRePay", "1101.09"}},
      "numPeriod",
-     "240"},
+     "240",
+     "numPrinAmount"},
     {"rate",
      "optLoanCalc3",
      {{"numPrinAmount", "100000"}, {"numPeriod", "240"}, {"numMonRePay", "1101.09"}},
      "numIntRate",
-     "12.000"},
+     "12.000",
+     "numPrinAmount"},
 };
 
 TEST_F(LoansWindow, EachModeSolvesItsFigureAndMarksItsField) {
@@ -69,6 +74,8 @@ TEST_F(LoansWindow, EachModeSolvesItsFigureAndMarksItsField) {
         m_state.resetAll();
         open<frmLoans>();
         click(row.mode);
+        QTest::qWait(0);
+        EXPECT_EQ(QApplication::focusWidget(), control(row.focusAfterChoice));
         for (const auto &[name, text] : row.typed)
             type(name, QString::fromLatin1(text));
         click("cmdCalculate");
@@ -137,6 +144,14 @@ TEST_F(LoansWindow, FiguresOutliveTheWindowUntilInitialiseAll) {
     enter("optLoanCalc3",
           {{"numPrinAmount", "100000"}, {"numPeriod", "240"}, {"numMonRePay", "1101.09"}});
     click("cmdFinCharge");
+    // Another window (the loan buster) may change the shared figures: activation works again.
+    m_state.loans.period = 120;
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(m_window.get(), &activate);
+    EXPECT_EQ(shown("numPeriod"), QStringLiteral("120"));
+    EXPECT_NE(shown("numIntRate"), QStringLiteral("12.000"));
+    m_state.loans.period = 240;
+    QApplication::sendEvent(m_window.get(), &activate);
     m_window->close();
     open<frmLoans>();
     EXPECT_TRUE(control<QAbstractButton>("optLoanCalc3")->isChecked());
