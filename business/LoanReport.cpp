@@ -101,4 +101,15 @@ LoanReportData loanReportData(const LoanPrint &print, LoanSchedules &schedules) 
     return d;
 }
 
+report::PrintJob loanPrintJob(const LoanPrint &print, LoanSchedules &schedules) {
+    LoanReportData data = loanReportData(print, schedules);
+    report::PrintJob job;
+    job.tables.push_back(std::move(data.loans));
+    if (!data.amort.table.isEmpty())
+        job.tables.push_back(std::move(data.amort));
+    job.layoutName = data.layout.layout;
+    job.previewTitle = data.layout.title;
+    return job;
+}
+
 } // namespace quillon::business

@@ -2,6 +2,7 @@
 
 #include "business/LoanMode.h"
 #include "business/LoanSchedule.h"
+#include "report/PrintJob.h"
 #include "report/ReportRecord.h"
 
 #include <QString>
@@ -48,5 +49,9 @@ struct LoanReportData {
     LoanLayout layout;
 };
 LoanReportData loanReportData(const LoanPrint &print, LoanSchedules &schedules);
+
+// The print job of a loan: the Loans record, then the Amort rows when a schedule is asked for,
+// with the layout and preview title the mode and schedule choose.
+report::PrintJob loanPrintJob(const LoanPrint &print, LoanSchedules &schedules);
 
 } // namespace quillon::business

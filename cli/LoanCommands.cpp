@@ -75,7 +75,7 @@ const std::vector<KeySpec> kLoanOutputs = {
                     "figures are set")},
 };
 
-CommandResult runLoan(const JsonInputValue &json, const RunOptions &) {
+CommandResult runLoan(const JsonInputValue &json, const RunOptions &options) {
     InputReader r(json, kLoanInputs);
     LoanInputs in;
     const QString modeText = r.text(QStringLiteral("mode"), loanModeText(LoanMode::Repayment));
@@ -129,7 +129,15 @@ CommandResult runLoan(const JsonInputValue &json, const RunOptions &) {
         }
         o.add("schedule", rows);
     }
-    return {std::move(o), {}};
+    if (!options.pdfPath.isEmpty() &&
+        !loanComplete(out.principal, out.period, out.rate, out.repayment))
+        return CommandResult::failure(QStringLiteral(
+            "nothing to print: principal, period, rate and repayment must all be above 0"));
+    const LoanPrint print{in.mode, out.principal, out.period, out.rate, out.repayment, true, amort};
+    return {std::move(o), {}, printWhenAsked(options, [print] {
+                auto schedules = std::make_unique<LoanSchedules>();
+                return loanPrintJob(print, *schedules);
+            })};
 }
 
 const std::vector<KeySpec> kBusterInputs = {
@@ -228,7 +236,7 @@ void registerLoanCommands(CommandRegistry &registry) {
     registry.add({QStringLiteral("loan"),
                   QStringLiteral("loan repayment, principal, period or interest rate, with its "
                                  "amortisation schedule"),
-                  kLoanInputs, kLoanOutputs, runLoan, false});
+                  kLoanInputs, kLoanOutputs, runLoan, true});
     registry.add({QStringLiteral("loan-buster"),
                   QStringLiteral("the shorter period and saving of an extra monthly payment"),
                   kBusterInputs, kBusterOutputs, runBuster, false});

@@ -2,6 +2,7 @@
 
 #include "report/LayoutOptions.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -157,19 +158,11 @@ struct ReadOptions {
 
 class Parser {
 public:
+    // `folder` is where included files are looked for; empty, a layout cannot include.
+    explicit Parser(QString folder = {}) : m_folder(std::move(folder)) {}
+
     ReportLayout parse(const QString &text) {
-        const QStringList lines = text.split(u'\n');
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            m_line = static_cast<int>(i + 1);
-            QString line = lines[i];
-            if (line.endsWith(u'\r'))
-                line.chop(1);
-            const std::vector<Token> tokens = tokenize(line, m_line);
-            if (tokens.empty())
-                continue;
-            statement(tokens);
-        }
-        m_line = static_cast<int>(lines.size());
+        m_line = readLines(text);
         if (!m_sawVersion)
             failAt(
                 1,
@@ -183,6 +176,46 @@ public:
     }
 
 private:
+    // Reads every statement of the text; returns its number of lines.
+    int readLines(const QString &text) {
+        const QStringList lines = text.split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            m_line = static_cast<int>(i + 1);
+            QString line = lines[i];
+            if (line.endsWith(u'\r'))
+                line.chop(1);
+            const std::vector<Token> tokens = tokenize(line, m_line);
+            if (tokens.empty())
+                continue;
+            statement(tokens);
+        }
+        return static_cast<int>(lines.size());
+    }
+
+    // `include "FILE"`: the statements of a file beside the layout, read as if written here.
+    // Shared styles and blocks live in such files; an included file includes no other.
+    void includeStatement(const std::vector<Token> &t) {
+        expectCount(t, 2, "include \"FILE\"");
+        if (m_folder.isEmpty())
+            failAt(m_line, QStringLiteral("only a layout read from a file can include another"));
+        if (m_including)
+            failAt(m_line, QStringLiteral("an included file cannot include another"));
+        const QString name = t[1].text;
+        QFile file(QDir(m_folder).filePath(name));
+        if (name.contains(u'/') || name.contains(u'\\') || !file.open(QIODevice::ReadOnly))
+            failAt(m_line, QStringLiteral("the included file \"%1\" cannot be read").arg(name));
+        const int outer = m_line;
+        m_including = true;
+        try {
+            readLines(QString::fromUtf8(file.readAll()));
+        } catch (const LayoutError &e) {
+            throw LayoutError{
+                QStringLiteral("line %1: in \"%2\", %3").arg(outer).arg(name, e.message)};
+        }
+        m_including = false;
+        m_line = outer;
+    }
+
     void statement(const std::vector<Token> &t) {
         const Token &word = t.front();
         if (word.quoted || word.isOption())
@@ -200,6 +233,8 @@ private:
             m_sawVersion = true;
             return;
         }
+        if (w == QLatin1String("include"))
+            return includeStatement(t);
         if (w == QLatin1String("table"))
             return tableStatement(t);
         if (w == QLatin1String("page") || w == QLatin1String("margins") ||
@@ -855,6 +890,8 @@ private:
     double m_cursor = 0; // mm below the current band's top, where the next row goes
     bool m_sawVersion = false;
     int m_line = 0;
+    QString m_folder;
+    bool m_including = false;
 };
 
 } // namespace
@@ -917,7 +954,12 @@ std::optional<ReportLayout> LayoutParser::parseFile(const QString &path, QString
         return std::nullopt;
     }
     QString why;
-    auto layout = parse(QString::fromUtf8(file.readAll()), &why);
+    std::optional<ReportLayout> layout;
+    try {
+        layout = Parser(QFileInfo(path).absolutePath()).parse(QString::fromUtf8(file.readAll()));
+    } catch (const LayoutError &e) {
+        why = e.message;
+    }
     if (!layout && error)
         *error = QStringLiteral("The report layout %1 is not valid: %2").arg(path, why);
     return layout;

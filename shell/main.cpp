@@ -1,4 +1,5 @@
 // Quillon 2017: the desktop program.
+#include "business/frmLoans.h"
 #include "controls/AppIcon.h"
 #include "controls/MessageService.h"
 #include "forms/AppContext.h"
@@ -53,6 +54,7 @@ int main(int argc, char **argv) {
     registerWindow<paye::frmKwikTax>(catalogue, QStringLiteral("frmKwikTax"));
     registerWindow<vehicle::frmCarAll1>(catalogue, QStringLiteral("frmCarAll1"));
     registerWindow<vehicle::frmCompCar>(catalogue, QStringLiteral("frmCompCar"));
+    registerWindow<business::frmLoans>(catalogue, QStringLiteral("frmLoans"));
 
     shell::MDIForm1 mainWindow(context, std::move(catalogue));
     if (shell::runStartup(mainWindow) == shell::StartupOutcome::Ended)

@@ -2,7 +2,10 @@
 #include "common/TestData.h"
 #include "report/ReportTestSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QPdfDocument>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,6 +17,7 @@ namespace {
 void registerPrintingCommands(cli::CommandRegistry &registry) {
     cli::registerPayeCommands(registry);
     cli::registerVehicleCommands(registry);
+    cli::registerBusinessCommands(registry);
 }
 
 // Every command with a printout hands its job to the one renderer. The data folder holds the
@@ -70,8 +74,9 @@ TEST(PdfCommands, EveryPrintoutReachesTheRendererWithItsLayout) {
 TEST(PdfCommands, VehiclePrintoutsCarryTheirFigures) {
     QTemporaryDir data;
     for (const char *layout : {"caepnrk.rpt", "caeprk.rpt", "compcar.rpt"})
-        ASSERT_TRUE(QFile::copy(test::sourcePath(QStringLiteral("data/layouts/") + QString::fromLatin1(layout)),
-                                data.filePath(QString::fromLatin1(layout))));
+        ASSERT_TRUE(QFile::copy(
+            test::sourcePath(QStringLiteral("data/layouts/") + QString::fromLatin1(layout)),
+            data.filePath(QString::fromLatin1(layout))));
     const char *vehicle =
         R"({"registration":"%1","price":300000,"startMileage":10000,"endMileage":40000,)"
         R"("businessDistance":12000,"logBook":true,"fuelPaidByEmployee":20000,)"
@@ -121,6 +126,57 @@ TEST(PdfCommands, VehiclePrintoutsCarryTheirFigures) {
             EXPECT_TRUE(read.text.contains(QString::fromUtf8(text))) << text << "\n"
                                                                      << read.text.toStdString();
     }
+}
+
+// A loan prints its figures; a 600-month schedule runs over pages, each under the column
+// headings, down to the last month.
+TEST(PdfCommands, LoanScheduleRunsOverPagesUnderItsHeadings) {
+    QTemporaryDir data;
+    const QDir layouts(test::sourcePath(QStringLiteral("data/layouts")));
+    for (const QString &name :
+         layouts.entryList({QStringLiteral("Lonrepa*.rpt"), QStringLiteral("loan-*.inc")}))
+        ASSERT_TRUE(QFile::copy(layouts.filePath(name), data.filePath(name)));
+    struct Case {
+        const char *input;
+        int pages;
+        std::vector<const char *> printed;
+    };
+    const Case cases[] = {
+        {R"({"principal":100000,"period":240,"rate":12})",
+         1,
+         {"Monthly repayment of a loan", "100 000.00", "240 months", "12.000 % p.a.", "1 101.09",
+          "Total Interest", "164 260.67", "Total Repayments", "264 260.67"}},
+        {R"({"principal":100000,"period":600,"rate":12,"schedule":"monthly"})",
+         14,
+         {"600 months", "1 002.56", "1 000.00", "99 997.44"}},
+    };
+    int n = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(n);
+        const QString pdf = data.filePath(QStringLiteral("loan%1.pdf").arg(++n));
+        const test::CliRun r = test::runCli(
+            &registerPrintingCommands, QStringLiteral("loan"), QString::fromLatin1(c.input),
+            {QStringLiteral("--pdf"), pdf, QStringLiteral("--data"), data.path()});
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        const test::PdfText read = test::readPdf(pdf);
+        EXPECT_EQ(read.pages, c.pages);
+        for (const char *text : c.printed)
+            EXPECT_TRUE(read.text.contains(QString::fromUtf8(text))) << text;
+    }
+    QPdfDocument doc;
+    ASSERT_EQ(doc.load(data.filePath(QStringLiteral("loan2.pdf"))), QPdfDocument::Error::None);
+    for (int page = 0; page < doc.pageCount(); ++page) {
+        // The bold headings come back a few letters at a time: compare without the breaks.
+        const QString text =
+            doc.getAllText(page).text().remove(QRegularExpression(QStringLiteral("\\s")));
+        for (const char *heading : {"Month", "Capital", "Interest", "Balance"})
+            EXPECT_TRUE(text.contains(QString::fromLatin1(heading))) << "page " << page + 1;
+    }
+    // Month 600 repays R 992.63 of capital and R 9.93 of interest and leaves nothing.
+    const QString last = doc.getAllText(doc.pageCount() - 1)
+                             .text()
+                             .remove(QRegularExpression(QStringLiteral("\\s")));
+    EXPECT_TRUE(last.contains(QStringLiteral("600992.639.930.00")));
 }
 
 } // namespace

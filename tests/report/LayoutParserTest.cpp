@@ -2,6 +2,7 @@
 #include "report/ReportRenderer.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -186,6 +187,48 @@ TEST(LayoutParser, MissingFileIsNamed) {
     QString error;
     EXPECT_FALSE(LayoutParser::parseFile(QStringLiteral("/nonexistent/Annual.rpt"), &error));
     EXPECT_EQ(error, QStringLiteral("The report layout /nonexistent/Annual.rpt was not found."));
+}
+
+// Shared statements come from files beside the layout, one level deep.
+TEST(LayoutParser, IncludesFilesBesideTheLayout) {
+    QTemporaryDir dir;
+    const auto write = [&dir](const char *name, const char *text) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    };
+    write("page.inc", "table Loans\nstyle money format=\"0.00\"\n");
+    write("nested.inc", "include \"page.inc\"\n");
+    struct Case {
+        const char *included;
+        const char *error; // empty when the layout parses
+    };
+    const Case cases[] = {
+        {"page.inc", ""},
+        {"nested.inc",
+         "line 2: in \"nested.inc\", line 1: an included file cannot include another"},
+        {"none.inc", "line 2: the included file \"none.inc\" cannot be read"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.included);
+        write("test.rpt", QStringLiteral("quillon-layout 1\ninclude \"%1\"\nband title 10\n  field "
+                                         "0 0 50 5 Num1 style=money\n")
+                              .arg(QString::fromLatin1(c.included))
+                              .toUtf8()
+                              .constData());
+        QString error;
+        const auto layout =
+            LayoutParser::parseFile(dir.filePath(QStringLiteral("test.rpt")), &error);
+        EXPECT_EQ(layout.has_value(), *c.error == 0);
+        EXPECT_TRUE(*c.error == 0 ? error.isEmpty() : error.endsWith(QString::fromLatin1(c.error)))
+            << error.toStdString();
+        if (layout) {
+            EXPECT_EQ(layout->table, QStringLiteral("Loans"));
+        }
+    }
+    QString error;
+    EXPECT_FALSE(LayoutParser::parse(kHead + QStringLiteral("\ninclude \"page.inc\""), &error));
+    EXPECT_EQ(error, QStringLiteral("line 5: only a layout read from a file can include another"));
 }
 
 // Page breaks for a schedule: frame 277 mm, header 20, footer 10, detail 10 leaves room for

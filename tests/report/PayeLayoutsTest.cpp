@@ -1,3 +1,4 @@
+#include "business/LoanReport.h"
 #include "report/LayoutParser.h"
 #include "report/PdfExport.h"
 #include "report/ReportDatabase.h"
@@ -231,44 +232,61 @@ QString printedText(const LayoutItem &item, const ReportRecord &record) {
 
 constexpr double kClearance = 1.0; // mm between texts side by side
 
+// Every text of the layout, filled from `record`, fits its box and clears the texts beside it.
+void expectTextsFit(const char *name, const ReportLayout &layout, const ReportRecord &record,
+                    TextMeasure &measure) {
+    for (const auto &band : layout.bands) {
+        if (!band)
+            continue;
+        std::vector<Extent> texts;
+        for (const LayoutItem &item : band->items) {
+            if (item.kind != ItemKind::Text && item.kind != ItemKind::Field)
+                continue;
+            const QString text = printedText(item, record);
+            if (text.trimmed().isEmpty())
+                continue;
+            const Extent e = measure.extent(layout, item, text);
+            EXPECT_LE(e.right - e.left, item.rect.width())
+                << name << " line " << item.line << ": \"" << text.toStdString() << "\" is cut off";
+            texts.push_back(e);
+        }
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            for (std::size_t j = i + 1; j < texts.size(); ++j) {
+                const Extent &a = texts[i], &b = texts[j];
+                const bool sameRow =
+                    a.box.top() < b.box.bottom() - 0.01 && b.box.top() < a.box.bottom() - 0.01;
+                const bool clear = a.right + kClearance <= b.left || b.right + kClearance <= a.left;
+                EXPECT_TRUE(!sameRow || clear) << name << ": line " << a.line << " and line "
+                                               << b.line << " run into each other";
+            }
+    }
+}
+
 TEST(PayeLayoutMaxima, EveryTextFitsItsBoxAndClearsItsNeighbours) {
     std::vector<PayePrint> prints = test::payePrints();
     prints.push_back({"Annual.rpt", test::annualPrint});
     TextMeasure measure;
     for (const PayePrint &print : prints) {
         const ReportLayout layout = parsed(QString::fromLatin1(print.layout));
-        for (PrintLanguage language : {En, Af}) {
-            const ReportRecord record = atMaxima(print.data(language).record);
-            for (const auto &band : layout.bands) {
-                if (!band)
-                    continue;
-                std::vector<Extent> texts;
-                for (const LayoutItem &item : band->items) {
-                    if (item.kind != ItemKind::Text && item.kind != ItemKind::Field)
-                        continue;
-                    const QString text = printedText(item, record);
-                    if (text.trimmed().isEmpty())
-                        continue;
-                    const Extent e = measure.extent(layout, item, text);
-                    EXPECT_LE(e.right - e.left, item.rect.width())
-                        << print.layout << " line " << item.line << ": \"" << text.toStdString()
-                        << "\" is cut off";
-                    texts.push_back(e);
-                }
-                for (std::size_t i = 0; i < texts.size(); ++i)
-                    for (std::size_t j = i + 1; j < texts.size(); ++j) {
-                        const Extent &a = texts[i], &b = texts[j];
-                        const bool sameRow = a.box.top() < b.box.bottom() - 0.01 &&
-                                             b.box.top() < a.box.bottom() - 0.01;
-                        const bool clear =
-                            a.right + kClearance <= b.left || b.right + kClearance <= a.left;
-                        EXPECT_TRUE(!sameRow || clear)
-                            << print.layout << ": line " << a.line << " and line " << b.line
-                            << " run into each other";
-                    }
-            }
-        }
+        for (PrintLanguage language : {En, Af})
+            expectTextsFit(print.layout, layout, atMaxima(print.data(language).record), measure);
     }
+}
+
+// The loan printouts at the largest figures the loan window allows: a principal of
+// 99 999 999.99, 600 months, a solved rate up to the search's 999.99 %, a repayment of
+// 9 999 999.99 and its totals; the schedule lines at the principal.
+TEST(LoanLayoutMaxima, EveryTextFitsItsBoxAndClearsItsNeighbours) {
+    ReportRecord record =
+        business::loansRecord({business::LoanMode::Rate, 99999999.99, 600, 999.99, 9999999.99, true,
+                               business::Amortisation::Monthly});
+    record.push_back({QStringLiteral("Year"), 600});
+    for (const char *amount : {"Capital", "Interest", "Required"})
+        record.push_back({QString::fromLatin1(amount), 99999999.99});
+    TextMeasure measure;
+    for (const char *name : {"Lonrepa.rpt", "LonrepaA.rpt", "LonPrAm.rpt", "LonPrAmA.rpt",
+                             "LonRPer.rpt", "LonRPerA.rpt", "LonInRt.rpt", "LonInRtA.rpt"})
+        expectTextsFit(name, parsed(QString::fromLatin1(name)), record, measure);
 }
 
 } // namespace

@@ -20,7 +20,8 @@ public:
             createDatabase(databasePath(), sourcePath(QStringLiteral("data/sql/Crysprin.sql")));
         EXPECT_TRUE(error.isEmpty()) << error.toStdString();
         const QDir layouts(sourcePath(QStringLiteral("data/layouts")));
-        for (const QString &name : layouts.entryList({QStringLiteral("*.rpt")}, QDir::Files))
+        for (const QString &name :
+             layouts.entryList({QStringLiteral("*.rpt"), QStringLiteral("*.inc")}, QDir::Files))
             QFile::copy(layouts.filePath(name), path(name));
     }
     QString path(const QString &name) const { return m_dir.filePath(name); }

@@ -1,0 +1,181 @@
+#include "business/LoanGraph.h"
+
+#include "taxengine/NumberText.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCursor>
+#include <QLineSeries>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPen>
+#include <QStackedBarSeries>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace quillon::business {
+
+namespace {
+
+const QString kGraphName = QStringLiteral("frmLoanGraph");
+
+QString rand(double value) {
+    return QStringLiteral("R ") + formatPattern(value, u"# ### ### ##0.00");
+}
+
+QValueAxis *amountAxis(const QString &title, double top) {
+    auto *axis = new QValueAxis;
+    axis->setTitleText(title);
+    axis->setRange(0, top > 0 ? top * 1.05 : 1);
+    axis->setLabelFormat(QStringLiteral("%.0f"));
+    axis->applyNiceNumbers();
+    return axis;
+}
+
+} // namespace
+
+LoanGraph::LoanGraph(QWidget *parent) : QWidget(parent) {
+    setObjectName(kGraphName);
+    setWindowTitle(QStringLiteral("Annual Amortisation Graph"));
+    m_view = new QChartView(new QChart, this);
+    m_view->setObjectName(QStringLiteral("chtLoanGraph"));
+    m_view->setRenderHint(QPainter::Antialiasing);
+    m_view->setMinimumSize(640, 420);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+}
+
+QChart *LoanGraph::chart() const {
+    return m_view->chart();
+}
+
+void LoanGraph::LoanAmortGraph(std::int16_t yearsWithPart, std::int16_t wholeYears,
+                               std::int16_t kind, const ScheduleColumn &balance,
+                               const ScheduleColumn &interest, const ScheduleColumn &capital) {
+    const int years = kind == 2 ? yearsWithPart : kind == 1 ? wholeYears : 0;
+    m_partYear = kind == 2;
+    m_series = {};
+    for (int y = 1; y <= years && y < static_cast<int>(kScheduleSize); ++y) {
+        const auto i = static_cast<std::size_t>(y);
+        m_series.balance.push_back(balance[i]);
+        m_series.interest.push_back(interest[i]);
+        m_series.capital.push_back(capital[i]);
+    }
+    rebuild();
+}
+
+void LoanGraph::rebuild() {
+    auto *chart = new QChart;
+    chart->setTitle(QStringLiteral("Loan amortisation by year"));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    const int years = static_cast<int>(m_series.balance.size());
+
+    QStringList labels;
+    for (int y = 1; y <= years; ++y)
+        labels << (m_partYear && y == years ? QStringLiteral("%1*").arg(y) : QString::number(y));
+    auto *capital = new QBarSet(QStringLiteral("Capital paid in the year"));
+    auto *interest = new QBarSet(QStringLiteral("Interest paid in the year"));
+    capital->setColor(QColor(0x2e, 0x7d, 0x32));
+    interest->setColor(QColor(0xef, 0x6c, 0x00));
+    double topPaid = 0;
+    for (int i = 0; i < years; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        capital->append(m_series.capital[k]);
+        interest->append(m_series.interest[k]);
+        topPaid = std::max(topPaid, m_series.capital[k] + m_series.interest[k]);
+    }
+    auto *bars = new QStackedBarSeries;
+    bars->append(capital);
+    bars->append(interest);
+    chart->addSeries(bars);
+
+    auto *line = new QLineSeries;
+    line->setName(QStringLiteral("Balance at the year end"));
+    QPen pen(QColor(0x1f, 0x3a, 0x5f));
+    pen.setWidthF(2.5);
+    line->setPen(pen);
+    line->setPointsVisible(true);
+    // The bars stand at category positions 0, 1, ...; the line's points at the same places.
+    for (int i = 0; i < years; ++i)
+        line->append(i, m_series.balance[static_cast<std::size_t>(i)]);
+    chart->addSeries(line);
+    const double topBalance = m_series.balance.empty() ? 0
+                                                       : *std::max_element(m_series.balance.begin(),
+                                                                           m_series.balance.end());
+
+    auto *yearAxis = new QBarCategoryAxis;
+    yearAxis->append(labels);
+    yearAxis->setTitleText(m_partYear ? QStringLiteral("Year (* part year)")
+                                      : QStringLiteral("Year"));
+    chart->addAxis(yearAxis, Qt::AlignBottom);
+    bars->attachAxis(yearAxis);
+    line->attachAxis(yearAxis);
+    QValueAxis *paidAxis = amountAxis(QStringLiteral("Paid in the year (R)"), topPaid);
+    chart->addAxis(paidAxis, Qt::AlignLeft);
+    bars->attachAxis(paidAxis);
+    QValueAxis *balanceAxis = amountAxis(QStringLiteral("Balance (R)"), topBalance);
+    chart->addAxis(balanceAxis, Qt::AlignRight);
+    line->attachAxis(balanceAxis);
+
+    const auto tip = [labels](const QString &what, int index, double value) {
+        QToolTip::showText(
+            QCursor::pos(),
+            QStringLiteral("Year %1\n%2: %3").arg(labels.value(index), what, rand(value)));
+    };
+    for (QBarSet *set : {capital, interest})
+        connect(set, &QBarSet::hovered, set, [set, tip](bool on, int index) {
+            if (on)
+                tip(set->label(), index, set->at(index));
+            else
+                QToolTip::hideText();
+        });
+    connect(line, &QLineSeries::hovered, line, [line, tip](const QPointF &point, bool on) {
+        if (on)
+            tip(line->name(), qRound(point.x()), point.y());
+        else
+            QToolTip::hideText();
+    });
+
+    QChart *old = m_view->chart();
+    m_view->setChart(chart);
+    delete old;
+}
+
+LoanGraph *showLoanGraph(QWidget *owner, const std::function<void(LoanGraph &)> &fill) {
+    QMdiArea *area = nullptr;
+    for (QWidget *w = owner; w && !area; w = w->parentWidget())
+        area = qobject_cast<QMdiArea *>(w);
+    LoanGraph *graph = nullptr;
+    if (area) {
+        for (QMdiSubWindow *sub : area->subWindowList())
+            if (auto *g = qobject_cast<LoanGraph *>(sub->widget()))
+                graph = g;
+        if (!graph) {
+            graph = new LoanGraph;
+            QMdiSubWindow *sub = area->addSubWindow(graph);
+            sub->setAttribute(Qt::WA_DeleteOnClose);
+        }
+    } else {
+        graph = owner->findChild<LoanGraph *>(kGraphName, Qt::FindDirectChildrenOnly);
+        if (!graph)
+            graph = new LoanGraph(owner);
+        graph->setWindowFlag(Qt::Window);
+    }
+    fill(*graph);
+    QWidget *frame = area ? graph->parentWidget() : graph;
+    frame->adjustSize();
+    frame->move(0, 0);
+    frame->show();
+    frame->raise();
+    if (area)
+        area->setActiveSubWindow(static_cast<QMdiSubWindow *>(frame));
+    return graph;
+}
+
+} // namespace quillon::business

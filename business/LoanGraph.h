@@ -1,0 +1,50 @@
+#pragma once
+
+#include "business/LoanMemory.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class QChart;
+class QChartView;
+
+namespace quillon::business {
+
+// The annual graph of a loan: per year the capital and interest paid (stacked bars, the year's
+// repayments) and the balance outstanding at the year end (a line on its own axis).
+class LoanGraph : public QWidget {
+    Q_OBJECT
+public:
+    explicit LoanGraph(QWidget *parent = nullptr);
+
+    // Takes the annual schedule: the years with a part year, the whole years, the schedule kind
+    // (1: whole years only, 2: a final part year) and the columns indexed by year from 1.
+    void LoanAmortGraph(std::int16_t yearsWithPart, std::int16_t wholeYears, std::int16_t kind,
+                        const ScheduleColumn &balance, const ScheduleColumn &interest,
+                        const ScheduleColumn &capital);
+
+    // The plotted figures, year 1 first.
+    struct Series {
+        std::vector<double> balance;
+        std::vector<double> interest;
+        std::vector<double> capital;
+    };
+    const Series &series() const { return m_series; }
+    QChart *chart() const;
+
+private:
+    void rebuild();
+
+    QChartView *m_view = nullptr;
+    Series m_series;
+    bool m_partYear = false;
+};
+
+// Shows the graph window of `owner` (creating it once), fed by `fill`: at the top left of the
+// main window's client area when the owner is a child window there, else on its own.
+LoanGraph *showLoanGraph(QWidget *owner, const std::function<void(LoanGraph &)> &fill);
+
+} // namespace quillon::business
