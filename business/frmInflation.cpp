@@ -42,7 +42,7 @@ frmInflation::frmInflation(const AppContext &context, QWidget *parent)
     connect(spInflation, &Spinner::steppedUp, this, [this] { stepRate(1); });
     connect(spInflation, &Spinner::steppedDown, this, [this] { stepRate(-1); });
     m_tooLarge = new QLabel(kTooLargeText, this);
-    m_tooLarge->setObjectName(QStringLiteral("Label2_12"));
+    m_tooLarge->setObjectName(QStringLiteral("Label212")); // member 12 of the array Label2
     m_tooLarge->hide();
     placeBeside(kFuture, m_tooLarge);
     finishLayout();

@@ -54,7 +54,7 @@ TEST_F(InflationWindow, WorkedFigures) {
 TEST_F(InflationWindow, TooLargeHidesTheValueAndRefusesToPrint) {
     open<frmInflation>();
     enter("1000000000", "40", "40");
-    EXPECT_TRUE(control<QLabel>("Label2_12")->isVisible());
+    EXPECT_TRUE(control<QLabel>("Label212")->isVisible());
     EXPECT_FALSE(control<QWidget>("numAns1")->isVisible());
     click("cmdPrint");
     EXPECT_FALSE(control<report::PrintPanel>("fraPrint")->isVisible());

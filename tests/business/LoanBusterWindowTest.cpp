@@ -45,6 +45,10 @@ TEST_F(LoanBusterWindow, SharesTheRepaymentAndForgetsThePeriodOnClose) {
     open<frmLoanBuster>();
     enter("100000", "240", "12", "200");
     EXPECT_NEAR(m_state.loans.repayment, 1301.43, 0.005);
+    // Again: the adjusted extra payment already gives whole months.
+    click("cmdCalculate");
+    EXPECT_EQ(shown("numXtraPay"), QStringLiteral("200.34"));
+    EXPECT_NEAR(result("numAns17"), 72951.03, 0.005);
     click("cmdPrint");
     EXPECT_TRUE(control<report::PrintPanel>("fraPrint")->isVisible());
     EXPECT_EQ(reportValue(QStringLiteral("BondBust"), QStringLiteral("Xper")).toInt(), 147);
