@@ -49,11 +49,10 @@ QString dayText(std::int32_t day) {
 DailyBalanceResults calculateDailyBalance(const DailyBalanceInputs &in) {
     DailyBalanceResults out;
     out.days = in.endDay - in.startDay;
-    float interest = in.rate * in.capital;
-    interest = interest / 100.0f;
-    interest = interest * static_cast<float>(out.days);
-    interest = interest / 365.0f;
-    out.interest = interest;
+    // Single-precision steps drift by cents on large capitals; the result is rounded once.
+    const double interest = static_cast<double>(in.rate) * static_cast<double>(in.capital) / 100.0 *
+                            static_cast<double>(out.days) / 365.0;
+    out.interest = static_cast<float>(interest);
     return out;
 }
 

@@ -42,7 +42,7 @@ struct DailyBalanceInputs {
 
 struct DailyBalanceResults {
     std::int32_t days = 0; // E - S
-    float interest = 0;    // r x C / 100 x D / 365 in single precision
+    float interest = 0;    // r x C / 100 x D / 365, worked in double, held in single precision
 };
 
 DailyBalanceResults calculateDailyBalance(const DailyBalanceInputs &in);

@@ -61,7 +61,7 @@ const std::vector<KeySpec> kDailyOutputs = {
      QStringLiteral("interest and days above 0 (otherwise printing is refused)")},
 };
 
-CommandResult runDailyBalance(const JsonInputValue &json, const RunOptions &) {
+CommandResult runDailyBalance(const JsonInputValue &json, const RunOptions &options) {
     InputReader r(json, kDailyInputs);
     DailyBalanceInputs in;
     in.capital = static_cast<float>(r.number(QStringLiteral("capital"), tax::kRandAndCents));
@@ -99,7 +99,13 @@ CommandResult runDailyBalance(const JsonInputValue &json, const RunOptions &) {
                        {"endDate", dayText(in.endDay)},
                        {"beep", beep},
                        {"printable", dailyBalancePrintable(out)}},
-            {}};
+            {},
+            printWhenAsked(options, [in, out] {
+                return report::PrintJob{{report::ReportData::singleRecord(
+                                            kDailyBalanceTable, dailyBalanceRecord(in, out))},
+                                        kDailyBalanceLayout,
+                                        kDailyBalancePreviewTitle};
+            })};
 }
 
 const std::vector<KeySpec> kInflationInputs = {
@@ -132,7 +138,7 @@ QString wholeRand(double value) {
     return formatPattern(tax::roundHalfEven(value), u"0");
 }
 
-CommandResult runInflation(const JsonInputValue &json, const RunOptions &) {
+CommandResult runInflation(const JsonInputValue &json, const RunOptions &options) {
     InputReader r(json, kInflationInputs);
     InflationInputs in;
     in.presentCost = r.number(QStringLiteral("presentCost"), tax::kWholeRand);
@@ -166,7 +172,13 @@ CommandResult runInflation(const JsonInputValue &json, const RunOptions &) {
                    {"rate", in.rate},
                    {"beep", beep},
                    {"printable", inflationPrintable(out)}},
-        {}};
+        {},
+        printWhenAsked(options, [in, out] {
+            return report::PrintJob{
+                {report::ReportData::singleRecord(kInflationTable, inflationRecord(in, out))},
+                kInflationLayout,
+                kInflationPreviewTitle};
+        })};
 }
 
 } // namespace
@@ -175,10 +187,10 @@ void registerBusinessCommands(CommandRegistry &registry) {
     registerLoanCommands(registry);
     registry.add({QStringLiteral("daily-balance"),
                   QStringLiteral("simple interest on a capital amount between two dates"),
-                  kDailyInputs, kDailyOutputs, runDailyBalance, false});
+                  kDailyInputs, kDailyOutputs, runDailyBalance, true});
     registry.add({QStringLiteral("inflation"),
                   QStringLiteral("future cost and buying power after years of inflation"),
-                  kInflationInputs, kInflationOutputs, runInflation, false});
+                  kInflationInputs, kInflationOutputs, runInflation, true});
 }
 
 } // namespace quillon::cli

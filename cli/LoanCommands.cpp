@@ -169,7 +169,7 @@ const std::vector<KeySpec> kBusterOutputs = {
      QStringLiteral("the repayment with the extra clears the loan in one month")},
 };
 
-CommandResult runBuster(const JsonInputValue &json, const RunOptions &) {
+CommandResult runBuster(const JsonInputValue &json, const RunOptions &options) {
     InputReader r(json, kBusterInputs);
     BusterInputs in;
     in.principal = fieldNumber(r, QStringLiteral("principal"), tax::kLoanAmount);
@@ -194,7 +194,13 @@ CommandResult runBuster(const JsonInputValue &json, const RunOptions &) {
                        {"totalSaving", out.totalSaving},
                        {"extraApplied", out.extraApplied},
                        {"oneMonth", out.oneMonth}},
-            {}};
+            {},
+            printWhenAsked(options, [in, out] {
+                return report::PrintJob{
+                    {report::ReportData::singleRecord(kBusterTable, busterRecord(in, out))},
+                    kBusterLayout,
+                    kBusterPreviewTitle};
+            })};
 }
 
 const std::vector<KeySpec> kComparisonInputs = {
@@ -211,7 +217,7 @@ const std::vector<KeySpec> kComparisonOutputs = {
     {QStringLiteral("printable"), KeyKind::Flag, QStringLiteral("bond amount and rate above 0")},
 };
 
-CommandResult runComparison(const JsonInputValue &json, const RunOptions &) {
+CommandResult runComparison(const JsonInputValue &json, const RunOptions &options) {
     InputReader r(json, kComparisonInputs);
     ComparisonInputs in;
     in.bondAmount = fieldNumber(r, QStringLiteral("bondAmount"), tax::kLoanAmount);
@@ -227,7 +233,14 @@ CommandResult runComparison(const JsonInputValue &json, const RunOptions &) {
                                {"monthlyRepayment", row.repayment},
                                {"totalInterest", row.totalInterest},
                                {"totalPaid", row.totalPaid}});
-    return {JsonObject{{"rows", rows}, {"printable", comparisonPrintable(in)}}, {}};
+    return {JsonObject{{"rows", rows}, {"printable", comparisonPrintable(in)}},
+            {},
+            printWhenAsked(options, [in, out] {
+                return report::PrintJob{
+                    {report::ReportData::singleRecord(kComparisonTable, comparisonRecord(in, out))},
+                    kComparisonLayout,
+                    kComparisonPreviewTitle};
+            })};
 }
 
 } // namespace
@@ -239,10 +252,10 @@ void registerLoanCommands(CommandRegistry &registry) {
                   kLoanInputs, kLoanOutputs, runLoan, true});
     registry.add({QStringLiteral("loan-buster"),
                   QStringLiteral("the shorter period and saving of an extra monthly payment"),
-                  kBusterInputs, kBusterOutputs, runBuster, false});
+                  kBusterInputs, kBusterOutputs, runBuster, true});
     registry.add({QStringLiteral("loan-comparison"),
                   QStringLiteral("repayments and totals of a bond over 5 to 30 years"),
-                  kComparisonInputs, kComparisonOutputs, runComparison, false});
+                  kComparisonInputs, kComparisonOutputs, runComparison, true});
 }
 
 } // namespace quillon::cli

@@ -1,5 +1,9 @@
 // Quillon 2017: the desktop program.
 #include "business/frmLoans.h"
+#include "business/frmDayBal.h"
+#include "business/frmInflation.h"
+#include "business/frmLoanBuster.h"
+#include "business/frmLoanComp.h"
 #include "controls/AppIcon.h"
 #include "controls/MessageService.h"
 #include "forms/AppContext.h"
@@ -55,6 +59,10 @@ int main(int argc, char **argv) {
     registerWindow<vehicle::frmCarAll1>(catalogue, QStringLiteral("frmCarAll1"));
     registerWindow<vehicle::frmCompCar>(catalogue, QStringLiteral("frmCompCar"));
     registerWindow<business::frmLoans>(catalogue, QStringLiteral("frmLoans"));
+    registerWindow<business::frmDayBal>(catalogue, QStringLiteral("frmDayBal"));
+    registerWindow<business::frmInflation>(catalogue, QStringLiteral("frmInflation"));
+    registerWindow<business::frmLoanBuster>(catalogue, QStringLiteral("frmLoanBuster"));
+    registerWindow<business::frmLoanComp>(catalogue, QStringLiteral("frmLoanComp"));
 
     shell::MDIForm1 mainWindow(context, std::move(catalogue));
     if (shell::runStartup(mainWindow) == shell::StartupOutcome::Ended)

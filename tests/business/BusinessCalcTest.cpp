@@ -140,6 +140,8 @@ TEST(DailyBalance, InterestOverDays) {
         {"same day", 10000, 10, day(2016, 3, 1), day(2016, 3, 1), 0, "0.00", false},
         {"no dates after the reset", 10000, 10, kUnsetDay, kUnsetDay, 0, "0.00", false},
         {"ten days", 2500.5f, 7.75f, day(2016, 12, 25), day(2017, 1, 4), 10, "5.31", true},
+        {"three years, no drift", 500000, 12.5f, day(2014, 3, 1), day(2017, 2, 28), 1095,
+         "187500.00", true},
     };
     for (const Row &row : rows) {
         const DailyBalanceResults out =

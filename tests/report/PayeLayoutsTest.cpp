@@ -159,7 +159,26 @@ INSTANTIATE_TEST_SUITE_P(
                                                 "109 053.00", "Monthly tax commitment",
                                                 "9 087.75",   "Average rate before rebates",
                                                 "26.0 %",     "Average rate after rebates",
-                                                "21.8 %",     "(E.& O.E.)"}}),
+                                                "21.8 %",     "(E.& O.E.)"}},
+        PdfCase{"DailyBalance",
+                "DayBal.rpt",
+                En,
+                {"Daily Balance", "500 000.00", "12.500 % p.a.", "01/03/2014", "28/02/2017",
+                 "1095 days", "187 500.00"}},
+        PdfCase{"Inflation",
+                "Inflatin.rpt",
+                En,
+                {"Inflation", "1 000", "2 year/s", "10.000 % p.a.", "1 210", "826"}},
+        PdfCase{"LoanBuster",
+                "loanbuster.rpt",
+                En,
+                {"Loan Buster", "100 000.00", "240 months", "1 101.09", "200.34", "147 months",
+                 "1 301.43", "72 951.03"}},
+        PdfCase{
+            "LoanComparison",
+            "LoanComparison.rpt",
+            En,
+            {"Loan Comparison", "100 000.00", "12.000 % p.a.", "20 yrs.", "1 101.09", "30 yrs."}}),
     [](const auto &row) { return std::string(row.param.name); });
 
 // --- Largest values ---

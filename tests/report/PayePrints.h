@@ -1,5 +1,9 @@
 #pragma once
 
+#include "business/DailyBalance.h"
+#include "business/Inflation.h"
+#include "business/LoanBuster.h"
+#include "business/LoanComparison.h"
 #include "paye/AnnualReport.h"
 #include "paye/DailyReport.h"
 #include "paye/MonthlyReport.h"
@@ -102,7 +106,36 @@ inline report::ReportData quickTaxPrint(report::PrintLanguage) {
                    paye::quickTaxReportRecord(paye::calculateQuickTax(memory, lookup)));
 }
 
-// The five layouts drawn with the row cursor besides Annual.rpt.
+// R 500 000 at 12.5 % from 01/03/2014 to 28/02/2017: 1 095 days, R 187 500.00.
+inline report::ReportData dayBalancePrint(report::PrintLanguage) {
+    const business::DailyBalanceInputs in{500000, 12.5f, 2456718, 2457813};
+    return printOf(business::kDailyBalanceTable,
+                   business::dailyBalanceRecord(in, business::calculateDailyBalance(in)));
+}
+
+// R 1 000 at 10 % for 2 years: R 1 210 then, R 826.45 of buying power.
+inline report::ReportData inflationPrint(report::PrintLanguage) {
+    const business::InflationInputs in{1000, 2, 10};
+    return printOf(business::kInflationTable,
+                   business::inflationRecord(in, business::calculateInflation(in)));
+}
+
+// R 100 000 over 240 months at 12 % with R 200 more a month: paid off in 147 months.
+inline report::ReportData loanBusterPrint(report::PrintLanguage) {
+    const business::BusterInputs in{100000, 240, 12.0f, 200};
+    business::LoanMemory loan;
+    return printOf(business::kBusterTable,
+                   business::busterRecord(in, business::calculateBuster(in, {}, loan)));
+}
+
+// R 100 000 at 12 % over 5 to 30 years.
+inline report::ReportData loanComparisonPrint(report::PrintLanguage) {
+    const business::ComparisonInputs in{100000, 12.0f};
+    return printOf(business::kComparisonTable,
+                   business::comparisonRecord(in, business::calculateComparison(in)));
+}
+
+// The layouts drawn with the row cursor besides Annual.rpt.
 inline const std::vector<PayePrint> &payePrints() {
     static const std::vector<PayePrint> prints = {
         {"Monthly.rpt", monthlyPrint},
@@ -110,6 +143,10 @@ inline const std::vector<PayePrint> &payePrints() {
         {"FortNightly.rpt", [](auto l) { return weeklyPrint(paye::WeekPeriod::Fortnight, l); }},
         {"Daily.rpt", dailyPrint},
         {"kwiktep.rpt", quickTaxPrint},
+        {"DayBal.rpt", dayBalancePrint},
+        {"Inflatin.rpt", inflationPrint},
+        {"loanbuster.rpt", loanBusterPrint},
+        {"LoanComparison.rpt", loanComparisonPrint},
     };
     return prints;
 }

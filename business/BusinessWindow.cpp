@@ -1,0 +1,68 @@
+#include "business/BusinessWindow.h"
+
+#include "controls/Form.h"
+#include "controls/NumericEdit.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace quillon::business {
+
+void BusinessWindow::placeBeside(const QString &fieldName, QWidget *widget) {
+    QWidget *field = form().widget(fieldName);
+    for (int c = 0; c < form().columnCount(); ++c) {
+        QGridLayout *grid = form().column(c);
+        const int index = grid->indexOf(field);
+        if (index < 0)
+            continue;
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        grid->addWidget(widget, row, 6, Qt::AlignLeft);
+        return;
+    }
+}
+
+void BusinessWindow::refuseOutOfRange(const QString &fieldName, const QString &text,
+                                      const QString &title) {
+    form().handleRangeItself(fieldName);
+    NumericEdit *edit = form().numeric(fieldName);
+    connect(edit, &NumericEdit::rangeError, this, [this, fieldName, edit, text, title] {
+        for (const FieldSpec &spec : form().fields())
+            if (spec.name == fieldName)
+                edit->setValue(std::clamp(edit->value(), spec.range.minimum, spec.range.maximum));
+        refuse(text, title, fieldName);
+    });
+}
+
+void BusinessWindow::focusClose() {
+    // The close button stands last in the row; its name differs between windows.
+    const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+    for (QPushButton *b : buttons)
+        if (b->objectName().compare(QLatin1String("cmdOk"), Qt::CaseInsensitive) == 0)
+            b->setFocus();
+}
+
+bool BusinessWindow::event(QEvent *event) {
+    if (event->type() == QEvent::WindowActivate)
+        activated();
+    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show) {
+        if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+            frame && !m_watchingFrame) {
+            frame->installEventFilter(this);
+            m_watchingFrame = true;
+        }
+    }
+    return CalculatorWindow::event(event);
+}
+
+bool BusinessWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == parentWidget() && event->type() == QEvent::WindowActivate)
+        activated();
+    return CalculatorWindow::eventFilter(watched, event);
+}
+
+} // namespace quillon::business

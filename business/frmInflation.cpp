@@ -1,0 +1,127 @@
+#include "business/frmInflation.h"
+
+#include "controls/BusyCursor.h"
+#include "controls/Form.h"
+#include "controls/MessageService.h"
+#include "controls/NumericEdit.h"
+#include "controls/ResultField.h"
+#include "controls/Spinner.h"
+
+#include <QLabel>
+
+namespace quillon::business {
+
+namespace {
+
+const QString kCost = QStringLiteral("numPresCost");
+const QString kPeriod = QStringLiteral("numPeriod");
+const QString kRate = QStringLiteral("numInflaRate");
+const QString kFuture = QStringLiteral("numAns1");
+
+} // namespace
+
+frmInflation::frmInflation(const AppContext &context, QWidget *parent)
+    : BusinessWindow(context, QStringLiteral("frmInflation"), QStringLiteral("Inflation"), parent),
+      m_memory(context.state.inflation) {
+    setFields(fieldTable());
+    addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
+              [this] { calculate(); });
+    report::PrintPanel::Options options;
+    options.objectName = QStringLiteral("fraPrint");
+    setPrinting(PrintPattern::C, options);
+    addCloseButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"));
+
+    auto *spPeriod = new Spinner(this);
+    spPeriod->setObjectName(QStringLiteral("spPeriod"));
+    placeBeside(kPeriod, spPeriod);
+    connect(spPeriod, &Spinner::steppedUp, this, [this] { stepPeriod(1); });
+    connect(spPeriod, &Spinner::steppedDown, this, [this] { stepPeriod(-1); });
+    auto *spInflation = new Spinner(this);
+    spInflation->setObjectName(QStringLiteral("spInflation"));
+    placeBeside(kRate, spInflation);
+    connect(spInflation, &Spinner::steppedUp, this, [this] { stepRate(1); });
+    connect(spInflation, &Spinner::steppedDown, this, [this] { stepRate(-1); });
+    m_tooLarge = new QLabel(kTooLargeText, this);
+    m_tooLarge->setObjectName(QStringLiteral("Label212")); // member 12 of the array Label2
+    m_tooLarge->hide();
+    placeBeside(kFuture, m_tooLarge);
+    finishLayout();
+
+    refuseOutOfRange(kRate, kInflationRateMessage, kInflationRateTitle);
+    refuseOutOfRange(kPeriod, kInflationPeriodMessage, kInflationPeriodTitle);
+    activated();
+}
+
+FieldTable frmInflation::fieldTable() {
+    const auto wholeRand = [](FieldSpec spec) { return inColumn(std::move(spec), 0); };
+    return {
+        money(kCost, QStringLiteral("Present cost"), m_memory.presentCost, tax::kWholeRand),
+        withSuffix(number(kPeriod, QStringLiteral("Period"), m_memory.period, tax::kInflationYears),
+                   QStringLiteral("year/s.")),
+        withSuffix(
+            number(kRate, QStringLiteral("Inflation rate"), m_memory.rate, tax::kInflationRate),
+            QStringLiteral("% p.a.")),
+        wholeRand(result(kFuture, QStringLiteral("Future value/cost"), m_memory.futureValue, u"0")),
+        wholeRand(result(QStringLiteral("numAns2"), QStringLiteral("Buying power"),
+                         m_memory.buyingPower, u"0")),
+    };
+}
+
+InflationInputs frmInflation::inputs() const {
+    return {m_memory.presentCost, m_memory.period, m_memory.rate};
+}
+
+void frmInflation::recalculate() {
+    BusyCursor busy;
+    m_results = calculateInflation(inputs());
+    m_memory.futureValue = m_results.futureValue;
+    m_memory.buyingPower = m_results.buyingPower;
+    form().showResults();
+    form().widget(kFuture)->setVisible(!m_results.tooLarge);
+    m_tooLarge->setVisible(m_results.tooLarge);
+}
+
+void frmInflation::calculate() {
+    commitFocusedField();
+    recalculate();
+}
+
+void frmInflation::activated() {
+    form().showInputs();
+    recalculate();
+}
+
+void frmInflation::stepRate(int direction) {
+    const SpinStep step = stepInflationRate(form().numeric(kRate)->value(), direction);
+    if (step.beep)
+        m_context.messages.beep();
+    m_memory.rate = step.value;
+    form().numeric(kRate)->setValue(step.value);
+    recalculate();
+    focusClose();
+}
+
+void frmInflation::stepPeriod(int direction) {
+    if (form().numeric(kPeriod)->value() != 0) {
+        const SpinStep step = stepInflationPeriod(m_memory.period, direction);
+        if (step.beep)
+            m_context.messages.beep();
+        m_memory.period = step.value;
+        form().numeric(kPeriod)->setValue(step.value);
+        recalculate();
+    }
+    focusClose();
+}
+
+std::optional<report::PrintJob> frmInflation::printJob(std::optional<report::PrintLanguage>) {
+    if (!inflationPrintable(m_results))
+        return std::nullopt;
+    report::PrintJob job;
+    job.tables = {
+        report::ReportData::singleRecord(kInflationTable, inflationRecord(inputs(), m_results))};
+    job.layoutName = kInflationLayout;
+    job.previewTitle = kInflationPreviewTitle;
+    return job;
+}
+
+} // namespace quillon::business

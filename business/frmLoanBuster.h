@@ -1,0 +1,38 @@
+#pragma once
+
+#include "business/BusinessWindow.h"
+#include "business/LoanBuster.h"
+
+namespace quillon::business {
+
+// Loan buster: what an extra payment on every monthly instalment does to a loan. Principal,
+// rate and extra payment are remembered for the whole run; the period only while the window is
+// open. The working repayment is the loan calculator's.
+class frmLoanBuster : public BusinessWindow {
+    Q_OBJECT
+public:
+    explicit frmLoanBuster(const AppContext &context, QWidget *parent = nullptr);
+
+    const BusterResults &results() const { return m_results; }
+
+    // "&Calculate".
+    void calculate();
+
+protected:
+    std::optional<report::PrintJob>
+    printJob(std::optional<report::PrintLanguage> language) override;
+    void activated() override;
+
+private:
+    FieldTable fieldTable();
+    void recalculate();
+    BusterInputs inputs() const;
+
+    BusterMemory &m_memory;
+    std::int16_t m_period = 0;
+    BusterResults m_results;
+    double m_shownPrincipal = 0;
+    double m_shownRate = 0;
+};
+
+} // namespace quillon::business

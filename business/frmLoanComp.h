@@ -1,0 +1,39 @@
+#pragma once
+
+#include "business/BusinessWindow.h"
+#include "business/LoanComparison.h"
+
+class QTableWidget;
+
+namespace quillon::business {
+
+// Loan comparison: one bond amount and rate over six standard terms, 5 to 30 years, in a grid.
+// The amount and rate are remembered for the whole run.
+class frmLoanComp : public BusinessWindow {
+    Q_OBJECT
+public:
+    explicit frmLoanComp(const AppContext &context, QWidget *parent = nullptr);
+
+    const ComparisonResults &results() const { return m_results; }
+
+    // "&Calculate".
+    void calculate();
+
+protected:
+    std::optional<report::PrintJob>
+    printJob(std::optional<report::PrintLanguage> language) override;
+    void activated() override;
+
+private:
+    FieldTable fieldTable();
+    QTableWidget *buildGrid();
+    void recalculate();
+    ComparisonInputs inputs() const;
+
+    ComparisonMemory &m_memory;
+    ComparisonResults m_results;
+    QTableWidget *m_grid = nullptr;
+    double m_unbound = 0;
+};
+
+} // namespace quillon::business
