@@ -46,6 +46,10 @@ BusterResults calculateBuster(const BusterInputs &in, const BusterResults &previ
         out.newTotalRepayments = notNegative(m * loan.repayment);
         out.totalSaving = n * base - m * loan.repayment;
         if (x == 0) {
+            // An empty loan has no repayment: the cent taken off before the search would
+            // otherwise show as a new repayment of -0.01.
+            if (base == 0)
+                out.newRepayment = 0;
             out.newTotalInterest = out.totalInterest;
             out.newTotalRepayments = out.totalRepayments;
             out.totalSaving = 0;

@@ -44,6 +44,7 @@ TEST(BusinessCommands, WorkedFigures) {
         {"buster saving", "loan-buster",
          R"({"principal":100000,"period":240,"rate":12,"extraPayment":200})", "totalSaving",
          72951.03},
+        {"empty loan repays nothing", "loan-buster", "{}", "newRepayment", 0},
         {"daily interest", "daily-balance",
          R"({"capital":10000,"rate":10,"startDate":"01/03/2016","endDate":"2017-03-01"})",
          "interest", 1000},
