@@ -4,6 +4,10 @@
 #include "forms/AppContext.h"
 #include "forms/DataPaths.h"
 #include "forms/ProgramState.h"
+#include "package/frmBrisvaneAnn.h"
+#include "package/frmBrisvaneMon.h"
+#include "package/frmQuillonAnn.h"
+#include "package/frmQuillonMon.h"
 #include "paye/WeekWindow.h"
 #include "paye/frmAnnual.h"
 #include "paye/frmDaily.h"
@@ -53,6 +57,10 @@ int main(int argc, char **argv) {
     registerWindow<paye::frmKwikTax>(catalogue, QStringLiteral("frmKwikTax"));
     registerWindow<vehicle::frmCarAll1>(catalogue, QStringLiteral("frmCarAll1"));
     registerWindow<vehicle::frmCompCar>(catalogue, QStringLiteral("frmCompCar"));
+    registerWindow<package::frmQuillonMon>(catalogue, QStringLiteral("frmQuillonMon"));
+    registerWindow<package::frmQuillonAnn>(catalogue, QStringLiteral("frmQuillonAnn"));
+    registerWindow<package::frmBrisvaneMon>(catalogue, QStringLiteral("frmBrisvaneMon"));
+    registerWindow<package::frmBrisvaneAnn>(catalogue, QStringLiteral("frmBrisvaneAnn"));
 
     shell::MDIForm1 mainWindow(context, std::move(catalogue));
     if (shell::runStartup(mainWindow) == shell::StartupOutcome::Ended)
