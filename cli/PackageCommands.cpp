@@ -162,7 +162,7 @@ JsonList recordJson(const report::ReportRecord &record) {
 }
 
 CommandResult runPackage(PackageWindow w, const std::vector<KeySpec> &keys,
-                         const JsonInputValue &json) {
+                         const JsonInputValue &json, const RunOptions &options) {
     const bool net = package::isNetToGross(w);
     const bool monthly = package::isMonthly(w);
     InputReader r(json, keys);
@@ -260,16 +260,22 @@ CommandResult runPackage(PackageWindow w, const std::vector<KeySpec> &keys,
         o.add("pensionCont", setup.PensionCont);
         o.add("employerPenCont", setup.EmployerPenCont);
     }
-    return {std::move(o), {}};
+    report::ReportRecord record = package::salPackageRecord(w, shown, out, name);
+    return {std::move(o), {}, printWhenAsked(options, [w, record] {
+                return report::PrintJob{
+                    {report::ReportData::singleRecord(package::kSalPackageTable, record)},
+                    package::layoutFile(w),
+                    package::previewTitle(w)};
+            })};
 }
 
 void add(CommandRegistry &registry, const char *name, const char *summary, PackageWindow w) {
     std::vector<KeySpec> keys = inputKeys(w);
     registry.add({QString::fromLatin1(name), QString::fromLatin1(summary), keys, outputKeys(w),
-                  [w, keys](const JsonInputValue &input, const RunOptions &) {
-                      return runPackage(w, keys, input);
+                  [w, keys](const JsonInputValue &input, const RunOptions &options) {
+                      return runPackage(w, keys, input, options);
                   },
-                  false});
+                  true});
 }
 
 } // namespace

@@ -135,3 +135,30 @@ TEST_F(PackageWindowTest, SettingsPanelKeepsTheFundCeilingAndRecalculates) {
 }
 
 } // namespace
+
+// Either print button writes the window's record and opens the preview under its title.
+TEST_F(PackageWindowTest, PrintsThePackageRecord) {
+    copyLayout(QStringLiteral("Quillon.rpt"));
+    open<frmQuillonMon>();
+    type("numAge", QStringLiteral("40"));
+    type("numNetMonSalReq", QStringLiteral("10000"));
+    click("cmdPrint");
+    type("Text1", QStringLiteral("T. Mokoena"));
+    click("cmdVR");
+    EXPECT_TRUE(m_messages.messages().empty()) << m_messages.last().text.toStdString();
+    ASSERT_NE(m_reports->lastPreview(), nullptr);
+    EXPECT_EQ(m_reports->lastPreview()->windowTitle(),
+              QStringLiteral("Quillon2017 Monthly - To export printout click on the suitcase "
+                             "button or goto Help"));
+    delete m_reports->lastPreview();
+    const auto printed = [this](const char *field) {
+        return reportValue(QStringLiteral("SalPackage"), QString::fromLatin1(field));
+    };
+    EXPECT_EQ(printed("MonAnn").toString(),
+              QStringLiteral("Quillon Salary Package Calculation : Monthly"));
+    EXPECT_EQ(printed("TPName").toString(), QStringLiteral("T. Mokoena"));
+    EXPECT_EQ(printed("RADirective").toString(), QStringLiteral("Med. aid fund beneficiaries"));
+    EXPECT_NEAR(printed("GSal").toDouble(), 10956.83, 0.005);
+    EXPECT_NEAR(printed("TotCostComp").toDouble(), 11175.97, 0.005);
+    EXPECT_FALSE(control("Frame1")->isVisible());
+}
