@@ -14,6 +14,7 @@ namespace {
 void registerPrintingCommands(cli::CommandRegistry &registry) {
     cli::registerPayeCommands(registry);
     cli::registerVehicleCommands(registry);
+    cli::registerPackageCommands(registry);
 }
 
 // Every command with a printout hands its job to the one renderer. The data folder holds the
@@ -42,6 +43,10 @@ TEST(PdfCommands, EveryPrintoutReachesTheRendererWithItsLayout) {
         {"car-allowance", "{}", "en", "caepnrk.rpt", nullptr},
         {"car-allowance", R"({"accurateRecordKept":true})", "en", "caeprk.rpt", nullptr},
         {"company-car", R"({"vehicles":[{"price":100000}]})", "en", "compcar.rpt", nullptr},
+        {"brisvane-annual", R"({"package":1})", "en", "Brisvane.rpt", nullptr},
+        {"brisvane-monthly", R"({"package":1})", "en", "Brisvane.rpt", nullptr},
+        {"quillon-annual", R"({"netRequired":1})", "en", "Quillon.rpt", nullptr},
+        {"quillon-monthly", R"({"netRequired":1})", "en", "Quillon.rpt", nullptr},
     };
     int n = 0;
     for (const Case &c : cases) {
@@ -70,8 +75,9 @@ TEST(PdfCommands, EveryPrintoutReachesTheRendererWithItsLayout) {
 TEST(PdfCommands, VehiclePrintoutsCarryTheirFigures) {
     QTemporaryDir data;
     for (const char *layout : {"caepnrk.rpt", "caeprk.rpt", "compcar.rpt"})
-        ASSERT_TRUE(QFile::copy(test::sourcePath(QStringLiteral("data/layouts/") + QString::fromLatin1(layout)),
-                                data.filePath(QString::fromLatin1(layout))));
+        ASSERT_TRUE(QFile::copy(
+            test::sourcePath(QStringLiteral("data/layouts/") + QString::fromLatin1(layout)),
+            data.filePath(QString::fromLatin1(layout))));
     const char *vehicle =
         R"({"registration":"%1","price":300000,"startMileage":10000,"endMileage":40000,)"
         R"("businessDistance":12000,"logBook":true,"fuelPaidByEmployee":20000,)"
