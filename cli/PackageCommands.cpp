@@ -127,7 +127,7 @@ void readExpenses(InputReader &r, package::PackageInputs &in) {
         InputReader line(list[i], lineKeys);
         package::ExpenseLine &e = in.Expenses[i];
         e.description = line.text(QStringLiteral("description"));
-        e.amount = line.number(QStringLiteral("amount"), tax::kRandAndCents);
+        e.amount = line.number(QStringLiteral("amount"), tax::kPackageAmount);
         if (!line.ok()) {
             r.fail(QStringLiteral("\"otherExpenses\" line %1: ").arg(i + 1) + line.error());
             return;
@@ -162,14 +162,14 @@ JsonList recordJson(const report::ReportRecord &record) {
 }
 
 CommandResult runPackage(PackageWindow w, const std::vector<KeySpec> &keys,
-                         const JsonInputValue &json) {
+                         const JsonInputValue &json, const RunOptions &options) {
     const bool net = package::isNetToGross(w);
     const bool monthly = package::isMonthly(w);
     InputReader r(json, keys);
     package::PackageInputs in;
     // The package windows show every amount in rand and cents.
-    const tax::FieldRange &amount = tax::kRandAndCents;
-    in.Age = r.int16(QStringLiteral("age"), tax::kCount);
+    const tax::FieldRange &amount = tax::kPackageAmount;
+    in.Age = r.int16(QStringLiteral("age"), tax::kPackageCount);
     in.Amount = r.number(net ? QStringLiteral("netRequired") : QStringLiteral("package"), amount);
     in.CarValue = r.number(QStringLiteral("carValue"), amount);
     in.CarCost = r.number(QStringLiteral("carCost"), amount);
@@ -177,7 +177,7 @@ CommandResult runPackage(PackageWindow w, const std::vector<KeySpec> &keys,
     in.MedAidEmployee = r.number(QStringLiteral("medAidEmployee"), amount);
     in.MedAidEmployer = r.number(QStringLiteral("medAidEmployer"), amount);
     const char *countKey = monthly ? "beneficiaries" : "beneficiaryMonths";
-    in.Beneficiaries = r.int16(QString::fromLatin1(countKey), tax::kCount);
+    in.Beneficiaries = r.int16(QString::fromLatin1(countKey), tax::kPackageCount);
     in.OtherBenefits = r.number(QStringLiteral("otherBenefits"), amount);
     in.EmployeeFund = r.number(QStringLiteral("employeeFund"), amount);
     in.EmployerFund = r.number(QStringLiteral("employerFund"), amount);
@@ -260,16 +260,22 @@ CommandResult runPackage(PackageWindow w, const std::vector<KeySpec> &keys,
         o.add("pensionCont", setup.PensionCont);
         o.add("employerPenCont", setup.EmployerPenCont);
     }
-    return {std::move(o), {}};
+    report::ReportRecord record = package::salPackageRecord(w, shown, out, name);
+    return {std::move(o), {}, printWhenAsked(options, [w, record] {
+                return report::PrintJob{
+                    {report::ReportData::singleRecord(package::kSalPackageTable, record)},
+                    package::layoutFile(w),
+                    package::previewTitle(w)};
+            })};
 }
 
 void add(CommandRegistry &registry, const char *name, const char *summary, PackageWindow w) {
     std::vector<KeySpec> keys = inputKeys(w);
     registry.add({QString::fromLatin1(name), QString::fromLatin1(summary), keys, outputKeys(w),
-                  [w, keys](const JsonInputValue &input, const RunOptions &) {
-                      return runPackage(w, keys, input);
+                  [w, keys](const JsonInputValue &input, const RunOptions &options) {
+                      return runPackage(w, keys, input, options);
                   },
-                  false});
+                  true});
 }
 
 } // namespace

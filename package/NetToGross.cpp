@@ -4,6 +4,7 @@
 #include "taxengine/TaxRules.h"
 
 #include <cmath>
+#include <limits>
 
 namespace quillon::package {
 
@@ -97,6 +98,90 @@ std::int64_t search(const SearchConstants &c, double netRequired, double limit, 
     }
     r.Gross = gross;
     return 0;
+}
+
+// The net pay of a round rises with the gross when every rand added keeps more than it costs:
+// the employee's fund percentage takes pc of it, the tax at most the top marginal rate of what
+// is left (kept above the table's 41% here), and the UIF eu of the remuneration, which grows by
+// 1 + the employer's percentage. `Slope` is that least gain per rand.
+constexpr double kMarginalRateBound = 0.45;
+constexpr double kLeastGain = 0.05;
+
+// Whether the net pay rises with the gross by at least kLeastGain a rand, with a margin that
+// the rounding of the round's arithmetic (a few dozen operations on figures of at most
+// `magnitude`; the target is only compared with) cannot eat: the test "net pay > target" then flips
+// once, from false to true, and a bisection finds the same first gross as a walk from 1.
+bool netRisesWithGross(const SearchConstants &c, double netRequired, double limit) {
+    if (!std::isfinite(netRequired))
+        return false;
+    const double values[] = {c.carBenefit,
+                             c.travelAllowance,
+                             c.travelIncluded,
+                             c.otherBenefits,
+                             c.expenses,
+                             c.medicalDeductions,
+                             c.medAidEmployee,
+                             c.medAidEmployer,
+                             c.taxCredits,
+                             c.rebate,
+                             c.employeeFund,
+                             c.employerFund,
+                             c.pensionCont,
+                             c.employerPenCont,
+                             c.ceiling,
+                             c.employeeUIF,
+                             c.employerUIF,
+                             c.skillLevy,
+                             limit};
+    double magnitude = 0;
+    for (double v : values) {
+        if (!std::isfinite(v))
+            return false;
+        magnitude += std::fabs(v);
+    }
+    const double pc = c.pensionCont > 0 ? c.pensionCont : 0;
+    const double employerPc = c.employerPenCont > 0 ? c.employerPenCont : 0;
+    const double uif = c.employeeUIF > 0 ? c.employeeUIF : 0;
+    if (pc > 100)
+        return false;
+    const double kept = 1 - pc / 100;
+    const double slope = kept * (1 - kMarginalRateBound) - uif / 100 * (1 + employerPc / 100);
+    const double rounding = 64 * std::numeric_limits<double>::epsilon() * magnitude *
+                            (1 + pc / 100 + employerPc / 100 + uif / 100);
+    return slope >= kLeastGain && rounding < kLeastGain / 4;
+}
+
+// The same stop as the walk, found by halving the whole-rand interval (0, limit]: the first
+// gross whose net pay exceeds the target. The last round run is the one at the gross returned
+// (or at the limit when none exceeds), so `r` and the lookup hold what the walk leaves.
+template <bool Annual>
+std::int64_t bisect(const SearchConstants &c, double netRequired, double limit, PackageResults &r,
+                    tax::TaxLookup &lookup) {
+    const auto exceeds = [&](std::int64_t gross) {
+        runRound<Annual>(c, static_cast<double>(gross), r, lookup);
+        return r.NetFound > netRequired;
+    };
+    const auto top = static_cast<std::int64_t>(limit);
+    if (top < 1) {
+        r.Gross = 0;
+        return 0;
+    }
+    if (!exceeds(top)) {
+        r.Gross = limit;
+        return 0;
+    }
+    std::int64_t below = 0; // net pay not above the target (0: before the first round)
+    std::int64_t above = top;
+    while (above - below > 1) {
+        const std::int64_t middle = below + (above - below) / 2;
+        if (exceeds(middle))
+            above = middle;
+        else
+            below = middle;
+    }
+    runRound<Annual>(c, static_cast<double>(above), r, lookup);
+    r.Gross = static_cast<double>(above);
+    return above;
 }
 
 SearchConstants constantsFor(const PackageInputs &in, const tax::SetupRecord &s,
@@ -203,6 +288,19 @@ double searchLimit(const PackageInputs &in, const tax::SetupRecord &s, bool annu
 
 std::int64_t searchGross(const PackageInputs &in, const tax::SetupRecord &setup, bool annual,
                          PackageResults &out, tax::TaxLookup &lookup) {
+    prepare(in, setup, annual, out);
+    const SearchConstants c = constantsFor(in, setup, out, annual);
+    const double limit = searchLimit(in, setup, annual);
+    // Settings under which the net pay could fall as the gross rises keep the walk.
+    if (!netRisesWithGross(c, in.Amount, limit))
+        return annual ? search<true>(c, in.Amount, limit, out, lookup)
+                      : search<false>(c, in.Amount, limit, out, lookup);
+    return annual ? bisect<true>(c, in.Amount, limit, out, lookup)
+                  : bisect<false>(c, in.Amount, limit, out, lookup);
+}
+
+std::int64_t walkGross(const PackageInputs &in, const tax::SetupRecord &setup, bool annual,
+                       PackageResults &out, tax::TaxLookup &lookup) {
     prepare(in, setup, annual, out);
     const SearchConstants c = constantsFor(in, setup, out, annual);
     const double limit = searchLimit(in, setup, annual);

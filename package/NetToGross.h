@@ -9,8 +9,8 @@
 namespace quillon::package {
 
 // The Calculate of the net-to-gross windows, annual (`frmQuillonAnn`) and monthly
-// (`frmQuillonMon`): searches the gross, one rand a round from 1, for the first whose net pay
-// is greater than the net salary required, and shows that round's figures. The lookup is left
+// (`frmQuillonMon`): searches the whole-rand gross from 1 for the first whose net pay is
+// greater than the net salary required, and shows that round's figures. The lookup is left
 // holding the last round's taxable income.
 //
 // A search that cannot end (an employee's fund percentage that swallows every rand added, say)
@@ -30,10 +30,16 @@ PackageResults calculateNetMonthly(const PackageInputs &in, const tax::SetupReco
 // R 1 000 000 000 a year or R 100 000 000 a month, far beyond any real salary.
 double searchLimit(const PackageInputs &in, const tax::SetupRecord &setup, bool annual);
 
-// One search on its own, for the benchmark and the tests: the number of rounds it took (0 when
-// it gave up) and the final round's figures in `out`.
+// One search on its own, for the benchmark and the tests: the gross found in whole rand (the
+// rounds a walk from 1 takes; 0 when it gave up) and the final round's figures in `out`. Where
+// the net pay surely rises with the gross it halves the range instead of walking, and stops at
+// the same gross with the same figures and the same lookup; otherwise it walks.
 std::int64_t searchGross(const PackageInputs &in, const tax::SetupRecord &setup, bool annual,
                          PackageResults &out, tax::TaxLookup &lookup);
+
+// The walk itself, one rand a round from 1: the reference the fast search must agree with.
+std::int64_t walkGross(const PackageInputs &in, const tax::SetupRecord &setup, bool annual,
+                       PackageResults &out, tax::TaxLookup &lookup);
 
 // The figures of the one round for `gross`, as the search works them out.
 PackageResults roundAt(const PackageInputs &in, const tax::SetupRecord &setup, bool annual,

@@ -9,6 +9,10 @@
 #include "forms/AppContext.h"
 #include "forms/DataPaths.h"
 #include "forms/ProgramState.h"
+#include "package/frmBrisvaneAnn.h"
+#include "package/frmBrisvaneMon.h"
+#include "package/frmQuillonAnn.h"
+#include "package/frmQuillonMon.h"
 #include "paye/WeekWindow.h"
 #include "paye/frmAnnual.h"
 #include "paye/frmDaily.h"
@@ -63,6 +67,10 @@ int main(int argc, char **argv) {
     registerWindow<business::frmInflation>(catalogue, QStringLiteral("frmInflation"));
     registerWindow<business::frmLoanBuster>(catalogue, QStringLiteral("frmLoanBuster"));
     registerWindow<business::frmLoanComp>(catalogue, QStringLiteral("frmLoanComp"));
+    registerWindow<package::frmQuillonMon>(catalogue, QStringLiteral("frmQuillonMon"));
+    registerWindow<package::frmQuillonAnn>(catalogue, QStringLiteral("frmQuillonAnn"));
+    registerWindow<package::frmBrisvaneMon>(catalogue, QStringLiteral("frmBrisvaneMon"));
+    registerWindow<package::frmBrisvaneAnn>(catalogue, QStringLiteral("frmBrisvaneAnn"));
 
     shell::MDIForm1 mainWindow(context, std::move(catalogue));
     if (shell::runStartup(mainWindow) == shell::StartupOutcome::Ended)

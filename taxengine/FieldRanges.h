@@ -37,4 +37,10 @@ inline constexpr FieldRange kDailyBalanceRate{u"0.000", 0, 40};
 inline constexpr FieldRange kInflationYears{u"0", 0, 40};
 inline constexpr FieldRange kInflationRate{u"0.000", -5, 40};
 
+// Salary package windows: every amount in rand and cents; the age and the beneficiary count (or
+// beneficiary-months) are 16-bit whole numbers; the expense descriptions are short texts.
+inline constexpr FieldRange kPackageAmount{u"0.00", 0, 999999999999.99};
+inline constexpr FieldRange kPackageCount{u"0", 0, 32767};
+inline constexpr int kPackageExpenseTextLength = 30;
+
 } // namespace quillon::tax

@@ -18,6 +18,7 @@ void registerPrintingCommands(cli::CommandRegistry &registry) {
     cli::registerPayeCommands(registry);
     cli::registerVehicleCommands(registry);
     cli::registerBusinessCommands(registry);
+    cli::registerPackageCommands(registry);
 }
 
 // Every command with a printout hands its job to the one renderer. The data folder holds the
@@ -46,6 +47,10 @@ TEST(PdfCommands, EveryPrintoutReachesTheRendererWithItsLayout) {
         {"car-allowance", "{}", "en", "caepnrk.rpt", nullptr},
         {"car-allowance", R"({"accurateRecordKept":true})", "en", "caeprk.rpt", nullptr},
         {"company-car", R"({"vehicles":[{"price":100000}]})", "en", "compcar.rpt", nullptr},
+        {"brisvane-annual", R"({"package":1})", "en", "Brisvane.rpt", nullptr},
+        {"brisvane-monthly", R"({"package":1})", "en", "Brisvane.rpt", nullptr},
+        {"quillon-annual", R"({"netRequired":1})", "en", "Quillon.rpt", nullptr},
+        {"quillon-monthly", R"({"netRequired":1})", "en", "Quillon.rpt", nullptr},
     };
     int n = 0;
     for (const Case &c : cases) {

@@ -178,7 +178,21 @@ INSTANTIATE_TEST_SUITE_P(
             "LoanComparison",
             "LoanComparison.rpt",
             En,
-            {"Loan Comparison", "100 000.00", "12.000 % p.a.", "20 yrs.", "1 101.09", "30 yrs."}}),
+            {"Loan Comparison", "100 000.00", "12.000 % p.a.", "20 yrs.", "1 101.09", "30 yrs."}},
+        // With a car (that adds its benefit to the tax) and one other expense.
+        PdfCase{"BrisvaneAnnual",
+                "Brisvane.rpt",
+                En,
+                {"Brisvane Salary Package Calculation : Annual", "Thandi Mokoena",
+                 "Cost to company", "Total package amount", "300 000.00", "Cellphone", "500.00",
+                 "(plus a 'once-off' cost of R 250000", "Net salary (take-home)",
+                 "Total cost to company", "(E.& O.E.)", "1/1"}},
+        PdfCase{"QuillonAnnual",
+                "Quillon.rpt",
+                En,
+                {"Quillon Salary Package Calculation : Annual", "Net annual salary required",
+                 "200 000.00", "Medical deductions", "Medical beneficiaries months", "Gross salary",
+                 "Total cost to company", "1/1"}}),
     [](const auto &row) { return std::string(row.param.name); });
 
 // --- Largest values ---
@@ -220,11 +234,12 @@ private:
 // 16-bit counts) and the longest name the print panel takes.
 ReportRecord atMaxima(ReportRecord record) {
     for (ReportField &f : record) {
-        if (f.value.typeId() == QMetaType::Double)
-            f.value = 999999999999.99;
-        else if (f.value.typeId() == QMetaType::Int)
+        // The package record holds the 16-bit age as a number.
+        if (f.value.typeId() == QMetaType::Int || f.name == QLatin1String("TPAge"))
             f.value = 32767;
-        else if (f.name == QLatin1String("Employee"))
+        else if (f.value.typeId() == QMetaType::Double)
+            f.value = 999999999999.99;
+        else if (f.name == QLatin1String("Employee") || f.name == QLatin1String("TPName"))
             f.value = f.value.toString().replace(test::kSampleEmployee,
                                                  QStringLiteral("Nomvula Charlotte van der "
                                                                 "Westhuizen-Mabuza Dlamin"));

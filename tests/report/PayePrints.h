@@ -4,6 +4,9 @@
 #include "business/Inflation.h"
 #include "business/LoanBuster.h"
 #include "business/LoanComparison.h"
+#include "package/GrossToNet.h"
+#include "package/NetToGross.h"
+#include "package/SalPackageRecord.h"
 #include "paye/AnnualReport.h"
 #include "paye/DailyReport.h"
 #include "paye/MonthlyReport.h"
@@ -135,6 +138,30 @@ inline report::ReportData loanComparisonPrint(report::PrintLanguage) {
                    business::comparisonRecord(in, business::calculateComparison(in)));
 }
 
+// A salary package print with the delivered settings, age 40, the first amount and one other
+// expense typed; the language plays no part.
+inline report::ReportData packagePrint(package::PackageWindow window, double amount) {
+    package::PackageInputs in;
+    in.Age = 40;
+    in.Amount = amount;
+    in.CarValue = 250000;
+    in.Expenses[1] = {QStringLiteral("Cellphone"), 500};
+    const tax::SetupRecord setup = tax::deliveredSetup();
+    const package::PackageResults previous = package::initialResults(window, in);
+    tax::TaxLookup lookup;
+    using package::PackageWindow;
+    const package::PackageResults out =
+        window == PackageWindow::GrossAnnual
+            ? package::calculateGrossAnnual(in, setup, previous, lookup)
+        : window == PackageWindow::GrossMonthly
+            ? package::calculateGrossMonthly(in, setup, previous, lookup)
+        : window == PackageWindow::NetAnnual
+            ? package::calculateNetAnnual(in, setup, previous, lookup)
+            : package::calculateNetMonthly(in, setup, previous, lookup);
+    return printOf(package::kSalPackageTable,
+                   package::salPackageRecord(window, in, out, kSampleEmployee));
+}
+
 // The layouts drawn with the row cursor besides Annual.rpt.
 inline const std::vector<PayePrint> &payePrints() {
     static const std::vector<PayePrint> prints = {
@@ -147,6 +174,14 @@ inline const std::vector<PayePrint> &payePrints() {
         {"Inflatin.rpt", inflationPrint},
         {"loanbuster.rpt", loanBusterPrint},
         {"LoanComparison.rpt", loanComparisonPrint},
+        {"Brisvane.rpt",
+         [](auto) { return packagePrint(package::PackageWindow::GrossAnnual, 300000); }},
+        {"Quillon.rpt",
+         [](auto) { return packagePrint(package::PackageWindow::NetAnnual, 200000); }},
+        {"Brisvane.rpt",
+         [](auto) { return packagePrint(package::PackageWindow::GrossMonthly, 15000); }},
+        {"Quillon.rpt",
+         [](auto) { return packagePrint(package::PackageWindow::NetMonthly, 10000); }},
     };
     return prints;
 }

@@ -1,0 +1,200 @@
+#include "package/PackageSettingsPanel.h"
+
+#include "controls/MessageService.h"
+#include "controls/NumericEdit.h"
+#include "controls/WholeNumberEdit.h"
+#include "package/PackageSettings.h"
+#include "taxengine/FieldRanges.h"
+#include "taxengine/NumberText.h"
+#include "taxengine/SettingsStore.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace quillon::package {
+
+namespace {
+
+QRadioButton *option(const char *name, const char *caption, QWidget *parent) {
+    auto *b = new QRadioButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+// A pair of option buttons on one line; neither is selected for a value outside the pair.
+QHBoxLayout *pair(QRadioButton *first, QRadioButton *second, QObject *owner) {
+    auto *group = new QButtonGroup(owner);
+    group->addButton(first);
+    group->addButton(second);
+    auto *row = new QHBoxLayout;
+    row->addWidget(first);
+    row->addWidget(second);
+    row->addStretch();
+    return row;
+}
+
+void select(QRadioButton *first, QRadioButton *second, bool isFirst, bool isSecond) {
+    QButtonGroup *group = first->group();
+    group->setExclusive(false);
+    first->setChecked(isFirst);
+    second->setChecked(isSecond);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+PackageSettingsPanel::PackageSettingsPanel(QString settingsPath, MessageService &messages,
+                                           bool fundCeiling, const QString &travelCaption,
+                                           QWidget *parent)
+    : OverlayPanel(QStringLiteral("Setup"), parent), m_settingsPath(std::move(settingsPath)),
+      m_messages(messages), m_fundCeiling(fundCeiling) {
+    setObjectName(QStringLiteral("Frame3"));
+    m_employeeFund = percent(QStringLiteral("numPenContPerc"), &tax::SetupRecord::PensionCont);
+    m_employerFund =
+        percent(QStringLiteral("numPenPercentage"), &tax::SetupRecord::EmployerPenCont);
+    m_employeeUif = percent(QStringLiteral("numEmpEUIF"), &tax::SetupRecord::EmployeeUIF);
+    m_employerUif = percent(QStringLiteral("numEmpRUIF"), &tax::SetupRecord::EmployerUIF);
+    m_uifLimit = new WholeNumberEdit(this);
+    m_uifLimit->setObjectName(QStringLiteral("numUIFLimit"));
+    m_uifLimit->setDisplayWidth(8);
+    connect(m_uifLimit, &NumericEdit::valueChanged, this, [this](double v) {
+        if (!m_showing)
+            m_record.UIFLimit = v;
+    });
+    m_skillLevy = percent(QStringLiteral("numSkillPercent"), &tax::SetupRecord::SkillLevy);
+    m_travel80 = option("optTAIncRate80", "80%", this);
+    m_travel20 = option("optTAIncRate20", "20%", this);
+    m_car80 = option("optCompCarFBRate80", "80%", this);
+    m_car20 = option("optCompCarFBRate20", "20%", this);
+    m_planYes = option("optCompCarMPYes", "Yes", this);
+    m_planNo = option("optCompCarMPNo", "No", this);
+    auto *ok = new QPushButton(QStringLiteral("O&K"), this);
+    ok->setObjectName(QStringLiteral("cmdSetupOK"));
+    setDefaultButton(ok);
+
+    auto *grid = new QGridLayout(this);
+    int row = 0;
+    auto addRow = [&](const QString &caption, const QString &prefix, QWidget *field,
+                      const QString &suffix) {
+        grid->addWidget(new QLabel(caption, this), row, 0);
+        if (!prefix.isEmpty())
+            grid->addWidget(new QLabel(prefix, this), row, 1, Qt::AlignRight);
+        grid->addWidget(field, row, 2);
+        if (!suffix.isEmpty())
+            grid->addWidget(new QLabel(suffix, this), row, 3);
+        ++row;
+    };
+    const QString pc = QStringLiteral("%");
+    addRow(QStringLiteral("Employee R/Fund contributions"), {}, m_employeeFund, pc);
+    addRow(QStringLiteral("Employer R/Fund contributions"), {}, m_employerFund, pc);
+    addRow(QStringLiteral("Employee UIF portion"), {}, m_employeeUif, pc);
+    addRow(QStringLiteral("Employer UIF portion"), {}, m_employerUif, pc);
+    addRow(QStringLiteral("UIF monthly limit"), QStringLiteral("R"), m_uifLimit, {});
+    addRow(QStringLiteral("Skills levy"), {}, m_skillLevy, pc);
+    auto addChoice = [&](const QString &caption, QHBoxLayout *choice) {
+        grid->addWidget(new QLabel(caption, this), row, 0);
+        grid->addLayout(choice, row, 2, 1, 2);
+        ++row;
+    };
+    addChoice(travelCaption, pair(m_travel80, m_travel20, this));
+    addChoice(QStringLiteral("Company car fringe benefit rate "), pair(m_car80, m_car20, this));
+    addChoice(QStringLiteral("Company car has maintenance plan "), pair(m_planYes, m_planNo, this));
+    grid->addWidget(ok, row, 2, 1, 2, Qt::AlignRight);
+    grid->setColumnStretch(0, 1);
+
+    auto pick = [this](QRadioButton *button, auto apply) {
+        connect(button, &QRadioButton::clicked, this, [this, apply] { apply(m_record); });
+    };
+    pick(m_travel80, [](tax::SetupRecord &r) { r.TAIncRate8020 = 0.8; });
+    pick(m_travel20, [](tax::SetupRecord &r) { r.TAIncRate8020 = 0.2; });
+    pick(m_car80, [](tax::SetupRecord &r) { r.CompCarFBRate8020 = 0.8; });
+    pick(m_car20, [](tax::SetupRecord &r) { r.CompCarFBRate8020 = 0.2; });
+    pick(m_planYes, [](tax::SetupRecord &r) { r.CompCarMPYesNo = true; });
+    pick(m_planNo, [](tax::SetupRecord &r) { r.CompCarMPYesNo = false; });
+    connect(ok, &QPushButton::clicked, this, &PackageSettingsPanel::accept);
+    setFocusTarget(m_employeeFund);
+}
+
+// Typing reaches the copy at once; leaving the field commits its whole text, so a text that
+// reads as 0 (or not at all) leaves 0 behind.
+NumericEdit *PackageSettingsPanel::percent(const QString &name, double tax::SetupRecord::*field) {
+    const tax::FieldRange range = tax::kPercent;
+    auto *edit =
+        new NumericEdit(QString::fromUtf16(range.pattern), range.minimum, range.maximum, this);
+    edit->setObjectName(name);
+    edit->setDisplayWidth(8);
+    const bool fund = name.startsWith(QStringLiteral("numPen"));
+    connect(edit, &NumericEdit::valueChanged, this, [this, field, fund](double v) {
+        if (m_showing)
+            return;
+        m_record.*field = v;
+        if (fund)
+            keepFundCeiling();
+    });
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit, field] {
+        const double v = committedPercentage(edit->text());
+        if (v == 0 && m_record.*field != 0)
+            edit->setValue(0);
+        m_record.*field = v;
+        edit->deselect();
+    });
+    return edit;
+}
+
+void PackageSettingsPanel::keepFundCeiling() {
+    if (m_fundCeiling && applyFundCeiling(m_record))
+        showFigures();
+}
+
+void PackageSettingsPanel::setSettings(const tax::SetupRecord &record) {
+    m_record = record;
+    if (m_fundCeiling)
+        applyFundCeiling(m_record);
+    showFigures();
+    showChoices();
+}
+
+// Showing the stored figures must not round the copy to the fields' decimals.
+void PackageSettingsPanel::showFigures() {
+    m_showing = true;
+    m_employeeFund->setValue(m_record.PensionCont);
+    m_employerFund->setValue(m_record.EmployerPenCont);
+    m_employeeUif->setValue(m_record.EmployeeUIF);
+    m_employerUif->setValue(m_record.EmployerUIF);
+    m_uifLimit->setValue(m_record.UIFLimit);
+    m_skillLevy->setValue(m_record.SkillLevy);
+    m_showing = false;
+}
+
+void PackageSettingsPanel::showChoices() {
+    const tax::RateOption travel = tax::rateOption(m_record.TAIncRate8020);
+    select(m_travel80, m_travel20, travel == tax::RateOption::Eighty,
+           travel == tax::RateOption::Twenty);
+    const tax::RateOption car = tax::rateOption(m_record.CompCarFBRate8020);
+    select(m_car80, m_car20, car == tax::RateOption::Eighty, car == tax::RateOption::Twenty);
+    select(m_planYes, m_planNo, m_record.CompCarMPYesNo, !m_record.CompCarMPYesNo);
+}
+
+void PackageSettingsPanel::accept() {
+    m_record.UIFLimit = leadingNumber(m_uifLimit->text());
+    if (m_fundCeiling)
+        keepFundCeiling();
+    tax::SettingsStore store(m_settingsPath);
+    if (!store.writePackageSettings(m_record)) {
+        m_messages.inform(window(),
+                          QStringLiteral("The settings could not be saved, so they are used in "
+                                         "this window only until it is closed.\n\n") +
+                              store.lastError(),
+                          QStringLiteral("Setup"), MessageService::Icon::Warning);
+    }
+    release();
+    QCoreApplication::processEvents();
+    Q_EMIT closed();
+}
+
+} // namespace quillon::package
