@@ -1,4 +1,5 @@
 #include "ShellFixture.h"
+#include "common/HotJournal.h"
 
 #include "shell/MDIForm1.h"
 #include "shell/Startup.h"
@@ -111,6 +112,16 @@ TEST_F(StartupTest, MissingProgramStateFileIsToldAndStartupGoesOnSafely) {
     // VAR1 counts as 0, so the disclaimer is asked.
     EXPECT_EQ(m_disclaimerShown, 1);
     EXPECT_FALSE(QFileInfo::exists(m_paths.programStateDatabase));
+}
+
+TEST_F(StartupTest, AWriteKilledHalfwayDoesNotBringTheDisclaimerBack) {
+    prepare();
+    setRecord(0, 180);
+    ASSERT_TRUE(test::leaveHotJournal(m_paths.programStateDatabase,
+                                      QStringLiteral("UPDATE ProgramState SET VAR1 = 0")));
+    EXPECT_EQ(start(Answer::Decline), StartupOutcome::Running);
+    EXPECT_EQ(m_disclaimerShown, 0);
+    EXPECT_TRUE(m_messages.messages().empty());
 }
 
 TEST_F(StartupTest, EmptyProgramStateTableIsToldLikeAMissingFile) {
