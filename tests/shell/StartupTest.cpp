@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSemaphore>
+#include <QTest>
 
 using namespace quillon;
 using namespace quillon::shell;
@@ -22,7 +24,12 @@ protected:
     StartupOutcome start(Answer answer, double webNumber = 0) {
         m_main = std::make_unique<MDIForm1>(context(), WindowCatalogue::standard());
         StartupHooks hooks;
-        hooks.fetchWebNumber = [webNumber](const QString &) { return webNumber; };
+        // The fetch runs on its own thread and may outlive the test: it holds its own gate.
+        hooks.fetchWebNumber = [gate = m_answerGate, webNumber](const QString &) {
+            gate->acquire();
+            gate->release();
+            return webNumber;
+        };
         hooks.askDisclaimer = [this, answer](frmDisclaimerYesNo &dialog) {
             ++m_disclaimerShown;
             m_aboutOpenDuringDisclaimer =
@@ -48,6 +55,8 @@ protected:
     }
 
     std::unique_ptr<MDIForm1> m_main;
+    // The update answer comes only while the gate is open.
+    std::shared_ptr<QSemaphore> m_answerGate = std::make_shared<QSemaphore>(1);
     int m_disclaimerShown = 0;
     bool m_aboutOpenDuringDisclaimer = false;
 };
@@ -97,10 +106,16 @@ TEST_F(StartupTest, AboutAndDisclaimerFollowTheProgramStateRecord) {
 TEST_F(StartupTest, UpdateNoticeOnlyForANewerNumber) {
     prepare();
     setRecord(0, 180);
-    start(Answer::Accept, 1.9);
-    ASSERT_TRUE(isOpen("frmWebExpiry"));
+    // Start-up finishes while the answer is still awaited; the notice comes with it.
+    m_answerGate->acquire();
+    EXPECT_EQ(start(Answer::Accept, 1.9), StartupOutcome::Running);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(isOpen("frmWebExpiry"));
+    m_answerGate->release();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return isOpen("frmWebExpiry"); }));
     m_main.reset();
     start(Answer::Accept, 1.09);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return m_main->values().webNumber == 1.09; }));
     EXPECT_FALSE(isOpen("frmWebExpiry"));
 }
 
