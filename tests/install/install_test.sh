@@ -46,7 +46,8 @@ chmod 700 "$home"
 as_nobody() {
   exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
     env -i HOME="$home" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home" \
-    QT_QPA_PLATFORM=offscreen LC_ALL=C "$@"
+    QT_QPA_PLATFORM=offscreen LC_ALL=C \
+    ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" "$@"
 }
 
 out=$(echo '{"salary":300000,"age":40}' | as_nobody "$tree/usr/bin/quillon-calc" annual) ||
