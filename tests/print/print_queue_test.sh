@@ -15,10 +15,12 @@ ppd=$(find /usr/share/ppd /usr/share/cups/model -name 'CUPS-PDF_noopt.ppd*' 2>/d
 
 root=$(mktemp -d)
 pid=
-cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$root"; }
+cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; rm -rf "$root"; }
 trap cleanup EXIT
 mkdir -p "$root"/{etc,spool,tmp,cache,state,log,out}
 chmod 755 "$root"
+# The filters run as the print system's own user and write their temporary files here.
+chmod 1777 "$root/tmp"
 socket="$root/cups.sock"
 cat >"$root/etc/cupsd.conf" <<CONF
 Listen $socket
@@ -39,6 +41,7 @@ StateDir $root/state
 AccessLog $root/log/access_log
 ErrorLog $root/log/error_log
 PageLog $root/log/page_log
+Printcap $root/printcap
 CONF
 cupsd -f -c "$root/etc/cupsd.conf" -s "$root/etc/cups-files.conf" &
 pid=$!
@@ -65,6 +68,11 @@ pdf=$(ls -t "$out"/*.pdf 2>/dev/null | head -1)
   exit 1
 }
 pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
+text=$(pdftotext "$pdf" - 2>/dev/null || true)
 rm -f "$pdf"
+# A failed filter still leaves cups-pdf a blank page, so the page must carry text.
+grep -q "Filter failed" "$root/log/error_log" 2>/dev/null &&
+  { echo "FAIL: a print filter failed:" >&2; grep -v "After Cropping" "$root/log/error_log" | tail -15 >&2; exit 1; }
 [ "$pages" = 1 ] || { echo "FAIL: the printout has $pages pages" >&2; exit 1; }
+[ -n "$(tr -d '[:space:]' <<<"$text")" ] || { echo "FAIL: the printed page is blank" >&2; exit 1; }
 echo "the annual report came out of the queue as a one-page PDF"
