@@ -1,6 +1,7 @@
 #include "cli/Runner.h"
 
 #include "cli/PdfOutput.h"
+#include "forms/DataPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -240,8 +241,9 @@ int runCommandLine(const CommandRegistry &registry, const QStringList &arguments
         return kExitUsage;
     }
     if (o.run.dataFolder.isEmpty())
-        o.run.dataFolder = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
-                                                        : QDir::currentPath();
+        o.run.dataFolder = DataPaths::deliveredFolder(QCoreApplication::instance()
+                                                          ? QCoreApplication::applicationDirPath()
+                                                          : QDir::currentPath());
 
     QFile file(o.inputFile);
     ReadFunction read = readInput;

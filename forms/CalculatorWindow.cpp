@@ -175,7 +175,9 @@ void CalculatorWindow::print(report::Destination destination) {
 
 tax::SetupRecord CalculatorWindow::loadSettings() {
     tax::SettingsStore store(m_context.paths.settingsDatabase);
-    if (std::optional<tax::SetupRecord> stored = store.read())
+    std::optional<tax::SetupRecord> stored = store.read();
+    m_settingsRead = stored.has_value();
+    if (stored)
         return *stored;
     m_context.messages.inform(this,
                               QStringLiteral("The saved settings could not be read, so the "

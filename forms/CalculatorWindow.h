@@ -81,6 +81,9 @@ protected:
 
     // The Setup row as stored, or the delivered one with a message when it cannot be read.
     tax::SetupRecord loadSettings();
+    // False after loadSettings() fell back to the delivered row: saving then would put the
+    // delivered figures over the user's own.
+    bool settingsWereRead() const { return m_settingsRead; }
 
     // A refusal: the message with the error icon, then the focus to the named control.
     void refuse(const QString &text, const QString &title, const QString &focusName);
@@ -113,6 +116,7 @@ private:
     QPushButton *m_closeButton = nullptr;
     report::PrintPanel *m_printPanel = nullptr;
     PrintPattern m_pattern = PrintPattern::A;
+    bool m_settingsRead = true;
     // Pattern C: what "&Print" wrote, run later on view or printer.
     std::optional<report::PrintJob> m_writtenJob;
 };

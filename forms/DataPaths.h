@@ -21,6 +21,18 @@ struct DataPaths {
                 QDir::toNativeSeparators(dir.filePath(QStringLiteral("Settings.mdb")))};
     }
 
+    // The folder holding the delivered files: the program folder itself (a build folder, or a
+    // copy that keeps its files beside the program), else <prefix>/share/quillon for a program
+    // installed in <prefix>/bin.
+    static QString deliveredFolder(const QString &programFolder) {
+        const QDir dir(programFolder);
+        if (dir.exists(QStringLiteral("Settings.mdb")))
+            return dir.absolutePath();
+        const QString shared =
+            QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("../share/quillon")));
+        return QDir(shared).exists(QStringLiteral("Settings.mdb")) ? shared : dir.absolutePath();
+    }
+
     // Another file beside the program (a layout, the picture, the help document).
     QString file(const QString &name) const {
         return QDir::toNativeSeparators(QDir(programFolder).filePath(name));

@@ -33,7 +33,8 @@ void PayWindow::buildWindow(FieldTable table) {
     addCloseButton(QStringLiteral("cmdOk"), QStringLiteral("&OK"));
     finishLayout();
 
-    m_settings->setSettings(loadSettings());
+    const tax::SetupRecord setup = loadSettings();
+    m_settings->setSettings(setup, settingsWereRead());
     form().showInputs();
     calculate();
 }
@@ -58,7 +59,8 @@ DateRange *PayWindow::guardDates(const QString &startName, const QString &endNam
 }
 
 std::optional<report::PrintJob>
-PayWindow::recalculatedJob(const QString &table, const std::function<report::ReportRecord()> &record,
+PayWindow::recalculatedJob(const QString &table,
+                           const std::function<report::ReportRecord()> &record,
                            const QString &layout, const QString &title) {
     if (!calculate())
         return std::nullopt;

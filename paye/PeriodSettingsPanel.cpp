@@ -108,8 +108,9 @@ PeriodSettingsPanel::PeriodSettingsPanel(QString settingsPath, MessageService &m
     setFocusTarget(m_employeeUif);
 }
 
-void PeriodSettingsPanel::setSettings(const tax::SetupRecord &record) {
+void PeriodSettingsPanel::setSettings(const tax::SetupRecord &record, bool stored) {
     m_record = record;
+    m_stored = stored;
     // Showing the stored figures must not round the copy to the fields' decimals.
     m_showing = true;
     m_employeeUif->setValue(record.EmployeeUIF);
@@ -133,7 +134,12 @@ void PeriodSettingsPanel::accept() {
     // The limit is saved as the field's text reads, the rest from the copy.
     m_record.UIFLimit = leadingNumber(m_uifLimit->text());
     tax::SettingsStore store(m_settingsPath);
-    if (!store.writePeriodSettings(m_record)) {
+    if (!m_stored) {
+        m_messages.inform(window(),
+                          QStringLiteral("The saved settings could not be read, so these are "
+                                         "used in this window only and the saved ones are kept."),
+                          QStringLiteral("Setup"), MessageService::Icon::Warning);
+    } else if (!store.writePeriodSettings(m_record)) {
         m_messages.inform(window(),
                           QStringLiteral("The settings could not be saved, so they are used in "
                                          "this window only until it is closed.\n\n") +

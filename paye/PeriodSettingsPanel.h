@@ -27,8 +27,10 @@ class PeriodSettingsPanel : public OverlayPanel {
 public:
     PeriodSettingsPanel(QString settingsPath, MessageService &messages, QWidget *parent = nullptr);
 
-    // Shows a stored row; an option is selected only for a rate of exactly 0.8 or 0.2.
-    void setSettings(const tax::SetupRecord &record);
+    // Shows a row; an option is selected only for a rate of exactly 0.8 or 0.2. `stored` is
+    // false when the row is the delivered one because the file could not be read: the panel
+    // then keeps the user's changes in the window and never saves them over the saved ones.
+    void setSettings(const tax::SetupRecord &record, bool stored = true);
     const tax::SetupRecord &settings() const { return m_record; }
 
     // "O&K": saves, hides, re-enables, runs pending events, then closed() (the window
@@ -44,6 +46,7 @@ private:
     QString m_settingsPath;
     MessageService &m_messages;
     tax::SetupRecord m_record;
+    bool m_stored = true;
     NumericEdit *m_employeeUif = nullptr;
     NumericEdit *m_employerUif = nullptr;
     WholeNumberEdit *m_uifLimit = nullptr;

@@ -67,9 +67,8 @@ ReportComponent::ReportComponent(QString programFolder, QString reportDatabasePa
                                  MessageService &messages, QWidget *previewParent)
     : m_programFolder(std::move(programFolder)),
       m_reportDatabasePath(std::move(reportDatabasePath)), m_messages(messages),
-      m_previewParent(previewParent),
-      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      m_exportChooser(chooseWithDialog), m_printerCheck(systemHasPrinter) {}
+      m_previewParent(previewParent), m_exportChooser(chooseWithDialog),
+      m_printerCheck(systemHasPrinter) {}
 
 ReportComponent::~ReportComponent() = default;
 
@@ -115,32 +114,33 @@ bool ReportComponent::runCurrent(QWidget *parent) {
     const QString noPrinter = QStringLiteral(
         "No printer is installed. Install a printer, or choose \"View/Export report\" and print "
         "or export the report from its preview window.");
-    if (m_printer->outputFormat() == QPrinter::NativeFormat && m_printer->printerName().isEmpty()) {
+    QPrinter &target = printer();
+    if (target.outputFormat() == QPrinter::NativeFormat && target.printerName().isEmpty()) {
         const QPrinterInfo fallback = QPrinterInfo::defaultPrinter();
         if (!fallback.isNull())
-            m_printer->setPrinterName(fallback.printerName());
+            target.setPrinterName(fallback.printerName());
     }
-    if (m_printerCheck && !m_printerCheck(*m_printer)) {
+    if (m_printerCheck && !m_printerCheck(target)) {
         fail(parent, noPrinter);
         return false;
     }
     // A destination that prints to a file asks for the file each time (the save dialog asks
     // before overwriting), so no print lands silently in a file of its own choosing.
-    if (m_printer->outputFormat() == QPrinter::PdfFormat) {
+    if (target.outputFormat() == QPrinter::PdfFormat) {
         // With no printer at all Qt falls back to a PDF printer without a file.
-        if (m_printer->outputFileName().isEmpty()) {
+        if (target.outputFileName().isEmpty()) {
             fail(parent, noPrinter);
             return false;
         }
         const QString file = m_exportChooser(parent, suggestedPdfName());
         if (file.isEmpty())
             return false;
-        m_printer->setOutputFileName(file);
+        target.setOutputFileName(file);
     }
     if (!m_windowTitle.isEmpty())
-        m_printer->setDocName(m_windowTitle.section(QStringLiteral(" - "), 0, 0));
-    preparePrinter(*layout, *m_printer);
-    if (!renderReport(*layout, *source, *m_printer, &error)) {
+        target.setDocName(m_windowTitle.section(QStringLiteral(" - "), 0, 0));
+    preparePrinter(*layout, target);
+    if (!renderReport(*layout, *source, target, &error)) {
         fail(parent, noPrinter);
         return false;
     }
@@ -179,6 +179,10 @@ QString ReportComponent::suggestedPdfName() const {
 }
 
 QPrinter &ReportComponent::printer() {
+    // Made at the first direct print or Printer Setup: asking the print system for its
+    // printers is a noticeable part of start-up.
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
 }
 

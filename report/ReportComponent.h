@@ -51,7 +51,7 @@ public:
     QString windowTitle() const { return m_windowTitle; }
     Destination destination() const { return m_destination; }
 
-    // The printer direct prints go to; Printer Setup edits it.
+    // The printer direct prints go to; Printer Setup edits it. Made at its first use.
     QPrinter &printer();
 
     // The preview window the last run opened (null when none is open); previews stay open

@@ -10,8 +10,12 @@ build_packages=(
   qt6-charts-dev libqt6opengl6-dev
   rapidjson-dev
   sqlite3 fonts-dejavu-core fonts-liberation2
+  dpkg-dev file
 )
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils)
+# Validators of the desktop files; clang with libFuzzer and clang-format for CI; a print server
+# with a PDF queue for the printing test.
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
+  desktop-file-utils appstream clang libclang-rt-14-dev clang-format cups printer-driver-cups-pdf)
 display_packages=(xvfb xauth)
 
 wanted=("${build_packages[@]}")

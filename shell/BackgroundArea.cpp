@@ -13,10 +13,11 @@ BackgroundArea::BackgroundArea(QWidget *parent) : QMdiArea(parent) {
 
 bool BackgroundArea::loadPicture(const QString &path) {
     QImageReader reader(path);
-    QImage image = reader.read();
-    if (image.isNull())
+    const QSize size = reader.size();
+    if (!reader.canRead() || size.isEmpty())
         return false;
-    m_picture = std::move(image);
+    m_picturePath = path;
+    m_pictureSize = size;
     m_scaled = {};
     viewport()->update();
     return true;
@@ -28,20 +29,26 @@ void BackgroundArea::resizeEvent(QResizeEvent *event) {
 }
 
 void BackgroundArea::paintEvent(QPaintEvent *event) {
-    if (m_picture.isNull()) {
-        QMdiArea::paintEvent(event);
-        return;
-    }
     const QSize area = viewport()->size();
     const qreal ratio = devicePixelRatioF();
-    if (m_scaled.isNull() || m_scaled.size() != area * ratio) {
-        const QImage cover = m_picture.scaled(area * ratio, Qt::KeepAspectRatioByExpanding,
-                                              Qt::SmoothTransformation);
-        const QRect crop((cover.width() - area.width() * ratio) / 2,
-                         (cover.height() - area.height() * ratio) / 2, area.width() * ratio,
-                         area.height() * ratio);
-        m_scaled = QPixmap::fromImage(cover.copy(crop));
-        m_scaled.setDevicePixelRatio(ratio);
+    const QSize device = area * ratio;
+    if (!m_picturePath.isEmpty() && (m_scaled.isNull() || m_scaled.size() != device)) {
+        // Covers the area keeping the proportions; JPEG decodes straight to the smaller size.
+        const QSize cover = m_pictureSize.scaled(device, Qt::KeepAspectRatioByExpanding);
+        QImageReader reader(m_picturePath);
+        reader.setScaledSize(cover);
+        const QImage image = reader.read();
+        if (!image.isNull()) {
+            const QRect crop((image.width() - device.width()) / 2,
+                             (image.height() - device.height()) / 2, device.width(),
+                             device.height());
+            m_scaled = QPixmap::fromImage(image.copy(crop));
+            m_scaled.setDevicePixelRatio(ratio);
+        }
+    }
+    if (m_scaled.isNull()) {
+        QMdiArea::paintEvent(event);
+        return;
     }
     QPainter painter(viewport());
     painter.drawPixmap(

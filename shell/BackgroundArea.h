@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QMdiArea>
 #include <QPixmap>
 
@@ -15,14 +14,16 @@ public:
 
     // False when the picture cannot be read; the area then keeps a plain background.
     bool loadPicture(const QString &path);
-    bool hasPicture() const { return !m_picture.isNull(); }
+    bool hasPicture() const { return !m_picturePath.isEmpty(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QImage m_picture;
+    // Only the header is read at start-up; the picture is decoded at the size it is shown.
+    QString m_picturePath;
+    QSize m_pictureSize;
     QPixmap m_scaled;
 };
 

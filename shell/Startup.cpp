@@ -1,8 +1,8 @@
 #include "shell/Startup.h"
 
+#include "controls/BusyCursor.h"
 #include "controls/MessageService.h"
 #include "forms/AppContext.h"
-#include "controls/BusyCursor.h"
 #include "shell/MDIForm1.h"
 #include "shell/ProgramRecord.h"
 #include "shell/Version.h"
@@ -11,6 +11,9 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QStringList>
+#include <QThread>
+
+#include <memory>
 
 namespace quillon::shell {
 
@@ -30,6 +33,26 @@ void reportProblems(MDIForm1 &main, const QStringList &problems) {
             QStringLiteral("\n\nThe program carries on, but what needs these files may not work. "
                            "Reinstalling the program puts them back."),
         {}, MessageService::Icon::Warning);
+}
+
+void checkForUpdateInBackground(MDIForm1 &main, const WebNumberFetcher &fetch,
+                                const QString &address) {
+    auto number = std::make_shared<double>(0);
+    QThread *worker = QThread::create([fetch, address, number] { *number = fetch(address); });
+    // Delivered on the main window's thread; dropped if the window has gone meanwhile.
+    QObject::connect(worker, &QThread::finished, &main, [&main, number] {
+        main.values().webNumber = *number;
+        if (updateIsNewer(*number, programNumber()))
+            main.showUpdateNotice();
+    });
+    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    // A program closed while the answer is awaited ends the wait at once, and never exits
+    // with the fetch still running.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, worker, [worker] {
+        worker->quit();
+        worker->wait();
+    });
+    worker->start(QThread::LowPriority);
 }
 
 } // namespace
@@ -78,11 +101,11 @@ StartupOutcome runStartup(MDIForm1 &main, const StartupHooks &hooks) {
         main.showAbout();
     }
 
-    // 8: the update check only informs; any failure leaves the web number 0.
-    values.webNumber = hooks.fetchWebNumber ? hooks.fetchWebNumber(values.record.updateAddress) : 0;
-    QApplication::processEvents();
-    if (updateIsNewer(values.webNumber, programNumber()))
-        main.showUpdateNotice();
+    // 8: the update check only informs, so start-up never waits for it: the fetch runs on its
+    // own thread (giving up after its deadline, any failure giving 0) and the notice appears
+    // whenever a newer number arrives.
+    if (hooks.fetchWebNumber)
+        checkForUpdateInBackground(main, hooks.fetchWebNumber, values.record.updateAddress);
 
     // 9: the disclaimer, once per release.
     if (disclaimerNumber() > values.record.var1) {

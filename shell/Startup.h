@@ -27,9 +27,9 @@ enum class StartupOutcome {
 
 // The start-up steps, in order, on a main window made with its paths: the background picture,
 // the caption, showing the window, the shared reset, the program-state record, the about
-// window, the update check and the disclaimer. A missing picture, program-state file or data
-// file is told to the user once, and start-up goes on with the safe values (about not shown,
-// disclaimer not yet accepted).
+// window, the update check (in the background: start-up never waits for it) and the disclaimer. A
+// missing picture, program-state file or data file is told to the user once, and start-up goes on
+// with the safe values (about not shown, disclaimer not yet accepted).
 StartupOutcome runStartup(MDIForm1 &mainWindow, const StartupHooks &hooks = {});
 
 } // namespace quillon::shell

@@ -1,8 +1,8 @@
 #include "shell/WindowOpener.h"
 
+#include "controls/BusyCursor.h"
 #include "controls/Twips.h"
 #include "forms/AppContext.h"
-#include "controls/BusyCursor.h"
 
 #include <QMainWindow>
 #include <QMdiArea>

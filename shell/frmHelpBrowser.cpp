@@ -3,6 +3,8 @@
 #include "controls/Twips.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPdfDocument>
 #include <QPdfPageNavigator>
@@ -66,15 +68,34 @@ frmHelpBrowser::frmHelpBrowser(const QString &documentPath, QWidget *parent)
     auto *layout = new QVBoxLayout(m_browser);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    m_problem = new QLabel(m_browser);
+    m_problem->setObjectName(QStringLiteral("lblHelpProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->setAlignment(Qt::AlignCenter);
+    m_problem->setMargin(24);
     layout->addWidget(bar);
+    layout->addWidget(m_problem, 1);
     layout->addWidget(m_view, 1);
 
     connect(m_view->pageNavigator(), &QPdfPageNavigator::currentPageChanged, this,
             &frmHelpBrowser::updatePageLabel);
     connect(m_document, &QPdfDocument::pageCountChanged, this, &frmHelpBrowser::updatePageLabel);
 
-    // A missing or broken manual is ignored: the window stays, empty.
-    m_document->load(documentPath);
+    // A manual that cannot be shown is said so in the window instead of a blank page.
+    const QFileInfo file(documentPath);
+    QString problem;
+    if (!file.isFile())
+        problem = QStringLiteral("The help manual %1 was not found.");
+    else if (file.size() == 0)
+        problem = QStringLiteral("The help manual %1 is empty.");
+    else if (m_document->load(documentPath) != QPdfDocument::Error::None ||
+             m_document->pageCount() <= 0)
+        problem = QStringLiteral("The help manual %1 is damaged and cannot be shown.");
+    if (!problem.isEmpty())
+        m_problem->setText(problem.arg(QDir::toNativeSeparators(documentPath)) +
+                           QStringLiteral("\n\nReinstalling the program puts it back."));
+    m_problem->setVisible(!problem.isEmpty());
+    m_view->setVisible(problem.isEmpty());
     updatePageLabel();
     resize(760, 900);
 }

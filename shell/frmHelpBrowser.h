@@ -10,8 +10,8 @@ class QPdfView;
 namespace quillon::shell {
 
 // "Quillon Help": a free-standing window beside the main window showing the manual
-// QL2017Help.pdf. The reader pages through it, zooms and fits it to the width. A missing or
-// unreadable manual leaves the window empty, without a message.
+// QL2017Help.pdf. The reader pages through it, zooms and fits it to the width. A missing,
+// empty or damaged manual is said so in the window (problemLabel()).
 class frmHelpBrowser : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +22,7 @@ public:
     QPdfDocument *document() const { return m_document; }
     // The reader component: inner size less 100 twips each way.
     QWidget *browser() const { return m_browser; }
+    QLabel *problemLabel() const { return m_problem; }
 
     void nextPage();
     void previousPage();
@@ -43,6 +44,7 @@ private:
     QPdfView *m_view = nullptr;
     QPdfDocument *m_document = nullptr;
     QLabel *m_pageLabel = nullptr;
+    QLabel *m_problem = nullptr;
 };
 
 } // namespace quillon::shell

@@ -23,11 +23,11 @@ DatabaseFile::DatabaseFile(const QString &path, Mode mode)
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     // Open through a URI so that SQLite refuses to create a file that vanished meanwhile.
     const QString uri = QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded);
-    db.setDatabaseName(uri + (mode == Mode::ReadOnly ? QStringLiteral("?mode=ro")
-                                                     : QStringLiteral("?mode=rw")));
-    db.setConnectOptions(mode == Mode::ReadOnly
-                             ? QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000")
-                             : QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
+    // Reads open the file for writing too: only a writable connection can roll back the journal
+    // of a write that was cut off, and until then every read of the file fails. SQLite falls
+    // back to reading when the file itself is write-protected.
+    db.setDatabaseName(uri + QStringLiteral("?mode=rw"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db.open()) {
         m_error = QStringLiteral("The data file %1 could not be opened: %2")
                       .arg(path, db.lastError().text());
@@ -36,6 +36,14 @@ DatabaseFile::DatabaseFile(const QString &path, Mode mode)
     // A file that is not a database opens; its first statement fails.
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("PRAGMA schema_version"))) {
+        m_error = QStringLiteral("The data file %1 is not readable: %2")
+                      .arg(path, probe.lastError().text());
+        probe.finish();
+        db.close();
+        return;
+    }
+    // A reader still cannot change anything by mistake; recovering the journal is not a query.
+    if (mode == Mode::ReadOnly && !probe.exec(QStringLiteral("PRAGMA query_only = ON"))) {
         m_error = QStringLiteral("The data file %1 is not readable: %2")
                       .arg(path, probe.lastError().text());
         probe.finish();
@@ -55,7 +63,9 @@ DatabaseFile::~DatabaseFile() {
         QSqlDatabase::removeDatabase(m_connection);
 }
 
-QSqlDatabase DatabaseFile::database() const { return QSqlDatabase::database(m_connection, false); }
+QSqlDatabase DatabaseFile::database() const {
+    return QSqlDatabase::database(m_connection, false);
+}
 
 bool DatabaseFile::hasTable(const QString &table) const {
     if (!m_open)

@@ -10,6 +10,7 @@ namespace quillon {
 // The connection is closed and removed when the object goes.
 class DatabaseFile {
 public:
+    // ReadOnly connections answer queries only, yet may roll back a journal left by a crash.
     enum class Mode { ReadWrite, ReadOnly };
 
     explicit DatabaseFile(const QString &path, Mode mode = Mode::ReadWrite);

@@ -21,10 +21,13 @@ std::optional<SetupRecord> SettingsStore::read() {
         return std::nullopt;
     }
     QSqlQuery query(file.database());
-    if (!query.exec(QStringLiteral(
-            "SELECT PensionCont, EmployerPenCont, EmployeeUIF, EmployerUIF, SkillLevy, ProvCont, "
-            "EmployerProvCont, UIFLimit, TAIncRate8020, CompCarFBRate8020, CompCarMPYesNo "
-            "FROM Setup WHERE ") + kFirstRow)) {
+    if (!query.exec(
+            QStringLiteral(
+                "SELECT PensionCont, EmployerPenCont, EmployeeUIF, EmployerUIF, SkillLevy, "
+                "ProvCont, "
+                "EmployerProvCont, UIFLimit, TAIncRate8020, CompCarFBRate8020, CompCarMPYesNo "
+                "FROM Setup WHERE ") +
+            kFirstRow)) {
         m_error = QStringLiteral("The settings could not be read from %1: %2")
                       .arg(m_path, query.lastError().text());
         return std::nullopt;
@@ -49,9 +52,13 @@ std::optional<SetupRecord> SettingsStore::read() {
     return r;
 }
 
-bool SettingsStore::writePeriodSettings(const SetupRecord &record) { return write(record, false); }
+bool SettingsStore::writePeriodSettings(const SetupRecord &record) {
+    return write(record, false);
+}
 
-bool SettingsStore::writePackageSettings(const SetupRecord &record) { return write(record, true); }
+bool SettingsStore::writePackageSettings(const SetupRecord &record) {
+    return write(record, true);
+}
 
 bool SettingsStore::write(const SetupRecord &r, bool allFields) {
     m_error.clear();
@@ -74,9 +81,9 @@ bool SettingsStore::write(const SetupRecord &r, bool allFields) {
         return false;
     }
     if (allFields) {
-        for (double v : {r.PensionCont, r.EmployerPenCont, r.EmployeeUIF, r.EmployerUIF,
-                         r.SkillLevy, r.ProvCont, r.EmployerProvCont, r.UIFLimit,
-                         r.TAIncRate8020, r.CompCarFBRate8020})
+        for (double v :
+             {r.PensionCont, r.EmployerPenCont, r.EmployeeUIF, r.EmployerUIF, r.SkillLevy,
+              r.ProvCont, r.EmployerProvCont, r.UIFLimit, r.TAIncRate8020, r.CompCarFBRate8020})
             query.addBindValue(v);
         query.addBindValue(r.CompCarMPYesNo ? -1 : 0);
     } else {

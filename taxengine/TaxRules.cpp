@@ -83,7 +83,8 @@ double additionalMedicalCredit(double employerMedAid, double employeeMedAid, dou
                                std::int16_t age) {
     if (!(credit > 0) || !(employerMedAid > 0 || employeeMedAid > 0) || age < 65)
         return 0;
-    const double extra = (employerMedAid + employeeMedAid - 3 * credit) * AdditionalMedicalCreditRate;
+    const double extra =
+        (employerMedAid + employeeMedAid - 3 * credit) * AdditionalMedicalCreditRate;
     return extra < 0 ? 0 : extra;
 }
 

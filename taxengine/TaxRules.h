@@ -24,9 +24,10 @@ double rebateForAge(std::int16_t age);
 
 // Medical scheme fees tax credit for n beneficiaries, converted to the period the way each
 // window does it. Year and Month both give the credit for one month: the annual window adds
-// up its months, the annual packages count beneficiary-months themselves. The products n x 286 and (n - 2) x 192 (and, for a day, those times 12) are
-// 16-bit whole numbers as the tables were built; a count whose product would not fit gives no
-// value instead of a wrong figure. Counts below 0 also give no value.
+// up its months, the annual packages count beneficiary-months themselves. The products n x 286 and
+// (n - 2) x 192 (and, for a day, those times 12) are 16-bit whole numbers as the tables were built;
+// a count whose product would not fit gives no value instead of a wrong figure. Counts below 0 also
+// give no value.
 std::optional<double> medicalSchemeCredit(std::int16_t beneficiaries, PayPeriod period);
 
 // The largest beneficiary count medicalSchemeCredit accepts for a period.

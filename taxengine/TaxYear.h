@@ -6,13 +6,21 @@
 namespace quillon::tax {
 
 // The 2017 tax year: every date a tax calculator accepts lies in it.
-inline QDate taxYearStart() { return QDate(2016, 3, 1); }
-inline QDate taxYearEnd() { return QDate(2017, 2, 28); }
+inline QDate taxYearStart() {
+    return QDate(2016, 3, 1);
+}
+inline QDate taxYearEnd() {
+    return QDate(2017, 2, 28);
+}
 
 // Dates are shown and printed as dd/mm/yyyy.
-inline QString dateText(const QDate &date) { return date.toString(QStringLiteral("dd/MM/yyyy")); }
+inline QString dateText(const QDate &date) {
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
 
 // Days from start to end with both ends counted.
-inline qint64 inclusiveDays(const QDate &start, const QDate &end) { return start.daysTo(end) + 1; }
+inline qint64 inclusiveDays(const QDate &start, const QDate &end) {
+    return start.daysTo(end) + 1;
+}
 
 } // namespace quillon::tax

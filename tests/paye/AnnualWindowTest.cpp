@@ -90,6 +90,32 @@ protected:
         QSqlDatabase::removeDatabase(connection);
     }
 
+    void runSettingsSql(const QString &sql) {
+        const QString connection = QStringLiteral("sql");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            db.setDatabaseName(m_paths.settingsDatabase);
+            ASSERT_TRUE(db.open());
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(sql)) << q.lastError().text().toStdString();
+        }
+        QSqlDatabase::removeDatabase(connection);
+    }
+    double settingsValue(const QString &field) {
+        double value = -1;
+        const QString connection = QStringLiteral("value");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            db.setDatabaseName(m_paths.settingsDatabase);
+            EXPECT_TRUE(db.open());
+            QSqlQuery q(QStringLiteral("SELECT %1 FROM Setup").arg(field), db);
+            if (q.next())
+                value = q.value(0).toDouble();
+        }
+        QSqlDatabase::removeDatabase(connection);
+        return value;
+    }
+
     QTemporaryDir m_folder;
     DataPaths m_paths;
     ProgramState m_state;
@@ -373,6 +399,21 @@ TEST_F(AnnualWindow, UnreadableSettingsAreToldOnceAndTheDeliveredOnesUsed) {
         m_messages.last().text.startsWith(QStringLiteral("The saved settings could not be read")));
     EXPECT_EQ(m_window->settingsPanel()->settings(), tax::deliveredSetup());
     EXPECT_TRUE(control<QRadioButton>("optTAIncRate80")->isChecked());
+}
+
+TEST_F(AnnualWindow, SettingsThatCouldNotBeReadAreNotSavedOver) {
+    // A row that cannot be read whole, though the period fields could still be written.
+    storeRate(0.5);
+    runSettingsSql(QStringLiteral("ALTER TABLE Setup DROP COLUMN PensionCont"));
+    open();
+    click("cmdSettings");
+    type("numUIFLimit", QStringLiteral("17712"));
+    click("optTAIncRate20");
+    click("cmdSetupOK");
+    ASSERT_EQ(m_messages.messages().size(), 2u);
+    EXPECT_TRUE(m_messages.last().text.contains(QStringLiteral("the saved ones are kept")));
+    EXPECT_EQ(m_window->settingsPanel()->settings().TAIncRate8020, 0.2);
+    EXPECT_EQ(settingsValue(QStringLiteral("TAIncRate8020")), 0.5);
 }
 
 TEST_F(AnnualWindow, PrintingWithoutALanguagePrintsNothing) {

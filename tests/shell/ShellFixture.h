@@ -2,10 +2,10 @@
 
 #include "common/TestData.h"
 #include "controls/MessageService.h"
-#include "report/ReportComponent.h"
 #include "forms/AppContext.h"
 #include "forms/DataPaths.h"
 #include "forms/ProgramState.h"
+#include "report/ReportComponent.h"
 
 #include <QFile>
 #include <QImage>

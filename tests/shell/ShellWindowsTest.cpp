@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -243,7 +244,7 @@ TEST_F(ShellWindowsTest, UpdateNoticeShowsBothNumbersAndGrowsOnF6OrU) {
     EXPECT_EQ(sub->height(), full);
 }
 
-TEST_F(ShellWindowsTest, HelpWindowWithoutItsManualStaysQuietlyEmpty) {
+TEST_F(ShellWindowsTest, HelpWindowWithoutItsManualOpensWithoutAMessageBox) {
     m_main->menuItem(QStringLiteral("mnuContents"))->trigger();
     frmHelpBrowser *help = m_main->helpWindow();
     ASSERT_NE(help, nullptr);
@@ -261,6 +262,33 @@ TEST_F(ShellWindowsTest, HelpWindowWithoutItsManualStaysQuietlyEmpty) {
     EXPECT_EQ(help->browser()->size(), QSize(800 - inset, 600 - inset));
 }
 
+TEST_F(ShellWindowsTest, MissingEmptyOrDamagedManualIsToldInTheHelpWindow) {
+    const struct {
+        const char *content; // null: no file
+        const char *told;
+    } rows[] = {
+        {nullptr, "was not found"},
+        {"", "is empty"},
+        {"%PDF-1.4\nnot really a manual", "is damaged"},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.told);
+        const QString manual = m_paths.file(QStringLiteral("QL2017Help.pdf"));
+        QFile::remove(manual);
+        if (r.content) {
+            QFile file(manual);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(r.content);
+        }
+        frmHelpBrowser help(manual);
+        help.show();
+        EXPECT_TRUE(help.problemLabel()->isVisible());
+        EXPECT_FALSE(help.view()->isVisible());
+        EXPECT_TRUE(help.problemLabel()->text().contains(QLatin1String(r.told)))
+            << help.problemLabel()->text().toStdString();
+    }
+}
+
 TEST_F(ShellWindowsTest, HelpWindowPagesThroughTheManual) {
     const QString manual = m_paths.file(QStringLiteral("QL2017Help.pdf"));
     {
@@ -275,6 +303,7 @@ TEST_F(ShellWindowsTest, HelpWindowPagesThroughTheManual) {
     frmHelpBrowser help(manual);
     help.show();
     ASSERT_EQ(help.document()->pageCount(), 3);
+    EXPECT_FALSE(help.problemLabel()->isVisible());
     help.nextPage();
     help.nextPage();
     help.nextPage(); // stays on the last page

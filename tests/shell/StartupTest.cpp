@@ -1,4 +1,5 @@
 #include "ShellFixture.h"
+#include "common/HotJournal.h"
 
 #include "shell/MDIForm1.h"
 #include "shell/Startup.h"
@@ -7,6 +8,8 @@
 #include <QCheckBox>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSemaphore>
+#include <QTest>
 
 using namespace quillon;
 using namespace quillon::shell;
@@ -21,7 +24,12 @@ protected:
     StartupOutcome start(Answer answer, double webNumber = 0) {
         m_main = std::make_unique<MDIForm1>(context(), WindowCatalogue::standard());
         StartupHooks hooks;
-        hooks.fetchWebNumber = [webNumber](const QString &) { return webNumber; };
+        // The fetch runs on its own thread and may outlive the test: it holds its own gate.
+        hooks.fetchWebNumber = [gate = m_answerGate, webNumber](const QString &) {
+            gate->acquire();
+            gate->release();
+            return webNumber;
+        };
         hooks.askDisclaimer = [this, answer](frmDisclaimerYesNo &dialog) {
             ++m_disclaimerShown;
             m_aboutOpenDuringDisclaimer =
@@ -47,6 +55,8 @@ protected:
     }
 
     std::unique_ptr<MDIForm1> m_main;
+    // The update answer comes only while the gate is open.
+    std::shared_ptr<QSemaphore> m_answerGate = std::make_shared<QSemaphore>(1);
     int m_disclaimerShown = 0;
     bool m_aboutOpenDuringDisclaimer = false;
 };
@@ -96,10 +106,16 @@ TEST_F(StartupTest, AboutAndDisclaimerFollowTheProgramStateRecord) {
 TEST_F(StartupTest, UpdateNoticeOnlyForANewerNumber) {
     prepare();
     setRecord(0, 180);
-    start(Answer::Accept, 1.9);
-    ASSERT_TRUE(isOpen("frmWebExpiry"));
+    // Start-up finishes while the answer is still awaited; the notice comes with it.
+    m_answerGate->acquire();
+    EXPECT_EQ(start(Answer::Accept, 1.9), StartupOutcome::Running);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(isOpen("frmWebExpiry"));
+    m_answerGate->release();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return isOpen("frmWebExpiry"); }));
     m_main.reset();
     start(Answer::Accept, 1.09);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return m_main->values().webNumber == 1.09; }));
     EXPECT_FALSE(isOpen("frmWebExpiry"));
 }
 
@@ -111,6 +127,16 @@ TEST_F(StartupTest, MissingProgramStateFileIsToldAndStartupGoesOnSafely) {
     // VAR1 counts as 0, so the disclaimer is asked.
     EXPECT_EQ(m_disclaimerShown, 1);
     EXPECT_FALSE(QFileInfo::exists(m_paths.programStateDatabase));
+}
+
+TEST_F(StartupTest, AWriteKilledHalfwayDoesNotBringTheDisclaimerBack) {
+    prepare();
+    setRecord(0, 180);
+    ASSERT_TRUE(test::leaveHotJournal(m_paths.programStateDatabase,
+                                      QStringLiteral("UPDATE ProgramState SET VAR1 = 0")));
+    EXPECT_EQ(start(Answer::Decline), StartupOutcome::Running);
+    EXPECT_EQ(m_disclaimerShown, 0);
+    EXPECT_TRUE(m_messages.messages().empty());
 }
 
 TEST_F(StartupTest, EmptyProgramStateTableIsToldLikeAMissingFile) {

@@ -1,5 +1,6 @@
 #include "taxengine/SettingsStore.h"
 
+#include "common/HotJournal.h"
 #include "common/TestData.h"
 
 #include <QFile>
@@ -105,3 +106,17 @@ TEST(SettingsStoreFailures, NotADatabaseOrNoRow) {
 }
 
 } // namespace
+
+TEST_F(SettingsStoreTest, AWriteKilledHalfwayIsRolledBackOnTheNextRead) {
+    SettingsStore store(m_path);
+    SetupRecord saved = deliveredSetup();
+    saved.UIFLimit = 15000;
+    ASSERT_TRUE(store.writePackageSettings(saved));
+    ASSERT_TRUE(quillon::test::leaveHotJournal(
+        m_path, QStringLiteral("UPDATE Setup SET UIFLimit = 1, SkillLevy = 9")));
+
+    const auto row = store.read();
+    ASSERT_TRUE(row) << store.lastError().toStdString();
+    EXPECT_EQ(*row, saved);
+    EXPECT_FALSE(QFile::exists(m_path + QStringLiteral("-journal")));
+}

@@ -57,8 +57,7 @@ TEST(AdditionalMedicalCredit, FromAge65Only) {
 TEST(RetirementFundDeduction, LesserOfContributionsAnd27Point5PercentThenCap) {
     // Exactly 27.5% is deducted in full.
     EXPECT_EQ(retirementFundDeduction(0, 27500, 100000, PayPeriod::Year), 27500);
-    EXPECT_DOUBLE_EQ(retirementFundDeduction(0, 27500.01, 100000, PayPeriod::Year),
-                     0.275 * 100000);
+    EXPECT_DOUBLE_EQ(retirementFundDeduction(0, 27500.01, 100000, PayPeriod::Year), 0.275 * 100000);
     EXPECT_EQ(retirementFundDeduction(200000, 200000, 2000000, PayPeriod::Year), 350000);
     EXPECT_EQ(retirementFundDeduction(350000, 0, 2000000, PayPeriod::Year), 350000);
     const std::pair<PayPeriod, double> caps[] = {{PayPeriod::Month, 350000.0 / 12},

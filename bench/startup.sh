@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Start-up time of Quillon 2017 against a bare Qt MDI window with a menu: each program is
+# started RUNS times (alternating) until its window takes input, and the median wall time of
+# each and their ratio are printed. Uses the display in DISPLAY, else Xvfb when installed,
+# else the offscreen platform.
+#   bench/startup.sh [build folder, default build/dev] [runs, default 15]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${1:-build/dev}"
+runs="${2:-15}"
+bin="$build/bin"
+for exe in quillon quillon_bare_mdi; do
+  [ -x "$bin/$exe" ] || { echo "$bin/$exe is missing: build first" >&2; exit 1; }
+done
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${STARTUP_UNDER_XVFB:-}" ] && command -v xvfb-run >/dev/null; then
+  STARTUP_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+[ -n "${DISPLAY:-}" ] || export QT_QPA_PLATFORM=offscreen
+
+# The program in a scratch folder with its own data files, the disclaimer already accepted
+# and the update check pointed at a server that takes the connection and never answers (the
+# worst case: start-up must not wait for it).
+scratch=$(mktemp -d)
+listener=
+trap '[ -n "$listener" ] && kill "$listener"; rm -rf "$scratch"' EXIT
+python3 -c '
+import socket, sys, time
+s = socket.socket(); s.bind(("127.0.0.1", 0)); s.listen(64)
+print(s.getsockname()[1], flush=True)
+held = []
+while True:
+    held.append(s.accept()[0])
+' >"$scratch/port" &
+listener=$!
+for _ in $(seq 50); do [ -s "$scratch/port" ] && break; sleep 0.1; done
+port=$(cat "$scratch/port")
+mkdir "$scratch/app"
+for f in "$bin"/*; do ln -s "$(realpath "$f")" "$scratch/app/"; done
+for f in quillon bcdv.mdb Settings.mdb Crysprin.mdb; do
+  rm -f "$scratch/app/$f"
+  cp "$bin/$f" "$scratch/app/"
+done
+sqlite3 "$scratch/app/bcdv.mdb" \
+  "UPDATE ProgramState SET VAR1 = 32767, ViewAbout = 0, UpdateAddress = 'http://127.0.0.1:$port/'"
+
+now() { date +%s%N; }
+declare -a program bare
+for ((i = 0; i < runs; i++)); do
+  t0=$(now); QUILLON_QUIT_WHEN_READY=1 "$scratch/app/quillon" >/dev/null 2>&1; t1=$(now)
+  "$bin/quillon_bare_mdi" >/dev/null 2>&1; t2=$(now)
+  program+=($(((t1 - t0) / 1000000)))
+  bare+=($(((t2 - t1) / 1000000)))
+done
+median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'; }
+p=$(median "${program[@]}")
+b=$(median "${bare[@]}")
+echo "platform ${QT_QPA_PLATFORM:-xcb}, $runs runs, median wall time to an interactive window:"
+echo "  Quillon 2017     ${p} ms"
+echo "  bare MDI window  ${b} ms"
+awk -v p="$p" -v b="$b" 'BEGIN { printf "  ratio            %.2f\n", p / b }'

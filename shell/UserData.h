@@ -1,0 +1,21 @@
+#pragma once
+
+#include "forms/DataPaths.h"
+
+#include <QString>
+
+namespace quillon::shell {
+
+// The data paths for a program in `programFolder`, formed once at start-up. Delivered files
+// that lie beside the program in a folder the user can write (a build folder) are used in
+// place. Otherwise (an install, with the files under <prefix>/share/quillon) the three
+// databases are the user's own copies in `userFolder`, copied from the delivered ones when
+// absent there; layouts, the manual and the picture are still read from the install.
+// `problem` tells why a copy could not be made; start-up then reports the missing file.
+DataPaths startupDataPaths(const QString &programFolder, const QString &userFolder,
+                           QString *problem = nullptr);
+
+// The user's own data folder (QStandardPaths::AppDataLocation).
+QString userDataFolder();
+
+} // namespace quillon::shell
