@@ -46,8 +46,8 @@ struct FieldSpec {
     tax::FieldRange range = tax::kRandAndCents;
     FieldBinding binding;
     int column = 0;
-    int width = 12;    // characters the field is sized for
-    bool rand = false;    // an "R" stands before it
+    int width = 12;              // characters the field is sized for
+    bool rand = false;           // an "R" stands before it
     bool besidePrevious = false; // on the row of the field before it, after that field
     QString suffix;              // a short text after the field ("%")
 };

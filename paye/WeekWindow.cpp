@@ -28,13 +28,14 @@ FieldTable WeekWindow::fieldTable() {
     names.travel = QStringLiteral("sidbEdit6");
     FieldTable table = payInputRows(m_inputs, names);
     const bool week = isWeek(m_inputs.period);
-    table.push_back(number(QStringLiteral("silgEdit21"),
-                           week ? QStringLiteral("Normal work week")
-                                : QStringLiteral("Normal fortnight"),
-                           m_inputs.normalDays));
-    table.push_back(number(QStringLiteral("silgEdit22"),
-                           week ? QStringLiteral("This work week") : QStringLiteral("This fortnight"),
-                           m_inputs.thisDays));
+    table.push_back(
+        number(QStringLiteral("silgEdit21"),
+               week ? QStringLiteral("Normal work week") : QStringLiteral("Normal fortnight"),
+               m_inputs.normalDays));
+    table.push_back(
+        number(QStringLiteral("silgEdit22"),
+               week ? QStringLiteral("This work week") : QStringLiteral("This fortnight"),
+               m_inputs.thisDays));
     const FieldTable results = payResultRows(m_results);
     table.insert(table.end(), results.begin(), results.end());
     return table;
@@ -48,7 +49,9 @@ std::optional<report::PrintJob>
 WeekWindow::printJob(std::optional<report::PrintLanguage> language) {
     return recalculatedJob(
         kWeeklyTable,
-        [&] { return weeklyReportRecord(m_inputs, m_results, printPanel()->employeeName(), *language); },
+        [&] {
+            return weeklyReportRecord(m_inputs, m_results, printPanel()->employeeName(), *language);
+        },
         weeklyLayout(m_inputs.period), weeklyPreviewTitle(m_inputs.period));
 }
 

@@ -18,7 +18,8 @@ public:
     bool calculate() override;
 
 protected:
-    std::optional<report::PrintJob> printJob(std::optional<report::PrintLanguage> language) override;
+    std::optional<report::PrintJob>
+    printJob(std::optional<report::PrintLanguage> language) override;
 
 private:
     FieldTable fieldTable();

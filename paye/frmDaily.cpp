@@ -26,7 +26,9 @@ bool frmDaily::calculate() {
 std::optional<report::PrintJob> frmDaily::printJob(std::optional<report::PrintLanguage> language) {
     return recalculatedJob(
         kDailyTable,
-        [&] { return dailyReportRecord(m_inputs, m_results, printPanel()->employeeName(), *language); },
+        [&] {
+            return dailyReportRecord(m_inputs, m_results, printPanel()->employeeName(), *language);
+        },
         kDailyLayout, kDailyPreviewTitle);
 }
 

@@ -20,7 +20,8 @@ QString field(int index) {
 frmKwikTax::frmKwikTax(const AppContext &context, QWidget *parent)
     : CalculatorWindow(context, QStringLiteral("frmKwikTax"), QStringLiteral("QuickTax"), parent) {
     setFields(fieldTable());
-    addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"), [this] { calculate(); });
+    addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
+              [this] { calculate(); });
     report::PrintPanel::Options options;
     options.objectName = QStringLiteral("Frame1");
     options.nameField = true;
@@ -70,7 +71,8 @@ void frmKwikTax::recalculate() {
 
 std::optional<report::PrintJob> frmKwikTax::printJob(std::optional<report::PrintLanguage>) {
     report::PrintJob job;
-    job.tables = {report::ReportData::singleRecord(kQuickTaxTable, quickTaxReportRecord(m_results))};
+    job.tables = {
+        report::ReportData::singleRecord(kQuickTaxTable, quickTaxReportRecord(m_results))};
     job.layoutName = kQuickTaxLayout;
     job.previewTitle = kQuickTaxPreviewTitle;
     return job;

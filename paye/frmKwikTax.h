@@ -20,7 +20,8 @@ public:
     void calculate();
 
 protected:
-    std::optional<report::PrintJob> printJob(std::optional<report::PrintLanguage> language) override;
+    std::optional<report::PrintJob>
+    printJob(std::optional<report::PrintLanguage> language) override;
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

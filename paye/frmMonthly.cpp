@@ -30,8 +30,8 @@ FieldTable frmMonthly::fieldTable() {
     table.insert(taxable, beside(inColumn(result(QStringLiteral("numMTAAns"), {},
                                                  m_results.taxableTravelShown, u"0"),
                                           0)));
-    table.push_back(date(QStringLiteral("dtMStartDate"), QStringLiteral("Start date"),
-                         m_inputs.startDate));
+    table.push_back(
+        date(QStringLiteral("dtMStartDate"), QStringLiteral("Start date"), m_inputs.startDate));
     table.push_back(
         date(QStringLiteral("dtMEndDate"), QStringLiteral("End date"), m_inputs.endDate));
     const FieldTable results = payResultRows(m_results);
@@ -47,7 +47,10 @@ std::optional<report::PrintJob>
 frmMonthly::printJob(std::optional<report::PrintLanguage> language) {
     return recalculatedJob(
         kMonthlyTable,
-        [&] { return monthlyReportRecord(m_inputs, m_results, printPanel()->employeeName(), *language); },
+        [&] {
+            return monthlyReportRecord(m_inputs, m_results, printPanel()->employeeName(),
+                                       *language);
+        },
         kMonthlyLayout, kMonthlyPreviewTitle);
 }
 

@@ -1,9 +1,9 @@
 // Quillon 2017: the desktop program.
-#include "business/frmLoans.h"
 #include "business/frmDayBal.h"
 #include "business/frmInflation.h"
 #include "business/frmLoanBuster.h"
 #include "business/frmLoanComp.h"
+#include "business/frmLoans.h"
 #include "controls/AppIcon.h"
 #include "controls/MessageService.h"
 #include "forms/AppContext.h"

@@ -65,7 +65,9 @@ protected:
         edit->selectAll();
         QTest::keyClicks(edit, keys);
     }
-    void click(const char *name) { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
+    void click(const char *name) {
+        QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
+    }
     double result(const char *name) { return control<ResultField>(name)->value(); }
     QString shown(const char *name) { return control<QLineEdit>(name)->text(); }
 
