@@ -58,7 +58,8 @@ PackageCalcWindow::PackageCalcWindow(const AppContext &context, PackageWindow ki
     m_settings = new PackageSettingsPanel(m_context.paths.settingsDatabase, m_context.messages,
                                           isNetToGross(kind), travelCaption, this);
     m_settings->placeAtTwips(240, places.settingsTop);
-    m_settings->setSettings(loadSettings());
+    const tax::SetupRecord setup = loadSettings();
+    m_settings->setSettings(setup, settingsWereRead());
     adoptPanel(m_settings);
     addButton(QStringLiteral("cmdSettings"), QStringLiteral("&Settings"),
               [this] { m_settings->open(); });

@@ -3,6 +3,7 @@
 #include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
 #include "controls/WholeNumberEdit.h"
+#include "forms/SettingsSave.h"
 #include "package/PackageSettings.h"
 #include "taxengine/FieldRanges.h"
 #include "taxengine/NumberText.h"
@@ -151,7 +152,8 @@ void PackageSettingsPanel::keepFundCeiling() {
         showFigures();
 }
 
-void PackageSettingsPanel::setSettings(const tax::SetupRecord &record) {
+void PackageSettingsPanel::setSettings(const tax::SetupRecord &record, bool stored) {
+    m_stored = stored;
     m_record = record;
     if (m_fundCeiling)
         applyFundCeiling(m_record);
@@ -184,14 +186,10 @@ void PackageSettingsPanel::accept() {
     m_record.UIFLimit = leadingNumber(m_uifLimit->text());
     if (m_fundCeiling)
         keepFundCeiling();
-    tax::SettingsStore store(m_settingsPath);
-    if (!store.writePackageSettings(m_record)) {
-        m_messages.inform(window(),
-                          QStringLiteral("The settings could not be saved, so they are used in "
-                                         "this window only until it is closed.\n\n") +
-                              store.lastError(),
-                          QStringLiteral("Setup"), MessageService::Icon::Warning);
-    }
+    saveSettingsRow(
+        m_settingsPath, m_stored,
+        [this](tax::SettingsStore &store) { return store.writePackageSettings(m_record); },
+        m_messages, window());
     release();
     QCoreApplication::processEvents();
     Q_EMIT closed();

@@ -27,7 +27,9 @@ public:
                          const QString &travelCaption, QWidget *parent = nullptr);
 
     // Shows a stored row; an option is selected only for exactly 0.8 or 0.2 (or a set flag).
-    void setSettings(const tax::SetupRecord &record);
+    // `stored` is false when the row is the delivered one because the saved one could not be
+    // read: "O&K" then keeps the figures in the window and never saves them.
+    void setSettings(const tax::SetupRecord &record, bool stored = true);
     const tax::SetupRecord &settings() const { return m_record; }
 
     // "O&K": saves, hides, gives the buttons back, runs pending events, then closed().
@@ -43,6 +45,7 @@ private:
     MessageService &m_messages;
     bool m_fundCeiling;
     tax::SetupRecord m_record;
+    bool m_stored = true;
     bool m_showing = false;
     NumericEdit *m_employeeFund = nullptr;
     NumericEdit *m_employerFund = nullptr;

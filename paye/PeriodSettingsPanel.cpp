@@ -3,6 +3,7 @@
 #include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
 #include "controls/WholeNumberEdit.h"
+#include "forms/SettingsSave.h"
 #include "taxengine/NumberText.h"
 #include "taxengine/SettingsStore.h"
 
@@ -133,19 +134,10 @@ void PeriodSettingsPanel::showRate(double rate) {
 void PeriodSettingsPanel::accept() {
     // The limit is saved as the field's text reads, the rest from the copy.
     m_record.UIFLimit = leadingNumber(m_uifLimit->text());
-    tax::SettingsStore store(m_settingsPath);
-    if (!m_stored) {
-        m_messages.inform(window(),
-                          QStringLiteral("The saved settings could not be read, so these are "
-                                         "used in this window only and the saved ones are kept."),
-                          QStringLiteral("Setup"), MessageService::Icon::Warning);
-    } else if (!store.writePeriodSettings(m_record)) {
-        m_messages.inform(window(),
-                          QStringLiteral("The settings could not be saved, so they are used in "
-                                         "this window only until it is closed.\n\n") +
-                              store.lastError(),
-                          QStringLiteral("Setup"), MessageService::Icon::Warning);
-    }
+    saveSettingsRow(
+        m_settingsPath, m_stored,
+        [this](tax::SettingsStore &store) { return store.writePeriodSettings(m_record); },
+        m_messages, window());
     // The window's buttons come back and pending events run before it recalculates.
     release();
     QCoreApplication::processEvents();
