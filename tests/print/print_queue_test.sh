@@ -52,17 +52,21 @@ lpstat -r >/dev/null 2>&1 || skip "cupsd did not start: $(tail -3 "$root/log/err
 # cups-pdf writes the job's PDF under the submitting user's home.
 out="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
 mkdir -p "$out"
-before=$(ls "$out" 2>/dev/null | wc -l)
+# cups-pdf names the file after the job, so an earlier print's file may be replaced rather than
+# joined: what counts is a PDF written after this mark.
+mark="$root/before-print"
+touch "$mark"
+newest() { find "$out" -maxdepth 1 -name '*.pdf' -newer "$mark" -printf '%T@ %p\n' | sort -n | tail -1 | cut -d' ' -f2-; }
 lpadmin -p QuillonPDF -E -v cups-pdf:/ -P "$ppd"
 lpadmin -d QuillonPDF
 
 QT_QPA_PLATFORM=offscreen LC_ALL=C "$program"
 for _ in $(seq 150); do
-  [ -z "$(lpstat -o 2>/dev/null)" ] && [ "$(ls "$out" | wc -l)" -gt "$before" ] && break
+  [ -z "$(lpstat -o 2>/dev/null)" ] && [ -n "$(newest)" ] && break
   sleep 0.2
 done
-pdf=$(ls -t "$out"/*.pdf 2>/dev/null | head -1)
-[ -n "$pdf" ] && [ "$(ls "$out" | wc -l)" -gt "$before" ] || {
+pdf=$(newest)
+[ -n "$pdf" ] || {
   echo "FAIL: no PDF came out of the queue" >&2
   tail -20 "$root/log/error_log" >&2 || true
   exit 1
