@@ -3,9 +3,7 @@
 #include "controls/Form.h"
 #include "controls/NumericEdit.h"
 
-#include <QEvent>
 #include <QGridLayout>
-#include <QMdiSubWindow>
 #include <QPushButton>
 
 #include <algorithm>
@@ -44,25 +42,6 @@ void BusinessWindow::focusClose() {
     for (QPushButton *b : buttons)
         if (b->objectName().compare(QLatin1String("cmdOk"), Qt::CaseInsensitive) == 0)
             b->setFocus();
-}
-
-bool BusinessWindow::event(QEvent *event) {
-    if (event->type() == QEvent::WindowActivate)
-        activated();
-    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show) {
-        if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
-            frame && !m_watchingFrame) {
-            frame->installEventFilter(this);
-            m_watchingFrame = true;
-        }
-    }
-    return CalculatorWindow::event(event);
-}
-
-bool BusinessWindow::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == parentWidget() && event->type() == QEvent::WindowActivate)
-        activated();
-    return CalculatorWindow::eventFilter(watched, event);
 }
 
 } // namespace quillon::business

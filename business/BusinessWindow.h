@@ -6,18 +6,14 @@ class QGridLayout;
 
 namespace quillon::business {
 
-// A business calculator window: it calculates again each time it becomes the active window, on
-// its own or as a child window whose frame is activated, and it may place a spinner beside a
-// field.
+// A business calculator window: it fills its fields and calculates again each time it becomes
+// the active window (activated()), and it may place a spinner beside a field.
 class BusinessWindow : public CalculatorWindow {
     Q_OBJECT
 public:
     using CalculatorWindow::CalculatorWindow;
 
 protected:
-    // Fill the fields from the remembered figures and calculate.
-    virtual void activated() = 0;
-
     // A widget (a spinner) placed to the right of a field, on its row.
     void placeBeside(const QString &fieldName, QWidget *widget);
     // The window's own message for a figure past the field's limits: the field is held to the
@@ -25,12 +21,6 @@ protected:
     void refuseOutOfRange(const QString &fieldName, const QString &text, const QString &title);
     // The focus to the close button, as after a spinner step or a refused print.
     void focusClose();
-
-    bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    bool m_watchingFrame = false;
 };
 
 } // namespace quillon::business

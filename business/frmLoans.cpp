@@ -12,12 +12,10 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -295,27 +293,6 @@ std::optional<report::PrintJob> frmLoans::printJob(std::optional<report::PrintLa
                           m_loan.rate,   m_loan.repayment, m_loan.financeChargesShown(),
                           m_amortisation};
     return loanPrintJob(print, m_loan.schedules);
-}
-
-// The window recalculates each time it becomes the active window: on its own, or as a child
-// window whose frame is activated.
-bool frmLoans::event(QEvent *event) {
-    if (event->type() == QEvent::WindowActivate)
-        activated();
-    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show) {
-        if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
-            frame && !m_watchingFrame) {
-            frame->installEventFilter(this);
-            m_watchingFrame = true;
-        }
-    }
-    return CalculatorWindow::event(event);
-}
-
-bool frmLoans::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == parentWidget() && event->type() == QEvent::WindowActivate)
-        activated();
-    return CalculatorWindow::eventFilter(watched, event);
 }
 
 } // namespace quillon::business

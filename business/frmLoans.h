@@ -35,8 +35,8 @@ public:
 protected:
     std::optional<report::PrintJob>
     printJob(std::optional<report::PrintLanguage> language) override;
-    bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Each activation fills the fields from the remembered loan and calculates.
+    void activated() override;
 
 private:
     FieldTable fieldTable();
@@ -47,7 +47,6 @@ private:
     void markMode(LoanMode mode);
     void showFinanceCharges();
     void toggleFinanceCharges();
-    void activated();
     void placeErrorMarker();
     void openGrid(GridTexts texts);
     void showMonthlyGrid();
@@ -67,7 +66,6 @@ private:
     QRadioButton *m_annual = nullptr;
     QRadioButton *m_monthly = nullptr;
     Amortisation m_amortisation = Amortisation::None;
-    bool m_watchingFrame = false;
 };
 
 } // namespace quillon::business

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -212,7 +213,43 @@ void CalculatorWindow::commitFocusedField() {
     Form::commitFocused(this);
 }
 
+void CalculatorWindow::noteActivation(QObject *watched, QEvent::Type type) {
+    if (watched != this)
+        return;
+    if (type == QEvent::ParentChange)
+        followFrame();
+    else if (type == QEvent::WindowDeactivate)
+        m_active = false;
+    else if (type == QEvent::WindowActivate &&
+             (!m_frame || m_frame->windowState().testFlag(Qt::WindowActive)))
+        becomeActive(); // a child window is active only while its frame is
+}
+
+// A child window is activated through its frame, which reports it as a change of state.
+void CalculatorWindow::followFrame() {
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!frame || frame == m_frame)
+        return;
+    m_frame = frame;
+    connect(frame, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates before, Qt::WindowStates now) {
+                if (!now.testFlag(Qt::WindowActive))
+                    m_active = false;
+                else if (!before.testFlag(Qt::WindowActive))
+                    becomeActive();
+            });
+}
+
+void CalculatorWindow::becomeActive() {
+    if (m_active)
+        return;
+    m_active = true;
+    activated();
+}
+
+// Installed on the application: sees the window's and its frame's activation as well as keys.
 bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event) {
+    noteActivation(watched, event->type());
     const bool keyEvent =
         event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
     if (keyEvent && watched->isWidgetType()) {

@@ -6,6 +6,7 @@
 #include "report/ReportComponent.h"
 #include "taxengine/SetupRecord.h"
 
+#include <QEvent>
 #include <QList>
 #include <QStringList>
 #include <QWidget>
@@ -49,6 +50,10 @@ public:
     report::PrintPanel *printPanel() const { return m_printPanel; }
 
 protected:
+    // Runs once each time the window becomes active: on its own, or as the child of a frame that
+    // is activated (both are told of one activation; the second word is not a new activation).
+    virtual void activated() {}
+
     // Builds the controls of the table, in its order.
     void setFields(FieldTable table);
     Form &form() { return *m_form; }
@@ -104,6 +109,9 @@ protected:
     AppContext m_context;
 
 private:
+    void noteActivation(QObject *watched, QEvent::Type type);
+    void followFrame();
+    void becomeActive();
     void openPrintPanel(const std::function<bool()> &beforeOpen);
     QWidget *mnemonicTarget(int key) const;
     void print(report::Destination destination);
@@ -116,6 +124,8 @@ private:
     QPushButton *m_closeButton = nullptr;
     report::PrintPanel *m_printPanel = nullptr;
     PrintPattern m_pattern = PrintPattern::A;
+    bool m_active = false;
+    QWidget *m_frame = nullptr;
     bool m_settingsRead = true;
     // Pattern C: what "&Print" wrote, run later on view or printer.
     std::optional<report::PrintJob> m_writtenJob;

@@ -3,9 +3,6 @@
 #include "controls/Form.h"
 #include "paye/QuickTaxReport.h"
 
-#include <QEvent>
-#include <QMdiSubWindow>
-
 namespace quillon::paye {
 
 namespace {
@@ -78,25 +75,8 @@ std::optional<report::PrintJob> frmKwikTax::printJob(std::optional<report::Print
     return job;
 }
 
-// The window calculates each time it becomes the active window: on its own, or as a child
-// window whose frame is activated.
-bool frmKwikTax::event(QEvent *event) {
-    if (event->type() == QEvent::WindowActivate)
-        recalculate();
-    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show) {
-        if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
-            frame && !m_watchingFrame) {
-            frame->installEventFilter(this);
-            m_watchingFrame = true;
-        }
-    }
-    return CalculatorWindow::event(event);
-}
-
-bool frmKwikTax::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == parentWidget() && event->type() == QEvent::WindowActivate)
-        recalculate();
-    return CalculatorWindow::eventFilter(watched, event);
+void frmKwikTax::activated() {
+    recalculate();
 }
 
 } // namespace quillon::paye

@@ -22,15 +22,14 @@ public:
 protected:
     std::optional<report::PrintJob>
     printJob(std::optional<report::PrintLanguage> language) override;
-    bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Each activation calculates again from the shared lookup.
+    void activated() override;
 
 private:
     FieldTable fieldTable();
     void recalculate();
 
     QuickTaxResults m_results;
-    bool m_watchingFrame = false;
 };
 
 } // namespace quillon::paye

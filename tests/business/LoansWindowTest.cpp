@@ -146,11 +146,14 @@ TEST_F(LoansWindow, FiguresOutliveTheWindowUntilInitialiseAll) {
     click("cmdFinCharge");
     // Another window (the loan buster) may change the shared figures: activation works again.
     m_state.loans.period = 120;
+    QEvent deactivate(QEvent::WindowDeactivate);
     QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(m_window.get(), &deactivate);
     QApplication::sendEvent(m_window.get(), &activate);
     EXPECT_EQ(shown("numPeriod"), QStringLiteral("120"));
     EXPECT_NE(shown("numIntRate"), QStringLiteral("12.000"));
     m_state.loans.period = 240;
+    QApplication::sendEvent(m_window.get(), &deactivate);
     QApplication::sendEvent(m_window.get(), &activate);
     m_window->close();
     open<frmLoans>();

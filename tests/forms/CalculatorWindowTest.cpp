@@ -40,8 +40,10 @@ public:
     Inputs m_inputs;
     int calculations = 0;
     int jobsAsked = 0;
+    int activations = 0;
 
 protected:
+    void activated() override { ++activations; }
     std::optional<report::PrintJob> printJob(std::optional<report::PrintLanguage>) override {
         ++jobsAsked;
         if (m_inputs.amount <= 0)
@@ -142,6 +144,26 @@ TEST_F(CalculatorWindowTest, TheWindowsAcceleratorsWinOverTheMainMenus) {
     QTest::qWait(150);
     EXPECT_EQ(window->calculations, 1);
     EXPECT_FALSE(menu->isVisible());
+}
+
+// The frame and the window are both told of one activation; the window hears it once.
+TEST_F(CalculatorWindowTest, EachActivationInAFrameIsHeardOnce) {
+    QMainWindow main;
+    auto *area = new QMdiArea;
+    main.setCentralWidget(area);
+    auto *window = new SampleWindow(*m_context, Pattern::A);
+    QMdiSubWindow *frame = area->addSubWindow(window);
+    QMdiSubWindow *other = area->addSubWindow(new QWidget);
+    frame->show();
+    other->show();
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    for (int round = 1; round <= 2; ++round) {
+        area->setActiveSubWindow(other);
+        const int before = window->activations;
+        area->setActiveSubWindow(frame);
+        EXPECT_EQ(window->activations, before + 1) << round;
+    }
 }
 
 TEST_F(CalculatorWindowTest, AnOpenPanelKeepsTabAndAnswersEnterAndEscape) {
