@@ -29,9 +29,10 @@ void BusinessWindow::refuseOutOfRange(const QString &fieldName, const QString &t
     form().handleRangeItself(fieldName);
     NumericEdit *edit = form().numeric(fieldName);
     connect(edit, &NumericEdit::rangeError, this, [this, fieldName, edit, text, title] {
-        for (const FieldSpec &spec : form().fields())
-            if (spec.name == fieldName)
-                edit->setValue(std::clamp(edit->value(), spec.range.minimum, spec.range.maximum));
+        for (const FieldRow &fieldRow : form().fields())
+            if (fieldRow.name == fieldName)
+                edit->setValue(
+                    std::clamp(edit->value(), fieldRow.range.minimum, fieldRow.range.maximum));
         refuse(text, title, fieldName);
     });
 }

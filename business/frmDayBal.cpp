@@ -72,13 +72,13 @@ FieldTable frmDayBal::fieldTable() {
     // The helpers bind doubles and dates; these fields hold single precision and day numbers.
     double unboundNumber = 0;
     QDate unboundDate;
-    FieldSpec capital = money(kCapital, QStringLiteral("Capital amount"), unboundNumber);
+    FieldRow capital = money(kCapital, QStringLiteral("Capital amount"), unboundNumber);
     capital.binding = toFloat(m_memory.capital);
-    FieldSpec start = date(kStart, QStringLiteral("Start date"), unboundDate);
+    FieldRow start = date(kStart, QStringLiteral("Start date"), unboundDate);
     start.binding = toDay(m_memory.startDay);
-    FieldSpec end = date(kEnd, QStringLiteral("End date"), unboundDate);
+    FieldRow end = date(kEnd, QStringLiteral("End date"), unboundDate);
     end.binding = toDay(m_memory.endDay);
-    FieldSpec rate =
+    FieldRow rate =
         number(kRate, QStringLiteral("Interest rate"), unboundNumber, tax::kDailyBalanceRate);
     rate.binding = toFloat(m_memory.rate);
     return {

@@ -53,7 +53,7 @@ frmInflation::frmInflation(const AppContext &context, QWidget *parent)
 }
 
 FieldTable frmInflation::fieldTable() {
-    const auto wholeRand = [](FieldSpec spec) { return inColumn(std::move(spec), 0); };
+    const auto wholeRand = [](FieldRow fieldRow) { return inColumn(std::move(fieldRow), 0); };
     return {
         money(kCost, QStringLiteral("Present cost"), m_memory.presentCost, tax::kWholeRand),
         withSuffix(number(kPeriod, QStringLiteral("Period"), m_memory.period, tax::kInflationYears),

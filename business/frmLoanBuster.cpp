@@ -40,11 +40,11 @@ frmLoanBuster::frmLoanBuster(const AppContext &context, QWidget *parent)
 }
 
 FieldTable frmLoanBuster::fieldTable() {
-    FieldSpec rate = number(kRate, QStringLiteral("Interest rate"), m_shownRate, tax::kLoanRate);
+    FieldRow rate = number(kRate, QStringLiteral("Interest rate"), m_shownRate, tax::kLoanRate);
     rate.binding.setNumber = [this](double v) { m_memory.rate = static_cast<float>(v); };
     rate.binding.number = [this] { return static_cast<double>(m_memory.rate); };
-    const auto left = [](FieldSpec spec) { return inColumn(std::move(spec), 0); };
-    FieldSpec newPeriod =
+    const auto left = [](FieldRow fieldRow) { return inColumn(std::move(fieldRow), 0); };
+    FieldRow newPeriod =
         result(QStringLiteral("numAns2"), QStringLiteral("Period"), m_shownRate, u"0", false);
     newPeriod.binding = FieldBinding::from(m_results.newPeriod);
     return {

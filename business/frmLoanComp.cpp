@@ -39,7 +39,7 @@ frmLoanComp::frmLoanComp(const AppContext &context, QWidget *parent)
 }
 
 FieldTable frmLoanComp::fieldTable() {
-    FieldSpec rate = number(kRate, QStringLiteral("Interest rate"), m_unbound, tax::kLoanRate);
+    FieldRow rate = number(kRate, QStringLiteral("Interest rate"), m_unbound, tax::kLoanRate);
     rate.binding.setNumber = [this](double v) { m_memory.rate = static_cast<float>(v); };
     rate.binding.number = [this] { return static_cast<double>(m_memory.rate); };
     return {

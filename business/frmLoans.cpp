@@ -71,7 +71,9 @@ frmLoans::frmLoans(const AppContext &context, QWidget *parent)
 }
 
 FieldTable frmLoans::fieldTable() {
-    const auto fin = [](FieldSpec spec) { return inColumn(std::move(spec), kFinanceColumn); };
+    const auto fin = [](FieldRow fieldRow) {
+        return inColumn(std::move(fieldRow), kFinanceColumn);
+    };
     return {
         money(QStringLiteral("numPrinAmount"), QStringLiteral("Principal amount"), m_loan.principal,
               tax::kLoanAmount),

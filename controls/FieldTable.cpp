@@ -45,68 +45,67 @@ FieldBinding FieldBinding::from(const std::int16_t &source) {
 
 namespace {
 
-FieldSpec row(const QString &name, const QString &caption, FieldKind kind, tax::FieldRange range,
-              FieldBinding binding, int width) {
-    FieldSpec spec;
-    spec.name = name;
-    spec.caption = caption;
-    spec.kind = kind;
-    spec.range = range;
-    spec.binding = std::move(binding);
-    spec.width = width;
-    return spec;
+FieldRow row(const QString &name, const QString &caption, FieldKind kind, tax::FieldRange range,
+             FieldBinding binding, int width) {
+    FieldRow fieldRow;
+    fieldRow.name = name;
+    fieldRow.caption = caption;
+    fieldRow.kind = kind;
+    fieldRow.range = range;
+    fieldRow.binding = std::move(binding);
+    fieldRow.width = width;
+    return fieldRow;
 }
 
 } // namespace
 
-FieldSpec money(const QString &name, const QString &caption, double &target,
-                tax::FieldRange range) {
-    FieldSpec spec = row(name, caption, FieldKind::Number, range, FieldBinding::to(target), 14);
-    spec.rand = true;
-    return spec;
+FieldRow money(const QString &name, const QString &caption, double &target, tax::FieldRange range) {
+    FieldRow fieldRow = row(name, caption, FieldKind::Number, range, FieldBinding::to(target), 14);
+    fieldRow.rand = true;
+    return fieldRow;
 }
 
-FieldSpec number(const QString &name, const QString &caption, std::int16_t &target,
-                 tax::FieldRange range) {
+FieldRow number(const QString &name, const QString &caption, std::int16_t &target,
+                tax::FieldRange range) {
     return row(name, caption, FieldKind::Number, range, FieldBinding::to(target), 5);
 }
 
-FieldSpec number(const QString &name, const QString &caption, double &target,
-                 tax::FieldRange range) {
+FieldRow number(const QString &name, const QString &caption, double &target,
+                tax::FieldRange range) {
     return row(name, caption, FieldKind::Number, range, FieldBinding::to(target), 8);
 }
 
-FieldSpec date(const QString &name, const QString &caption, QDate &target) {
+FieldRow date(const QString &name, const QString &caption, QDate &target) {
     return row(name, caption, FieldKind::Date, {u"dd/mm/yyyy", 0, 0}, FieldBinding::to(target), 10);
 }
 
-FieldSpec text(const QString &name, const QString &caption, QString &target, int maximumLength) {
+FieldRow text(const QString &name, const QString &caption, QString &target, int maximumLength) {
     return row(name, caption, FieldKind::Text, {u"", 0, static_cast<double>(maximumLength)},
                FieldBinding::to(target), maximumLength);
 }
 
-FieldSpec result(const QString &name, const QString &caption, const double &source,
-                 const char16_t *pattern, bool money) {
-    FieldSpec spec = row(name, caption, FieldKind::Result, {pattern, 0, 0},
-                         FieldBinding::from(source), money ? 14 : 5);
-    spec.column = 1;
-    spec.rand = money;
-    return spec;
+FieldRow result(const QString &name, const QString &caption, const double &source,
+                const char16_t *pattern, bool money) {
+    FieldRow fieldRow = row(name, caption, FieldKind::Result, {pattern, 0, 0},
+                            FieldBinding::from(source), money ? 14 : 5);
+    fieldRow.column = 1;
+    fieldRow.rand = money;
+    return fieldRow;
 }
 
-FieldSpec inColumn(FieldSpec spec, int column) {
-    spec.column = column;
-    return spec;
+FieldRow inColumn(FieldRow fieldRow, int column) {
+    fieldRow.column = column;
+    return fieldRow;
 }
 
-FieldSpec beside(FieldSpec spec) {
-    spec.besidePrevious = true;
-    return spec;
+FieldRow beside(FieldRow fieldRow) {
+    fieldRow.besidePrevious = true;
+    return fieldRow;
 }
 
-FieldSpec withSuffix(FieldSpec spec, const QString &suffix) {
-    spec.suffix = suffix;
-    return spec;
+FieldRow withSuffix(FieldRow fieldRow, const QString &suffix) {
+    fieldRow.suffix = suffix;
+    return fieldRow;
 }
 
 } // namespace quillon

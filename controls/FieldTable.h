@@ -39,7 +39,7 @@ struct FieldBinding {
 
 // One row of a window's field table: the control's objectName, its caption, its kind, pattern
 // and limits, where it binds, and which column of the form it stands in.
-struct FieldSpec {
+struct FieldRow {
     QString name;
     QString caption;
     FieldKind kind = FieldKind::Number;
@@ -52,25 +52,24 @@ struct FieldSpec {
     QString suffix;              // a short text after the field ("%")
 };
 
-using FieldTable = std::vector<FieldSpec>;
+using FieldTable = std::vector<FieldRow>;
 
 // Short ways to write a table row.
-FieldSpec money(const QString &name, const QString &caption, double &target,
-                tax::FieldRange range = tax::kRandAndCents);
-FieldSpec number(const QString &name, const QString &caption, std::int16_t &target,
-                 tax::FieldRange range = tax::kCount);
-FieldSpec number(const QString &name, const QString &caption, double &target,
-                 tax::FieldRange range);
-FieldSpec date(const QString &name, const QString &caption, QDate &target);
-FieldSpec text(const QString &name, const QString &caption, QString &target, int maximumLength);
-FieldSpec result(const QString &name, const QString &caption, const double &source,
-                 const char16_t *pattern = u"0.00", bool money = true);
+FieldRow money(const QString &name, const QString &caption, double &target,
+               tax::FieldRange range = tax::kRandAndCents);
+FieldRow number(const QString &name, const QString &caption, std::int16_t &target,
+                tax::FieldRange range = tax::kCount);
+FieldRow number(const QString &name, const QString &caption, double &target, tax::FieldRange range);
+FieldRow date(const QString &name, const QString &caption, QDate &target);
+FieldRow text(const QString &name, const QString &caption, QString &target, int maximumLength);
+FieldRow result(const QString &name, const QString &caption, const double &source,
+                const char16_t *pattern = u"0.00", bool money = true);
 
 // The same row placed in another column of the form.
-FieldSpec inColumn(FieldSpec spec, int column);
+FieldRow inColumn(FieldRow fieldRow, int column);
 // The field placed on the row of the one before it, to its right.
-FieldSpec beside(FieldSpec spec);
+FieldRow beside(FieldRow fieldRow);
 // The field with a short text after it.
-FieldSpec withSuffix(FieldSpec spec, const QString &suffix);
+FieldRow withSuffix(FieldRow fieldRow, const QString &suffix);
 
 } // namespace quillon

@@ -21,15 +21,15 @@ namespace quillon {
 Form::Form(QWidget *owner, FieldTable fields, MessageService &messages)
     : m_owner(owner), m_fields(std::move(fields)), m_messages(messages) {
     QWidget *previous = nullptr;
-    for (const FieldSpec &spec : m_fields) {
-        if (m_controls.contains(spec.name))
-            throw std::logic_error("two form fields are named " + spec.name.toStdString());
-        QWidget *control = build(spec);
-        control->setObjectName(spec.name);
-        m_controls.insert(spec.name, control);
-        addRow(spec, control);
+    for (const FieldRow &fieldRow : m_fields) {
+        if (m_controls.contains(fieldRow.name))
+            throw std::logic_error("two form fields are named " + fieldRow.name.toStdString());
+        QWidget *control = build(fieldRow);
+        control->setObjectName(fieldRow.name);
+        m_controls.insert(fieldRow.name, control);
+        addRow(fieldRow, control);
         // The Tab key visits the inputs in the order of the table.
-        if (spec.kind != FieldKind::Result) {
+        if (fieldRow.kind != FieldKind::Result) {
             if (previous)
                 QWidget::setTabOrder(previous, control);
             previous = control;
@@ -37,19 +37,19 @@ Form::Form(QWidget *owner, FieldTable fields, MessageService &messages)
     }
 }
 
-QWidget *Form::build(const FieldSpec &spec) {
-    const FieldBinding &b = spec.binding;
-    switch (spec.kind) {
+QWidget *Form::build(const FieldRow &fieldRow) {
+    const FieldBinding &b = fieldRow.binding;
+    switch (fieldRow.kind) {
     case FieldKind::Number: {
-        auto *edit = new NumericEdit(QString::fromUtf16(spec.range.pattern), spec.range.minimum,
-                                     spec.range.maximum, m_owner);
-        edit->setDisplayWidth(spec.width);
+        auto *edit = new NumericEdit(QString::fromUtf16(fieldRow.range.pattern),
+                                     fieldRow.range.minimum, fieldRow.range.maximum, m_owner);
+        edit->setDisplayWidth(fieldRow.width);
         if (b.setNumber)
             connect(edit, &NumericEdit::valueChanged, edit, b.setNumber);
         connect(edit, &NumericEdit::refused, this, [this] { m_messages.beep(); });
-        connect(edit, &NumericEdit::rangeError, this, [this, spec, edit] {
-            if (!m_ownRange.value(spec.name))
-                tellRange(spec, edit);
+        connect(edit, &NumericEdit::rangeError, this, [this, fieldRow, edit] {
+            if (!m_ownRange.value(fieldRow.name))
+                tellRange(fieldRow, edit);
         });
         return edit;
     }
@@ -60,52 +60,52 @@ QWidget *Form::build(const FieldSpec &spec) {
         return edit;
     }
     case FieldKind::Text: {
-        auto *edit = new TextField(static_cast<int>(spec.range.maximum), m_owner);
+        auto *edit = new TextField(static_cast<int>(fieldRow.range.maximum), m_owner);
         if (b.setText)
             connect(edit, &QLineEdit::textChanged, edit, b.setText);
         return edit;
     }
     case FieldKind::Result: {
-        auto *field = new ResultField(QString::fromUtf16(spec.range.pattern), m_owner);
-        field->setDisplayWidth(spec.width);
+        auto *field = new ResultField(QString::fromUtf16(fieldRow.range.pattern), m_owner);
+        field->setDisplayWidth(fieldRow.width);
         return field;
     }
     }
     throw std::logic_error("unknown field kind");
 }
 
-void Form::addRow(const FieldSpec &spec, QWidget *control) {
-    while (static_cast<int>(m_columns.size()) <= spec.column) {
+void Form::addRow(const FieldRow &fieldRow, QWidget *control) {
+    while (static_cast<int>(m_columns.size()) <= fieldRow.column) {
         auto *grid = new QGridLayout;
         grid->setColumnStretch(0, 1);
         grid->setHorizontalSpacing(6);
         m_columns.push_back(grid);
     }
-    QGridLayout *grid = m_columns[static_cast<std::size_t>(spec.column)];
+    QGridLayout *grid = m_columns[static_cast<std::size_t>(fieldRow.column)];
     // A field is never squeezed below the width its figures need.
     control->setMinimumWidth(control->sizeHint().width());
-    if (spec.besidePrevious) {
+    if (fieldRow.besidePrevious) {
         const int row = std::max(0, grid->rowCount() - 1);
         grid->addWidget(control, row, 4, Qt::AlignLeft);
-        if (!spec.suffix.isEmpty()) {
-            auto *suffix = new QLabel(spec.suffix, m_owner);
-            m_suffixes.insert(spec.name, suffix);
+        if (!fieldRow.suffix.isEmpty()) {
+            auto *suffix = new QLabel(fieldRow.suffix, m_owner);
+            m_suffixes.insert(fieldRow.name, suffix);
             grid->addWidget(suffix, row, 5);
         }
         return;
     }
     const int row = grid->rowCount();
-    if (!spec.suffix.isEmpty()) {
-        auto *suffix = new QLabel(spec.suffix, m_owner);
-        m_suffixes.insert(spec.name, suffix);
+    if (!fieldRow.suffix.isEmpty()) {
+        auto *suffix = new QLabel(fieldRow.suffix, m_owner);
+        m_suffixes.insert(fieldRow.name, suffix);
         grid->addWidget(suffix, row, 3);
     }
-    if (!spec.caption.isEmpty()) {
-        auto *caption = new QLabel(spec.caption, m_owner);
+    if (!fieldRow.caption.isEmpty()) {
+        auto *caption = new QLabel(fieldRow.caption, m_owner);
         caption->setBuddy(control);
         grid->addWidget(caption, row, 0);
     }
-    if (spec.rand)
+    if (fieldRow.rand)
         grid->addWidget(new QLabel(QStringLiteral("R"), m_owner), row, 1, Qt::AlignRight);
     grid->addWidget(control, row, 2, Qt::AlignRight);
 }
@@ -143,22 +143,22 @@ ResultField *Form::resultField(const QString &name) const {
 }
 
 void Form::showInputs() {
-    for (const FieldSpec &spec : m_fields) {
-        QWidget *control = m_controls.value(spec.name);
+    for (const FieldRow &fieldRow : m_fields) {
+        QWidget *control = m_controls.value(fieldRow.name);
         // Showing a value is not typing it: the bound figure keeps its full precision.
         const QSignalBlocker quiet(control);
-        if (spec.kind == FieldKind::Number && spec.binding.number)
-            static_cast<NumericEdit *>(control)->setValue(spec.binding.number());
-        else if (spec.kind == FieldKind::Date && spec.binding.date)
-            static_cast<DateEdit *>(control)->setDate(spec.binding.date());
+        if (fieldRow.kind == FieldKind::Number && fieldRow.binding.number)
+            static_cast<NumericEdit *>(control)->setValue(fieldRow.binding.number());
+        else if (fieldRow.kind == FieldKind::Date && fieldRow.binding.date)
+            static_cast<DateEdit *>(control)->setDate(fieldRow.binding.date());
     }
 }
 
 void Form::showResults() {
-    for (const FieldSpec &spec : m_fields)
-        if (spec.kind == FieldKind::Result && spec.binding.number)
-            static_cast<ResultField *>(m_controls.value(spec.name))
-                ->setValue(spec.binding.number());
+    for (const FieldRow &fieldRow : m_fields)
+        if (fieldRow.kind == FieldKind::Result && fieldRow.binding.number)
+            static_cast<ResultField *>(m_controls.value(fieldRow.name))
+                ->setValue(fieldRow.binding.number());
 }
 
 void Form::focus(const QString &name) {
@@ -189,17 +189,17 @@ QLabel *Form::suffix(const QString &name) const {
     return label;
 }
 
-void Form::tellRange(const FieldSpec &spec, NumericEdit *edit) {
-    const double held = std::clamp(edit->value(), spec.range.minimum, spec.range.maximum);
+void Form::tellRange(const FieldRow &fieldRow, NumericEdit *edit) {
+    const double held = std::clamp(edit->value(), fieldRow.range.minimum, fieldRow.range.maximum);
     edit->setValue(held);
-    const QString pattern = QString::fromUtf16(spec.range.pattern);
-    const QString caption = spec.caption.trimmed();
+    const QString pattern = QString::fromUtf16(fieldRow.range.pattern);
+    const QString caption = fieldRow.caption.trimmed();
     informAfterClick(m_messages, m_owner,
                      caption + QStringLiteral(" must be from ") +
-                         formatPattern(spec.range.minimum, pattern) + QStringLiteral(" to ") +
-                         formatPattern(spec.range.maximum, pattern) + u'.',
+                         formatPattern(fieldRow.range.minimum, pattern) + QStringLiteral(" to ") +
+                         formatPattern(fieldRow.range.maximum, pattern) + u'.',
                      caption, MessageService::Icon::Warning);
-    focus(spec.name);
+    focus(fieldRow.name);
 }
 
 void Form::commitFocused(QWidget *window) {

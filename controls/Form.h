@@ -73,9 +73,9 @@ public:
     const FieldTable &fields() const { return m_fields; }
 
 private:
-    QWidget *build(const FieldSpec &spec);
-    void addRow(const FieldSpec &spec, QWidget *control);
-    void tellRange(const FieldSpec &spec, NumericEdit *edit);
+    QWidget *build(const FieldRow &fieldRow);
+    void addRow(const FieldRow &fieldRow, QWidget *control);
+    void tellRange(const FieldRow &fieldRow, NumericEdit *edit);
 
     QWidget *m_owner;
     FieldTable m_fields;

@@ -201,8 +201,8 @@ void CalculatorWindow::orderTabs(const QStringList &names) {
 
 QWidget *CalculatorWindow::control(const QString &name) const {
     if (m_form)
-        for (const FieldSpec &spec : m_form->fields())
-            if (spec.name == name)
+        for (const FieldRow &fieldRow : m_form->fields())
+            if (fieldRow.name == name)
                 return m_form->widget(name);
     if (auto *w = findChild<QWidget *>(name))
         return w;

@@ -103,9 +103,9 @@ FieldTable PackageCalcWindow::fieldTable() {
     const auto shown = [](const QString &name, const char *caption, const double &source) {
         return inColumn(result(name, QString::fromLatin1(caption), source), 0);
     };
-    const auto cost = [](FieldSpec spec) {
-        spec.caption.clear();
-        return inColumn(std::move(spec), kCostColumn);
+    const auto cost = [](FieldRow fieldRow) {
+        fieldRow.caption.clear();
+        return inColumn(std::move(fieldRow), kCostColumn);
     };
     const auto copy = [&](const QString &name, const double &source) {
         return cost(result(name, {}, source));
@@ -142,7 +142,7 @@ FieldTable PackageCalcWindow::fieldTable() {
         t.push_back(text(member("txtOtherDet", i),
                          i == 0 ? QStringLiteral("Other Expenses :") : QString(), line.description,
                          tax::kPackageExpenseTextLength));
-        FieldSpec amountSpec = money(member("numOtherDet", i), {}, line.amount, amount);
+        FieldRow amountSpec = money(member("numOtherDet", i), {}, line.amount, amount);
         t.push_back(beside(std::move(amountSpec)));
     }
     t.push_back(

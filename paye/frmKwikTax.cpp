@@ -31,7 +31,7 @@ frmKwikTax::frmKwikTax(const AppContext &context, QWidget *parent)
 
 FieldTable frmKwikTax::fieldTable() {
     ProgramState &state = m_context.state;
-    const auto whole = [](FieldSpec spec) { return inColumn(std::move(spec), 0); };
+    const auto whole = [](FieldRow fieldRow) { return inColumn(std::move(fieldRow), 0); };
     return {
         // Typing an income sets the shared lookup's income for every calculator.
         money(field(0), QStringLiteral("Taxable Income"), state.taxLookup.AnnualTaxableIncome,

@@ -24,7 +24,7 @@ FieldTable frmMonthly::fieldTable() {
     FieldTable table = payInputRows(m_inputs, names);
     // The travel allowance is the only money row captioned with its own "R".
     auto travel = std::find_if(table.begin(), table.end(),
-                               [](const FieldSpec &f) { return f.name == u"silgEdit13"; });
+                               [](const FieldRow &f) { return f.name == u"silgEdit13"; });
     travel->rand = false;
     const auto taxable = std::next(travel);
     table.insert(taxable, beside(inColumn(result(QStringLiteral("numMTAAns"), {},

@@ -88,7 +88,7 @@ struct Options {
     }
 };
 
-struct OptionSpec {
+struct OptionRule {
     const char *name;
     bool flag; // written as a single word; the others are name=value
     unsigned targets;
@@ -96,7 +96,7 @@ struct OptionSpec {
 
 inline constexpr unsigned kTextual = OnText | OnField | OnRow;
 inline constexpr unsigned kValue = OnField | OnRow;
-inline constexpr OptionSpec kOptionSpecs[] = {
+inline constexpr OptionRule kOptionRules[] = {
     {"size", false, kTextual},
     {"bold", true, kTextual},
     {"italic", true, kTextual},
@@ -116,10 +116,10 @@ inline constexpr OptionSpec kOptionSpecs[] = {
     {"height", false, OnRow},
 };
 
-inline const OptionSpec *findOption(const QString &name) {
-    for (const OptionSpec &spec : kOptionSpecs)
-        if (name == QLatin1String(spec.name))
-            return &spec;
+inline const OptionRule *findOption(const QString &name) {
+    for (const OptionRule &rule : kOptionRules)
+        if (name == QLatin1String(rule.name))
+            return &rule;
     return nullptr;
 }
 

@@ -375,14 +375,14 @@ private:
                 style = &namedStyle(tok.text);
                 continue;
             }
-            const OptionSpec *spec = findOption(name);
-            if (!spec)
+            const OptionRule *rule = findOption(name);
+            if (!rule)
                 failAt(m_line, QStringLiteral("unknown option \"%1\"").arg(name));
-            if (spec->flag && tok.isOption())
+            if (rule->flag && tok.isOption())
                 failAt(m_line, QStringLiteral("\"%1\" is written alone, without =").arg(name));
-            if (!spec->flag && !tok.isOption())
+            if (!rule->flag && !tok.isOption())
                 failAt(m_line, QStringLiteral("\"%1\" is written %1=VALUE").arg(name));
-            if (!(spec->targets & target))
+            if (!(rule->targets & target))
                 failAt(m_line, QStringLiteral("\"%1\" does not apply to %2").arg(name, what));
             setOption(r.written, name, tok.text);
         }

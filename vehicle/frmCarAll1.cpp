@@ -160,10 +160,10 @@ FieldTable frmCarAll1::fieldTable() {
 }
 
 // Wear and tear and lease payments exclude each other: a refused amount is told and cleared.
-FieldSpec frmCarAll1::singlePayment(const QString &name, const QString &caption, double &target,
-                                    SinglePaymentField field) {
-    FieldSpec spec = money(name, caption, target, tax::kWholeRand);
-    spec.binding.setNumber = [this, name, field](double value) {
+FieldRow frmCarAll1::singlePayment(const QString &name, const QString &caption, double &target,
+                                   SinglePaymentField field) {
+    FieldRow fieldRow = money(name, caption, target, tax::kWholeRand);
+    fieldRow.binding.setNumber = [this, name, field](double value) {
         if (applySinglePayment(m_data, field, value) != SinglePaymentOutcome::Refused)
             return;
         m_context.messages.inform(this, kSinglePaymentMessage, kSinglePaymentTitle,
@@ -171,7 +171,7 @@ FieldSpec frmCarAll1::singlePayment(const QString &name, const QString &caption,
         form().numeric(name)->setValue(0);
         form().focus(name);
     };
-    return spec;
+    return fieldRow;
 }
 
 QWidget *frmCarAll1::buildChoices() {

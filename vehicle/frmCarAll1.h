@@ -30,8 +30,8 @@ protected:
 private:
     FieldTable fieldTable();
     QWidget *buildChoices();
-    FieldSpec singlePayment(const QString &name, const QString &caption, double &target,
-                            SinglePaymentField field);
+    FieldRow singlePayment(const QString &name, const QString &caption, double &target,
+                           SinglePaymentField field);
     // Enables the fields and shows the result panel of the method chosen.
     void applyMethod();
     void setPanelVisible(int column, bool visible);

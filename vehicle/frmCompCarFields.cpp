@@ -13,18 +13,18 @@ FieldTable frmCompCar::fieldTable() {
     static double unbound = 0;
     const auto amount = [this](const char *name, const char *caption, double CompCarRecord::*member,
                                tax::FieldRange range, const char *unit, int column) {
-        FieldSpec spec = inColumn(
+        FieldRow fieldRow = inColumn(
             number(QString::fromLatin1(name), QString::fromLatin1(caption), unbound, range),
             column);
-        spec.binding.setNumber = [this, member](double v) { m_list.current().*member = v; };
-        spec.binding.number = [this, member] { return m_list.current().*member; };
-        return withSuffix(spec, QString::fromLatin1(unit));
+        fieldRow.binding.setNumber = [this, member](double v) { m_list.current().*member = v; };
+        fieldRow.binding.number = [this, member] { return m_list.current().*member; };
+        return withSuffix(fieldRow, QString::fromLatin1(unit));
     };
     const auto rand = [&](const char *name, const char *caption, double CompCarRecord::*member,
                           int column) {
-        FieldSpec spec = amount(name, caption, member, tax::kWholeRand, "", column);
-        spec.rand = true;
-        return spec;
+        FieldRow fieldRow = amount(name, caption, member, tax::kWholeRand, "", column);
+        fieldRow.rand = true;
+        return fieldRow;
     };
     const auto km = [&](const char *name, const char *caption, double CompCarRecord::*member) {
         return amount(name, caption, member, tax::kWholeKm, "kms", 0);
@@ -36,10 +36,12 @@ FieldTable frmCompCar::fieldTable() {
     };
     const auto day = [this](const char *name, const char *caption, DayNumber CompCarRecord::*m) {
         static QDate unused;
-        FieldSpec spec = date(QString::fromLatin1(name), QString::fromLatin1(caption), unused);
-        spec.binding.setDate = [this, m](const QDate &d) { m_list.current().*m = d.toJulianDay(); };
-        spec.binding.date = [this, m] { return QDate::fromJulianDay(m_list.current().*m); };
-        return spec;
+        FieldRow fieldRow = date(QString::fromLatin1(name), QString::fromLatin1(caption), unused);
+        fieldRow.binding.setDate = [this, m](const QDate &d) {
+            m_list.current().*m = d.toJulianDay();
+        };
+        fieldRow.binding.date = [this, m] { return QDate::fromJulianDay(m_list.current().*m); };
+        return fieldRow;
     };
     const auto shown = [](const char *name, const char *caption, const double &source, int column,
                           bool money = true) {
@@ -52,10 +54,10 @@ FieldTable frmCompCar::fieldTable() {
         return FieldTable{shown(name80, caption, share80, 2),
                           beside(shown(name20, "", share20, 2))};
     };
-    FieldSpec actual3802 = inColumn(money(QStringLiteral("numActual3802"),
-                                          QStringLiteral("Total code 3802 f/benefits on IRP5's"),
-                                          m_list.Actual3802, tax::kWholeRand),
-                                    1);
+    FieldRow actual3802 = inColumn(money(QStringLiteral("numActual3802"),
+                                         QStringLiteral("Total code 3802 f/benefits on IRP5's"),
+                                         m_list.Actual3802, tax::kWholeRand),
+                                   1);
     FieldTable table{
         text("txtCCRegNumber", "Vehicle registration number", 20),
         text("txtCCMake", "Car Make", 30),
