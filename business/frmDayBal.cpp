@@ -171,12 +171,8 @@ void frmDayBal::watchDates() {
 std::optional<report::PrintJob> frmDayBal::printJob(std::optional<report::PrintLanguage>) {
     if (!dailyBalancePrintable(m_results))
         return std::nullopt;
-    report::PrintJob job;
-    job.tables = {report::ReportData::singleRecord(kDailyBalanceTable,
-                                                   dailyBalanceRecord(inputs(), m_results))};
-    job.layoutName = kDailyBalanceLayout;
-    job.previewTitle = kDailyBalancePreviewTitle;
-    return job;
+    return report::singleRecordJob(kDailyBalanceTable, dailyBalanceRecord(inputs(), m_results),
+                                   kDailyBalanceLayout, kDailyBalancePreviewTitle);
 }
 
 } // namespace quillon::business

@@ -116,12 +116,8 @@ void frmInflation::stepPeriod(int direction) {
 std::optional<report::PrintJob> frmInflation::printJob(std::optional<report::PrintLanguage>) {
     if (!inflationPrintable(m_results))
         return std::nullopt;
-    report::PrintJob job;
-    job.tables = {
-        report::ReportData::singleRecord(kInflationTable, inflationRecord(inputs(), m_results))};
-    job.layoutName = kInflationLayout;
-    job.previewTitle = kInflationPreviewTitle;
-    return job;
+    return report::singleRecordJob(kInflationTable, inflationRecord(inputs(), m_results),
+                                   kInflationLayout, kInflationPreviewTitle);
 }
 
 } // namespace quillon::business

@@ -97,12 +97,8 @@ void frmLoanBuster::activated() {
 std::optional<report::PrintJob> frmLoanBuster::printJob(std::optional<report::PrintLanguage>) {
     if (!busterPrintable(inputs()))
         return std::nullopt;
-    report::PrintJob job;
-    job.tables = {
-        report::ReportData::singleRecord(kBusterTable, busterRecord(inputs(), m_results))};
-    job.layoutName = kBusterLayout;
-    job.previewTitle = kBusterPreviewTitle;
-    return job;
+    return report::singleRecordJob(kBusterTable, busterRecord(inputs(), m_results), kBusterLayout,
+                                   kBusterPreviewTitle);
 }
 
 } // namespace quillon::business

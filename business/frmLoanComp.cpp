@@ -110,12 +110,8 @@ void frmLoanComp::activated() {
 std::optional<report::PrintJob> frmLoanComp::printJob(std::optional<report::PrintLanguage>) {
     if (!comparisonPrintable(inputs()))
         return std::nullopt;
-    report::PrintJob job;
-    job.tables = {
-        report::ReportData::singleRecord(kComparisonTable, comparisonRecord(inputs(), m_results))};
-    job.layoutName = kComparisonLayout;
-    job.previewTitle = kComparisonPreviewTitle;
-    return job;
+    return report::singleRecordJob(kComparisonTable, comparisonRecord(inputs(), m_results),
+                                   kComparisonLayout, kComparisonPreviewTitle);
 }
 
 } // namespace quillon::business

@@ -330,13 +330,10 @@ void PackageCalcWindow::showOutcome() {
 }
 
 std::optional<report::PrintJob> PackageCalcWindow::printJob(std::optional<report::PrintLanguage>) {
-    report::PrintJob job;
-    job.tables = {report::ReportData::singleRecord(
+    return report::singleRecordJob(
         kSalPackageTable,
-        salPackageRecord(m_kind, m_inputs, m_results, printPanel()->employeeName()))};
-    job.layoutName = layoutFile(m_kind);
-    job.previewTitle = previewTitle(m_kind);
-    return job;
+        salPackageRecord(m_kind, m_inputs, m_results, printPanel()->employeeName()),
+        layoutFile(m_kind), previewTitle(m_kind));
 }
 
 } // namespace quillon::package

@@ -64,11 +64,7 @@ PayWindow::recalculatedJob(const QString &table,
                            const QString &layout, const QString &title) {
     if (!calculate())
         return std::nullopt;
-    report::PrintJob job;
-    job.tables = {report::ReportData::singleRecord(table, record())};
-    job.layoutName = layout;
-    job.previewTitle = title;
-    return job;
+    return report::singleRecordJob(table, record(), layout, title);
 }
 
 FieldTable payInputRows(PayInputs &in, const PayFieldNames &n) {

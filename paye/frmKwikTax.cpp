@@ -67,12 +67,8 @@ void frmKwikTax::recalculate() {
 }
 
 std::optional<report::PrintJob> frmKwikTax::printJob(std::optional<report::PrintLanguage>) {
-    report::PrintJob job;
-    job.tables = {
-        report::ReportData::singleRecord(kQuickTaxTable, quickTaxReportRecord(m_results))};
-    job.layoutName = kQuickTaxLayout;
-    job.previewTitle = kQuickTaxPreviewTitle;
-    return job;
+    return report::singleRecordJob(kQuickTaxTable, quickTaxReportRecord(m_results), kQuickTaxLayout,
+                                   kQuickTaxPreviewTitle);
 }
 
 void frmKwikTax::activated() {

@@ -21,6 +21,14 @@ struct PrintJob {
     Destination destination = Destination::Preview;
 };
 
+// The usual job: one record written to its table, printed through one layout.
+inline PrintJob singleRecordJob(const QString &table, ReportRecord record, QString layoutName,
+                                QString previewTitle) {
+    return {{ReportData::singleRecord(table, std::move(record))},
+            std::move(layoutName),
+            std::move(previewTitle)};
+}
+
 // The full path of a layout in `folder`. The windows name layouts as "\Annual.rpt"; the
 // leading separator is dropped so that the name always lands inside the folder.
 QString layoutPath(const QString &folder, QString layoutName);

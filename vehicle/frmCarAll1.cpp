@@ -261,14 +261,11 @@ void frmCarAll1::calculate() {
 }
 
 std::optional<report::PrintJob> frmCarAll1::printJob(std::optional<report::PrintLanguage>) {
-    report::PrintJob job;
-    job.tables = {report::ReportData::singleRecord(
-        kTravelDeductionTable,
-        travelDeductionRecord(m_data, m_context.state.carDescription, printPanel()->employeeName(),
-                              m_start, m_end))};
-    job.layoutName = carAllLayout(m_data);
-    job.previewTitle = kCarAllPreviewTitle;
-    return job;
+    return report::singleRecordJob(kTravelDeductionTable,
+                                   travelDeductionRecord(m_data, m_context.state.carDescription,
+                                                         printPanel()->employeeName(), m_start,
+                                                         m_end),
+                                   carAllLayout(m_data), kCarAllPreviewTitle);
 }
 
 // Enter calculates and hands the focus to OK.
