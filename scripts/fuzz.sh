@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang under AddressSanitizer and UBSan and runs each for a
-# bounded time (FUZZ_SECONDS, default 10) from its seed corpus in fuzz/corpus/. A crash, a
+# bounded time (FUZZ_SECONDS, default 30) from its seed corpus in fuzz/corpus/. A crash, a
 # leak or a sanitizer report fails the run and leaves the input in build/fuzz/findings/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
-seconds="${FUZZ_SECONDS:-10}"
+seconds="${FUZZ_SECONDS:-30}"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)" --target quillon_fuzzers
 findings=build/fuzz/findings
