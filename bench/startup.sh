@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up time of Quillon 2017 against a bare Qt MDI window with a menu: each program is
-# started RUNS times (alternating) until its window takes input, and the median wall time of
-# each and their ratio are printed. Uses the display in DISPLAY, else Xvfb when installed,
+# started RUNS times (alternating), and the median time from start until its window takes input,
+# and the ratio of the two, are printed. Uses the display in DISPLAY, else Xvfb when installed,
 # else the offscreen platform.
 #   bench/startup.sh [build folder, default build/dev] [runs, default 15]
 set -euo pipefail
@@ -44,18 +44,31 @@ done
 sqlite3 "$scratch/app/bcdv.mdb" \
   "UPDATE ProgramState SET VAR1 = 32767, ViewAbout = 0, UpdateAddress = 'http://127.0.0.1:$port/'"
 
-now() { date +%s%N; }
-declare -a program bare
+# Each program prints "ready <microseconds since the epoch>" when its window first takes input;
+# the time counted is from just before the start to that moment (tearing down at exit is not
+# start-up). The time to the program's exit is shown as well.
+now() { echo $(($(date +%s%N) / 1000)); }
+run() { # program... -> "<to ready> <to exit>" in microseconds
+  local t0 ready t1
+  t0=$(now)
+  ready=$("$@" 2>/dev/null | awk '/^ready / {print $2}')
+  t1=$(now)
+  [ -n "$ready" ] || { echo "$1 did not report ready" >&2; exit 1; }
+  echo "$((ready - t0)) $((t1 - t0))"
+}
+declare -a program bare program_exit bare_exit
 for ((i = 0; i < runs; i++)); do
-  t0=$(now); QUILLON_QUIT_WHEN_READY=1 "$scratch/app/quillon" >/dev/null 2>&1; t1=$(now)
-  "$bin/quillon_bare_mdi" >/dev/null 2>&1; t2=$(now)
-  program+=($(((t1 - t0) / 1000000)))
-  bare+=($(((t2 - t1) / 1000000)))
+  read -r r e < <(QUILLON_QUIT_WHEN_READY=1 run "$scratch/app/quillon")
+  program+=("$r"); program_exit+=("$e")
+  read -r r e < <(run "$bin/quillon_bare_mdi")
+  bare+=("$r"); bare_exit+=("$e")
 done
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'; }
+ms() { awk -v u="$1" 'BEGIN { printf "%.1f ms", u / 1000 }'; }
 p=$(median "${program[@]}")
 b=$(median "${bare[@]}")
-echo "platform ${QT_QPA_PLATFORM:-xcb}, $runs runs, median wall time to an interactive window:"
-echo "  Quillon 2017     ${p} ms"
-echo "  bare MDI window  ${b} ms"
+echo "platform ${QT_QPA_PLATFORM:-xcb}, $runs runs each, medians:"
+echo "                   to an interactive window   to exit"
+echo "  Quillon 2017     $(ms "$p")                    $(ms "$(median "${program_exit[@]}")")"
+echo "  bare MDI window  $(ms "$b")                    $(ms "$(median "${bare_exit[@]}")")"
 awk -v p="$p" -v b="$b" 'BEGIN { printf "  ratio            %.2f\n", p / b }'

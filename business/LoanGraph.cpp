@@ -179,3 +179,13 @@ LoanGraph *showLoanGraph(QWidget *owner, const std::function<void(LoanGraph &)> 
 }
 
 } // namespace quillon::business
+
+// The entry point frmLoans finds in this module: Qt Charts is loaded only when a graph is first
+// asked for.
+extern "C" Q_DECL_EXPORT void quillonShowLoanGraph(QWidget *owner,
+                                                   const quillon::business::LoanGraphFigures &f) {
+    quillon::business::showLoanGraph(owner, [&f](quillon::business::LoanGraph &graph) {
+        graph.LoanAmortGraph(f.yearsWithPart, f.wholeYears, f.kind, *f.balance, *f.interest,
+                             *f.capital);
+    });
+}

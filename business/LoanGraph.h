@@ -43,6 +43,16 @@ private:
     bool m_partYear = false;
 };
 
+// The annual schedule as frmLoans hands it to the graph module (see LoanAmortGraph).
+struct LoanGraphFigures {
+    std::int16_t yearsWithPart = 0;
+    std::int16_t wholeYears = 0;
+    std::int16_t kind = 0;
+    const ScheduleColumn *balance = nullptr;
+    const ScheduleColumn *interest = nullptr;
+    const ScheduleColumn *capital = nullptr;
+};
+
 // Shows the graph window of `owner` (creating it once), fed by `fill`: at the top left of the
 // main window's client area when the owner is a child window there, else on its own.
 LoanGraph *showLoanGraph(QWidget *owner, const std::function<void(LoanGraph &)> &fill);

@@ -9,6 +9,7 @@
 #include "controls/NumericEdit.h"
 #include "controls/ResultField.h"
 #include "forms/HostWindow.h"
+#include "forms/LazyModule.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -281,10 +282,15 @@ void frmLoans::showGraph() {
     }
     const LoanSchedules &s = m_loan.schedules;
     buildAnnualSchedule(m_loan.principal, m_loan.period, m_loan.rate, m_loan.schedules);
-    showLoanGraph(this, [&s](LoanGraph &graph) {
-        graph.LoanAmortGraph(s.yearsWithPart, s.wholeYears, s.kind, s.balance, s.yearInterest,
-                             s.yearCapital);
-    });
+    using Show = void(QWidget *, const LoanGraphFigures &);
+    QString error;
+    if (Show *showGraphOf = moduleFunction<Show>(QStringLiteral("quillon_loan_graph"),
+                                                 "quillonShowLoanGraph", &error))
+        showGraphOf(this, {s.yearsWithPart, s.wholeYears, s.kind, &s.balance, &s.yearInterest,
+                           &s.yearCapital});
+    else
+        m_context.messages.inform(this, QStringLiteral("The graph cannot be shown: %1").arg(error),
+                                  {}, MessageService::Icon::Warning);
 }
 
 std::optional<report::PrintJob> frmLoans::printJob(std::optional<report::PrintLanguage>) {

@@ -15,3 +15,17 @@ function(quillon_library target)
   target_link_libraries(${target} PUBLIC ${ARG_LINKS})
   quillon_target_defaults(${target})
 endfunction()
+
+# A part of the program loaded at its first use (forms/LazyModule.h): a shared library built
+# beside the program and installed in the program's own library folder. Tests link it directly.
+set(QUILLON_MODULE_INSTALL_DIR lib/quillon)
+set(QUILLON_MODULE_DIR_FROM_BIN ../lib/quillon)
+function(quillon_module target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_library(${target} SHARED ${ARG_SOURCES})
+  set_target_properties(${target} PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${QUILLON_BIN_DIR})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${target} PUBLIC ${ARG_LINKS})
+  quillon_target_defaults(${target})
+  install(TARGETS ${target} LIBRARY DESTINATION ${QUILLON_MODULE_INSTALL_DIR})
+endfunction()

@@ -3,12 +3,38 @@
 #include <QImageReader>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QThread>
+#include <QTimer>
+
+#include <memory>
 
 namespace quillon::shell {
+
+namespace {
+
+// Covers the area keeping the proportions; JPEG decodes straight to the smaller size.
+QImage decodeCovering(const QString &path, QSize pictureSize, QSize device) {
+    QImageReader reader(path);
+    reader.setScaledSize(pictureSize.scaled(device, Qt::KeepAspectRatioByExpanding));
+    const QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    return image.copy((image.width() - device.width()) / 2, (image.height() - device.height()) / 2,
+                      device.width(), device.height());
+}
+
+} // namespace
 
 BackgroundArea::BackgroundArea(QWidget *parent) : QMdiArea(parent) {
     setObjectName(QStringLiteral("MDIClient"));
     setBackground(QColor(0x2f, 0x4f, 0x6f));
+}
+
+BackgroundArea::~BackgroundArea() {
+    if (m_decoder) {
+        m_decoder->wait();
+        delete m_decoder;
+    }
 }
 
 bool BackgroundArea::loadPicture(const QString &path) {
@@ -23,37 +49,65 @@ bool BackgroundArea::loadPicture(const QString &path) {
     return true;
 }
 
-void BackgroundArea::resizeEvent(QResizeEvent *event) {
-    m_scaled = {};
-    QMdiArea::resizeEvent(event);
+bool BackgroundArea::pictureShown() const {
+    return !m_scaled.isNull() && m_scaled.size() == deviceSize();
+}
+
+QSize BackgroundArea::deviceSize() const {
+    return viewport()->size() * viewport()->devicePixelRatioF();
+}
+
+void BackgroundArea::decodeFor(QSize device) {
+    if (m_decoder || device.isEmpty())
+        return; // the finished decode asks again if the size has changed meanwhile
+    auto decoded = std::make_shared<QImage>();
+    m_decoder = QThread::create([path = m_picturePath, size = m_pictureSize, device, decoded] {
+        *decoded = decodeCovering(path, size, device);
+    });
+    connect(m_decoder, &QThread::finished, this, [this, decoded, device] {
+        m_decoder->deleteLater();
+        m_decoder = nullptr;
+        takeDecoded(*decoded, device);
+    });
+    // Started once the event loop runs, so the window opens and takes input first.
+    QTimer::singleShot(0, m_decoder,
+                       [decoder = m_decoder] { decoder->start(QThread::LowPriority); });
+}
+
+void BackgroundArea::takeDecoded(QImage image, QSize device) {
+    if (image.isNull()) {
+        // Unreadable after all: keep the plain background rather than trying again.
+        m_picturePath.clear();
+        m_scaled = {};
+        viewport()->update();
+        return;
+    }
+    m_scaled = QPixmap::fromImage(std::move(image));
+    m_scaled.setDevicePixelRatio(viewport()->devicePixelRatioF());
+    if (device != deviceSize())
+        decodeFor(deviceSize());
+    viewport()->update();
 }
 
 void BackgroundArea::paintEvent(QPaintEvent *event) {
-    const QSize area = viewport()->size();
-    const qreal ratio = devicePixelRatioF();
-    const QSize device = area * ratio;
-    if (!m_picturePath.isEmpty() && (m_scaled.isNull() || m_scaled.size() != device)) {
-        // Covers the area keeping the proportions; JPEG decodes straight to the smaller size.
-        const QSize cover = m_pictureSize.scaled(device, Qt::KeepAspectRatioByExpanding);
-        QImageReader reader(m_picturePath);
-        reader.setScaledSize(cover);
-        const QImage image = reader.read();
-        if (!image.isNull()) {
-            const QRect crop((image.width() - device.width()) / 2,
-                             (image.height() - device.height()) / 2, device.width(),
-                             device.height());
-            m_scaled = QPixmap::fromImage(image.copy(crop));
-            m_scaled.setDevicePixelRatio(ratio);
-        }
+    if (m_picturePath.isEmpty()) {
+        QMdiArea::paintEvent(event);
+        return;
     }
+    if (!pictureShown())
+        decodeFor(deviceSize());
     if (m_scaled.isNull()) {
         QMdiArea::paintEvent(event);
         return;
     }
+    // A picture decoded for another size stretches over the area until its own arrives.
     QPainter painter(viewport());
-    painter.drawPixmap(
-        event->rect(), m_scaled,
-        QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
+    const QSizeF scale(qreal(m_scaled.width()) / viewport()->width(),
+                       qreal(m_scaled.height()) / viewport()->height());
+    const QRectF target = event->rect();
+    painter.drawPixmap(target, m_scaled,
+                       QRectF(target.x() * scale.width(), target.y() * scale.height(),
+                              target.width() * scale.width(), target.height() * scale.height()));
 }
 
 } // namespace quillon::shell

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QImage>
 #include <QMdiArea>
 #include <QPixmap>
+
+class QThread;
 
 namespace quillon::shell {
 
@@ -11,20 +14,29 @@ class BackgroundArea : public QMdiArea {
     Q_OBJECT
 public:
     explicit BackgroundArea(QWidget *parent = nullptr);
+    ~BackgroundArea() override;
 
     // False when the picture cannot be read; the area then keeps a plain background.
     bool loadPicture(const QString &path);
     bool hasPicture() const { return !m_picturePath.isEmpty(); }
+    // True once the picture has been decoded for the area's present size.
+    bool pictureShown() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    // Only the header is read at start-up; the picture is decoded at the size it is shown.
+    QSize deviceSize() const;
+    void decodeFor(QSize device);
+    void takeDecoded(QImage image, QSize device);
+
+    // Only the header is read at start-up. The picture is decoded at the size it is shown on
+    // a worker thread, so the window takes input at once and the picture follows a moment
+    // later; meanwhile the last decoded picture (or the plain colour) is painted.
     QString m_picturePath;
     QSize m_pictureSize;
     QPixmap m_scaled;
+    QThread *m_decoder = nullptr;
 };
 
 } // namespace quillon::shell

@@ -1,8 +1,10 @@
 #include "shell/MDIForm1.h"
 
 #include "controls/BusyCursor.h"
+#include "controls/MessageService.h"
 #include "controls/ScreenFit.h"
 #include "forms/AppContext.h"
+#include "forms/LazyModule.h"
 #include "report/ReportComponent.h"
 #include "shell/BackgroundArea.h"
 #include "shell/MainMenu.h"
@@ -10,7 +12,6 @@
 #include "shell/SystemCalculator.h"
 #include "shell/Version.h"
 #include "shell/frmAbout.h"
-#include "shell/frmHelpBrowser.h"
 #include "shell/frmWebExpiry.h"
 
 #include <QAction>
@@ -147,7 +148,18 @@ void MDIForm1::showUpdateNotice() {
 
 void MDIForm1::showHelp() {
     if (!m_help) {
-        m_help = new frmHelpBrowser(m_context.paths.file(QStringLiteral("QL2017Help.pdf")));
+        // The manual's PDF viewer is a module of its own, loaded the first time help is asked for.
+        using MakeBrowser = QWidget *(const QString &documentPath);
+        QString error;
+        auto *make = moduleFunction<MakeBrowser>(QStringLiteral("quillon_help"),
+                                                 "quillonMakeHelpBrowser", &error);
+        if (!make) {
+            m_context.messages.inform(
+                this, QStringLiteral("The help window cannot be shown: %1").arg(error), {},
+                MessageService::Icon::Warning);
+            return;
+        }
+        m_help = make(m_context.paths.file(QStringLiteral("QL2017Help.pdf")));
         // Beside the main window where the screen allows, and always wholly on the screen.
         placeOnScreen(m_help, QSize(760, 900), this);
     }

@@ -3,7 +3,6 @@
 #include "shell/ShellValues.h"
 #include "shell/WindowCatalogue.h"
 #include "shell/WindowOpener.h"
-#include "shell/frmHelpBrowser.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -49,7 +48,7 @@ public:
     void showUpdateNotice();
     void showHelp();
 
-    frmHelpBrowser *helpWindow() const { return m_help; }
+    QWidget *helpWindow() const { return m_help; }
 
     // Where the operating system's calculator is looked for, and how a web address is opened;
     // tests put in their own.
@@ -69,7 +68,7 @@ private:
     BackgroundArea *m_area = nullptr;
     std::unique_ptr<MainMenu> m_menu;
     std::unique_ptr<WindowOpener> m_opener;
-    QPointer<frmHelpBrowser> m_help;
+    QPointer<QWidget> m_help;
     QStringList m_calculatorPath;
     std::function<bool(const QUrl &)> m_openUrl;
 };

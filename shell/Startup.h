@@ -1,8 +1,10 @@
 #pragma once
 
+#include "shell/ProgramRecord.h"
 #include "shell/UpdateCheck.h"
 
 #include <functional>
+#include <future>
 
 namespace quillon::shell {
 
@@ -12,8 +14,12 @@ class frmDisclaimerYesNo;
 // What start-up reaches outside the program through; tests put in their own.
 struct StartupHooks {
     WebNumberFetcher fetchWebNumber = [](const QString &address) {
-        return shell::fetchWebNumber(address);
+        return shell::fetchWebNumberFromModule(address);
     };
+    // The program-state record, when it is already being read (main() starts the read before
+    // making the main window, so the file is opened while the window is built and shown);
+    // otherwise it is read at its step.
+    std::shared_future<ProgramRecordRead> programRecord;
     // Shows the disclaimer modally and returns when it is answered.
     std::function<void(frmDisclaimerYesNo &)> askDisclaimer = defaultAskDisclaimer;
 

@@ -160,3 +160,8 @@ void frmHelpBrowser::updatePageLabel() {
 }
 
 } // namespace quillon::shell
+
+// The entry point the main window finds in this module.
+extern "C" Q_DECL_EXPORT QWidget *quillonMakeHelpBrowser(const QString &documentPath) {
+    return new quillon::shell::frmHelpBrowser(documentPath);
+}

@@ -246,7 +246,7 @@ TEST_F(ShellWindowsTest, UpdateNoticeShowsBothNumbersAndGrowsOnF6OrU) {
 
 TEST_F(ShellWindowsTest, HelpWindowWithoutItsManualOpensWithoutAMessageBox) {
     m_main->menuItem(QStringLiteral("mnuContents"))->trigger();
-    frmHelpBrowser *help = m_main->helpWindow();
+    auto *help = qobject_cast<frmHelpBrowser *>(m_main->helpWindow());
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     // Wholly on the screen, title bar included, however small the screen is.

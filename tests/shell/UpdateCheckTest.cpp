@@ -1,4 +1,5 @@
 #include "shell/UpdateCheck.h"
+#include "forms/LazyModule.h"
 
 #include <QElapsedTimer>
 #include <QTcpServer>
@@ -93,6 +94,18 @@ TEST(UpdateCheck, UnreachableOrMissingAddressGivesZero) {
     EXPECT_EQ(fetchWebNumber(refused, kShortDeadline), 0);
     EXPECT_EQ(fetchWebNumber(QString(), kShortDeadline), 0);
     EXPECT_EQ(fetchWebNumber(QStringLiteral("not an address"), kShortDeadline), 0);
+}
+
+TEST(UpdateCheck, StartUpFetchesThroughTheModuleLoadedAtFirstUse) {
+    TestServer server(TestServer::Mode::Answer, "1.9");
+    EXPECT_EQ(fetchWebNumberFromModule(server.address(), kShortDeadline * 5), 1.9);
+
+    QString error;
+    EXPECT_EQ(quillon::resolveModuleFunction(QStringLiteral("quillon_update"), "nothing", &error),
+              nullptr);
+    EXPECT_TRUE(error.contains(QLatin1String("nothing"))) << error.toStdString();
+    EXPECT_EQ(quillon::resolveModuleFunction(QStringLiteral("quillon_none"), "f", &error), nullptr);
+    EXPECT_TRUE(error.contains(QLatin1String("libquillon_none.so"))) << error.toStdString();
 }
 
 TEST(UpdateCheck, GivesUpOnAServerThatNeverAnswersOrOnlyDrips) {
