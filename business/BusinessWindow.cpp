@@ -10,6 +10,20 @@
 
 namespace quillon::business {
 
+void BusinessWindow::activated() {
+    form().showInputs();
+    recalculate();
+}
+
+void BusinessWindow::addCalculatePrintOk(const QString &okName) {
+    addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
+              [this] { calculate(); });
+    report::PrintPanel::Options options;
+    options.objectName = QStringLiteral("fraPrint");
+    setPrinting(PrintPattern::C, options);
+    addCloseButton(okName, QStringLiteral("&OK"));
+}
+
 void BusinessWindow::placeBeside(const QString &fieldName, QWidget *widget) {
     QWidget *field = form().widget(fieldName);
     for (int c = 0; c < form().columnCount(); ++c) {

@@ -39,12 +39,7 @@ frmDayBal::frmDayBal(const AppContext &context, QWidget *parent)
     : BusinessWindow(context, QStringLiteral("frmDayBal"), QStringLiteral("Daily Balance"), parent),
       m_memory(context.state.dailyBalance) {
     setFields(fieldTable());
-    addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
-              [this] { calculate(); });
-    report::PrintPanel::Options options;
-    options.objectName = QStringLiteral("fraPrint");
-    setPrinting(PrintPattern::C, options);
-    addCloseButton(QStringLiteral("cmdOk"), QStringLiteral("&OK"));
+    addCalculatePrintOk(QStringLiteral("cmdOk"));
 
     auto *dateSpin = new QWidget(this);
     auto *row = new QHBoxLayout(dateSpin);
@@ -115,11 +110,6 @@ void frmDayBal::calculate() {
     commitFocusedField();
     if (form().dateEdit(kStart)->date().isValid() && form().dateEdit(kEnd)->date().isValid())
         recalculate();
-}
-
-void frmDayBal::activated() {
-    form().showInputs();
-    recalculate();
 }
 
 void frmDayBal::stepDate(int direction) {

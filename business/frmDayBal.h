@@ -16,18 +16,17 @@ public:
     const DailyBalanceResults &results() const { return m_results; }
 
     // "&Calculate": only with both dates set.
-    void calculate();
+    void calculate() override;
     void stepDate(int direction);
     void stepRate(int direction);
 
 protected:
     std::optional<report::PrintJob>
     printJob(std::optional<report::PrintLanguage> language) override;
-    void activated() override;
 
 private:
     FieldTable fieldTable();
-    void recalculate();
+    void recalculate() override;
     DailyBalanceInputs inputs() const;
     void watchDates();
 

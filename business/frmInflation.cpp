@@ -24,12 +24,7 @@ frmInflation::frmInflation(const AppContext &context, QWidget *parent)
     : BusinessWindow(context, QStringLiteral("frmInflation"), QStringLiteral("Inflation"), parent),
       m_memory(context.state.inflation) {
     setFields(fieldTable());
-    addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
-              [this] { calculate(); });
-    report::PrintPanel::Options options;
-    options.objectName = QStringLiteral("fraPrint");
-    setPrinting(PrintPattern::C, options);
-    addCloseButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"));
+    addCalculatePrintOk(QStringLiteral("cmdOK"));
 
     auto *spPeriod = new Spinner(this);
     spPeriod->setObjectName(QStringLiteral("spPeriod"));
@@ -83,11 +78,6 @@ void frmInflation::recalculate() {
 
 void frmInflation::calculate() {
     commitFocusedField();
-    recalculate();
-}
-
-void frmInflation::activated() {
-    form().showInputs();
     recalculate();
 }
 

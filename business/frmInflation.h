@@ -15,18 +15,17 @@ public:
     explicit frmInflation(const AppContext &context, QWidget *parent = nullptr);
 
     // "&Calculate".
-    void calculate();
+    void calculate() override;
     void stepRate(int direction);
     void stepPeriod(int direction);
 
 protected:
     std::optional<report::PrintJob>
     printJob(std::optional<report::PrintLanguage> language) override;
-    void activated() override;
 
 private:
     FieldTable fieldTable();
-    void recalculate();
+    void recalculate() override;
     InflationInputs inputs() const;
 
     InflationMemory &m_memory;

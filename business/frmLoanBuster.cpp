@@ -26,12 +26,7 @@ frmLoanBuster::frmLoanBuster(const AppContext &context, QWidget *parent)
                      parent),
       m_memory(context.state.loanBuster) {
     setFields(fieldTable());
-    addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
-              [this] { calculate(); });
-    report::PrintPanel::Options options;
-    options.objectName = QStringLiteral("fraPrint");
-    setPrinting(PrintPattern::C, options);
-    addCloseButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"));
+    addCalculatePrintOk(QStringLiteral("cmdOK"));
     finishLayout();
 
     refuseOutOfRange(kRate, kLoanRateMessage, kLoanRateTitle);
@@ -86,11 +81,6 @@ void frmLoanBuster::recalculate() {
 
 void frmLoanBuster::calculate() {
     commitFocusedField();
-    recalculate();
-}
-
-void frmLoanBuster::activated() {
-    form().showInputs();
     recalculate();
 }
 

@@ -16,16 +16,15 @@ public:
     const BusterResults &results() const { return m_results; }
 
     // "&Calculate".
-    void calculate();
+    void calculate() override;
 
 protected:
     std::optional<report::PrintJob>
     printJob(std::optional<report::PrintLanguage> language) override;
-    void activated() override;
 
 private:
     FieldTable fieldTable();
-    void recalculate();
+    void recalculate() override;
     BusterInputs inputs() const;
 
     BusterMemory &m_memory;

@@ -26,12 +26,7 @@ frmLoanComp::frmLoanComp(const AppContext &context, QWidget *parent)
     setFields(fieldTable());
     m_grid = buildGrid();
     addBelowColumns(m_grid);
-    addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
-              [this] { calculate(); });
-    report::PrintPanel::Options options;
-    options.objectName = QStringLiteral("fraPrint");
-    setPrinting(PrintPattern::C, options);
-    addCloseButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"));
+    addCalculatePrintOk(QStringLiteral("cmdOK"));
     finishLayout();
 
     refuseOutOfRange(kRate, kLoanRateMessage, kLoanRateTitle);
@@ -99,11 +94,6 @@ void frmLoanComp::recalculate() {
 
 void frmLoanComp::calculate() {
     commitFocusedField();
-    recalculate();
-}
-
-void frmLoanComp::activated() {
-    form().showInputs();
     recalculate();
 }
 

@@ -17,17 +17,16 @@ public:
     const ComparisonResults &results() const { return m_results; }
 
     // "&Calculate".
-    void calculate();
+    void calculate() override;
 
 protected:
     std::optional<report::PrintJob>
     printJob(std::optional<report::PrintLanguage> language) override;
-    void activated() override;
 
 private:
     FieldTable fieldTable();
     QTableWidget *buildGrid();
-    void recalculate();
+    void recalculate() override;
     ComparisonInputs inputs() const;
 
     ComparisonMemory &m_memory;
