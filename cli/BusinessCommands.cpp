@@ -35,7 +35,7 @@ QString dateText(InputReader &r, const QString &key) {
     return iso.isValid() ? iso.toString(QStringLiteral("dd/MM/yyyy")) : text;
 }
 
-const std::vector<KeySpec> kDailyInputs = {
+const std::vector<JsonKey> kDailyInputs = {
     {QStringLiteral("capital"), KeyKind::Number,
      QStringLiteral("Capital amount (single precision)")},
     {QStringLiteral("rate"), KeyKind::Number,
@@ -50,7 +50,7 @@ const std::vector<KeySpec> kDailyInputs = {
      QStringLiteral("clicks of the rate spinner (negative: down); needs a non-zero rate")},
 };
 
-const std::vector<KeySpec> kDailyOutputs = {
+const std::vector<JsonKey> kDailyOutputs = {
     {QStringLiteral("interest"), KeyKind::Number,
      QStringLiteral("Interest accrued (single precision)")},
     {QStringLiteral("days"), KeyKind::Integer, QStringLiteral("Number of days: end - start")},
@@ -108,7 +108,7 @@ CommandResult runDailyBalance(const JsonInputValue &json, const RunOptions &opti
             })};
 }
 
-const std::vector<KeySpec> kInflationInputs = {
+const std::vector<JsonKey> kInflationInputs = {
     {QStringLiteral("presentCost"), KeyKind::Number, QStringLiteral("Present cost in rand")},
     {QStringLiteral("period"), KeyKind::Integer, QStringLiteral("Period in years, at most 40")},
     {QStringLiteral("rate"), KeyKind::Number,
@@ -119,7 +119,7 @@ const std::vector<KeySpec> kInflationInputs = {
      QStringLiteral("clicks of the period spinner (negative: down); needs a non-zero period")},
 };
 
-const std::vector<KeySpec> kInflationOutputs = {
+const std::vector<JsonKey> kInflationOutputs = {
     {QStringLiteral("futureValue"), KeyKind::Number, QStringLiteral("Future value/cost")},
     {QStringLiteral("buyingPower"), KeyKind::Number, QStringLiteral("Buying power")},
     {QStringLiteral("futureValueText"), KeyKind::Text,

@@ -9,11 +9,11 @@ namespace {
 
 using vehicle::CarAllData;
 
-KeySpec key(const char *name, KeyKind kind, const char *help) {
+JsonKey key(const char *name, KeyKind kind, const char *help) {
     return {QString::fromLatin1(name), kind, QString::fromLatin1(help)};
 }
 
-const std::vector<KeySpec> kInputs = {
+const std::vector<JsonKey> kInputs = {
     key("carDescription", KeyKind::Text, "Car : (printed only)"),
     key("accurateRecordKept", KeyKind::Flag,
         "Accurate record kept: true for actual costs, false (default) for the deemed scale"),
@@ -36,7 +36,7 @@ const std::vector<KeySpec> kInputs = {
     key("employeeName", KeyKind::Text, "Employee name for --pdf, at most 50 characters"),
 };
 
-const std::vector<KeySpec> kOutputs = {
+const std::vector<JsonKey> kOutputs = {
     key("periodDays", KeyKind::Integer, "Period (number of days)"),
     key("method", KeyKind::Text,
         "\"deemed\", \"actual\", or \"none\" when neither ran (deemed panel zeroed)"),

@@ -62,12 +62,12 @@ QString rangeProblem(const QString &key, double value, const tax::FieldRange &ra
     return QStringLiteral("\"%1\" must be %2 (given: %3)").arg(key, describeRange(range), given);
 }
 
-InputReader::InputReader(const JsonInputValue &object, const std::vector<KeySpec> &keys)
+InputReader::InputReader(const JsonInputValue &object, const std::vector<JsonKey> &keys)
     : m_object(object) {
     for (auto it = object.MemberBegin(); it != object.MemberEnd(); ++it) {
         const QLatin1String name(it->name.GetString(), it->name.GetStringLength());
         bool known = false;
-        for (const KeySpec &k : keys)
+        for (const JsonKey &k : keys)
             known = known || k.name == name;
         if (!known) {
             fail(QStringLiteral("unknown key \"%1\"")

@@ -18,7 +18,8 @@ namespace quillon::cli {
 // What a key of a sub-command's input or output holds; shown by --help.
 enum class KeyKind { Number, Integer, Date, Text, Flag, List, Object };
 
-struct KeySpec {
+// A key of a sub-command's input or output: its name, what it holds and its --help text.
+struct JsonKey {
     QString name;
     KeyKind kind = KeyKind::Number;
     QString help;
@@ -30,7 +31,7 @@ struct KeySpec {
 // its keys and checks ok() once.
 class InputReader {
 public:
-    InputReader(const JsonInputValue &object, const std::vector<KeySpec> &keys);
+    InputReader(const JsonInputValue &object, const std::vector<JsonKey> &keys);
 
     // A figure of a window field: within the field's minimum and maximum, with no more
     // decimals than its display pattern shows.
@@ -95,8 +96,8 @@ std::function<report::PrintJob()> printWhenAsked(const RunOptions &options, Make
 struct Command {
     QString name;
     QString summary;
-    std::vector<KeySpec> inputs;
-    std::vector<KeySpec> outputs;
+    std::vector<JsonKey> inputs;
+    std::vector<JsonKey> outputs;
     std::function<CommandResult(const JsonInputValue &input, const RunOptions &options)> run;
     // Whether --pdf is offered: the command hands over a print job.
     bool rendersPdf = false;

@@ -12,11 +12,11 @@ namespace {
 using vehicle::CompCarList;
 using vehicle::CompCarRecord;
 
-KeySpec key(const char *name, KeyKind kind, const char *help) {
+JsonKey key(const char *name, KeyKind kind, const char *help) {
     return {QString::fromLatin1(name), kind, QString::fromLatin1(help)};
 }
 
-const std::vector<KeySpec> kListInputs = {
+const std::vector<JsonKey> kListInputs = {
     key("vehicles", KeyKind::List, "the vehicles in list order, objects with the keys below"),
     key("actual3802", KeyKind::Number, "Total code 3802 f/benefits on IRP5's"),
     key("autoCalc3802", KeyKind::Flag,
@@ -24,7 +24,7 @@ const std::vector<KeySpec> kListInputs = {
     key("currentVehicle", KeyKind::Integer, "the vehicle on screen, 1 (default) to the count"),
 };
 
-const std::vector<KeySpec> kVehicleInputs = {
+const std::vector<JsonKey> kVehicleInputs = {
     key("registration", KeyKind::Text, "Vehicle registration number"),
     key("make", KeyKind::Text, "Car Make"),
     key("model", KeyKind::Text, "Car Model"),
@@ -48,7 +48,7 @@ const std::vector<KeySpec> kVehicleInputs = {
         "Code 3802 f/benefit for this car (worked out with one vehicle or the automatic split)"),
 };
 
-const std::vector<KeySpec> kOutputs = {
+const std::vector<JsonKey> kOutputs = {
     key("vehicles", KeyKind::List, "per vehicle, in list order, the keys below"),
     key("totalAdjustTaxableIncome", KeyKind::Number, "Total Adjustment to taxable income"),
     key("totalSarsDeductionClaim", KeyKind::Number,
@@ -80,9 +80,9 @@ const std::vector<KeySpec> kOutputs = {
     key("vehicles[].weekly20", KeyKind::Number, "Weekly f/benefit amount, 20%"),
 };
 
-std::vector<KeySpec> helpInputs() {
-    std::vector<KeySpec> keys = kListInputs;
-    for (KeySpec k : kVehicleInputs) {
+std::vector<JsonKey> helpInputs() {
+    std::vector<JsonKey> keys = kListInputs;
+    for (JsonKey k : kVehicleInputs) {
         k.name = QStringLiteral("vehicles[].") + k.name;
         keys.push_back(k);
     }

@@ -8,7 +8,7 @@ namespace quillon::cli {
 namespace {
 
 CommandResult runDaily(const JsonInputValue &json, const RunOptions &options) {
-    static const std::vector<KeySpec> keys = payInputKeys(QStringLiteral("day"));
+    static const std::vector<JsonKey> keys = payInputKeys(QStringLiteral("day"));
     InputReader r(json, keys);
     paye::DailyInputs in;
     PayRanges ranges;

@@ -39,7 +39,7 @@ double fieldNumber(InputReader &r, const QString &key, const tax::FieldRange &ra
 
 namespace {
 
-const std::vector<KeySpec> kLoanInputs = {
+const std::vector<JsonKey> kLoanInputs = {
     {QStringLiteral("mode"), KeyKind::Text,
      QStringLiteral("\"Monthly repayment\" (default), \"Principal amount\", \"Repayment period\", "
                     "\"Interest rate\", or repayment/principal/period/rate")},
@@ -54,7 +54,7 @@ const std::vector<KeySpec> kLoanInputs = {
      QStringLiteral("none (default), monthly or annual: list the amortisation rows as printed")},
 };
 
-const std::vector<KeySpec> kLoanOutputs = {
+const std::vector<JsonKey> kLoanOutputs = {
     {QStringLiteral("mode"), KeyKind::Text, QStringLiteral("the calculate mode")},
     {QStringLiteral("principal"), KeyKind::Number, QStringLiteral("Principal amount")},
     {QStringLiteral("period"), KeyKind::Integer,
@@ -140,7 +140,7 @@ CommandResult runLoan(const JsonInputValue &json, const RunOptions &options) {
             })};
 }
 
-const std::vector<KeySpec> kBusterInputs = {
+const std::vector<JsonKey> kBusterInputs = {
     {QStringLiteral("principal"), KeyKind::Number,
      QStringLiteral("Principal amount, at most 99999999.99")},
     {QStringLiteral("period"), KeyKind::Integer,
@@ -151,7 +151,7 @@ const std::vector<KeySpec> kBusterInputs = {
      QStringLiteral("Extra voluntary payments, at most 99999999.99")},
 };
 
-const std::vector<KeySpec> kBusterOutputs = {
+const std::vector<JsonKey> kBusterOutputs = {
     {QStringLiteral("repayment"), KeyKind::Number, QStringLiteral("Monthly repayment")},
     {QStringLiteral("totalInterest"), KeyKind::Number, QStringLiteral("Total interest")},
     {QStringLiteral("totalRepayments"), KeyKind::Number, QStringLiteral("Total repayments")},
@@ -203,14 +203,14 @@ CommandResult runBuster(const JsonInputValue &json, const RunOptions &options) {
             })};
 }
 
-const std::vector<KeySpec> kComparisonInputs = {
+const std::vector<JsonKey> kComparisonInputs = {
     {QStringLiteral("bondAmount"), KeyKind::Number,
      QStringLiteral("Bond amount, at most 99999999.99")},
     {QStringLiteral("rate"), KeyKind::Number,
      QStringLiteral("Interest rate, % p.a., at most 50 (held in single precision)")},
 };
 
-const std::vector<KeySpec> kComparisonOutputs = {
+const std::vector<JsonKey> kComparisonOutputs = {
     {QStringLiteral("rows"), KeyKind::List,
      QStringLiteral("per term of 60 to 360 months: {months, period, monthlyRepayment, "
                     "totalInterest, totalPaid}")},

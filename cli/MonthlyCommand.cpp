@@ -7,8 +7,8 @@ namespace quillon::cli {
 
 namespace {
 
-std::vector<KeySpec> monthlyInputs() {
-    std::vector<KeySpec> keys = payInputKeys(QStringLiteral("month"));
+std::vector<JsonKey> monthlyInputs() {
+    std::vector<JsonKey> keys = payInputKeys(QStringLiteral("month"));
     appendKeys(keys, {
                          {QStringLiteral("startDate"), KeyKind::Date,
                           QStringLiteral("first day, default 01/03/2016")},
@@ -18,8 +18,8 @@ std::vector<KeySpec> monthlyInputs() {
     return keys;
 }
 
-std::vector<KeySpec> monthlyOutputs() {
-    std::vector<KeySpec> keys = payOutputKeys();
+std::vector<JsonKey> monthlyOutputs() {
+    std::vector<JsonKey> keys = payOutputKeys();
     appendKeys(keys,
                {
                    {QStringLiteral("taxableTravelAllowance"), KeyKind::Number,
@@ -34,7 +34,7 @@ std::vector<KeySpec> monthlyOutputs() {
 }
 
 CommandResult runMonthly(const JsonInputValue &json, const RunOptions &options) {
-    static const std::vector<KeySpec> keys = monthlyInputs();
+    static const std::vector<JsonKey> keys = monthlyInputs();
     InputReader r(json, keys);
     paye::MonthlyInputs in;
     PayRanges ranges;

@@ -13,19 +13,19 @@ namespace {
 
 using package::PackageWindow;
 
-KeySpec key(const char *name, KeyKind kind, const char *help) {
+JsonKey key(const char *name, KeyKind kind, const char *help) {
     return {QString::fromLatin1(name), kind, QString::fromLatin1(help)};
 }
 
-std::vector<KeySpec> inputKeys(PackageWindow w) {
+std::vector<JsonKey> inputKeys(PackageWindow w) {
     const bool net = package::isNetToGross(w);
     const bool monthly = package::isMonthly(w);
     const char *period = monthly ? "monthly" : "annual";
-    std::vector<KeySpec> keys = {
+    std::vector<JsonKey> keys = {
         key("age", KeyKind::Integer, "taxpayer's age in years"),
-        net ? KeySpec{QStringLiteral("netRequired"), KeyKind::Number,
+        net ? JsonKey{QStringLiteral("netRequired"), KeyKind::Number,
                       QStringLiteral("net %1 salary required").arg(QLatin1String(period))}
-            : KeySpec{QStringLiteral("package"), KeyKind::Number,
+            : JsonKey{QStringLiteral("package"), KeyKind::Number,
                       QStringLiteral("total %1 package amount").arg(QLatin1String(period))},
         key("carValue", KeyKind::Number, "company car value"),
         key("carCost", KeyKind::Number, "the company's cost of the car"),
@@ -65,9 +65,9 @@ std::vector<KeySpec> inputKeys(PackageWindow w) {
     return keys;
 }
 
-std::vector<KeySpec> outputKeys(PackageWindow w) {
+std::vector<JsonKey> outputKeys(PackageWindow w) {
     const bool net = package::isNetToGross(w);
-    std::vector<KeySpec> keys = {
+    std::vector<JsonKey> keys = {
         key("uifContribution", KeyKind::Number, "UIF contribution (employee)"),
         key("employerUIF", KeyKind::Number, "employer's UIF (cost to company column)"),
         key("skillsLevy", KeyKind::Number, "skills levy"),
@@ -117,7 +117,7 @@ void readExpenses(InputReader &r, package::PackageInputs &in) {
         r.fail(QStringLiteral("\"otherExpenses\" holds at most 4 lines"));
         return;
     }
-    static const std::vector<KeySpec> lineKeys = {key("description", KeyKind::Text, ""),
+    static const std::vector<JsonKey> lineKeys = {key("description", KeyKind::Text, ""),
                                                   key("amount", KeyKind::Number, "")};
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (!list[i].IsObject()) {
@@ -161,7 +161,7 @@ JsonList recordJson(const report::ReportRecord &record) {
     return fields;
 }
 
-CommandResult runPackage(PackageWindow w, const std::vector<KeySpec> &keys,
+CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
                          const JsonInputValue &json, const RunOptions &options) {
     const bool net = package::isNetToGross(w);
     const bool monthly = package::isMonthly(w);
@@ -270,7 +270,7 @@ CommandResult runPackage(PackageWindow w, const std::vector<KeySpec> &keys,
 }
 
 void add(CommandRegistry &registry, const char *name, const char *summary, PackageWindow w) {
-    std::vector<KeySpec> keys = inputKeys(w);
+    std::vector<JsonKey> keys = inputKeys(w);
     registry.add({QString::fromLatin1(name), QString::fromLatin1(summary), keys, outputKeys(w),
                   [w, keys](const JsonInputValue &input, const RunOptions &options) {
                       return runPackage(w, keys, input, options);

@@ -12,11 +12,11 @@ report::PrintJob periodPrint(const QString &table, report::ReportRecord record,
     return {{report::ReportData::singleRecord(table, std::move(record))}, layout, title};
 }
 
-void appendKeys(std::vector<KeySpec> &to, const std::vector<KeySpec> &more) {
+void appendKeys(std::vector<JsonKey> &to, const std::vector<JsonKey> &more) {
     to.insert(to.end(), more.begin(), more.end());
 }
 
-std::vector<KeySpec> payInputKeys(const QString &period) {
+std::vector<JsonKey> payInputKeys(const QString &period) {
     const tax::SetupRecord d = tax::deliveredSetup();
     return {
         {QStringLiteral("age"), KeyKind::Integer, QStringLiteral("age in years")},
@@ -55,7 +55,7 @@ std::vector<KeySpec> payInputKeys(const QString &period) {
     };
 }
 
-std::vector<KeySpec> payOutputKeys() {
+std::vector<JsonKey> payOutputKeys() {
     return {
         {QStringLiteral("allowableRFundDeduction"), KeyKind::Number,
          QStringLiteral("Allowable R/Fund deduction, whole rand")},

@@ -9,8 +9,8 @@ namespace quillon::cli {
 
 // The keys every period sub-command (monthly, fortnightly, weekly, daily) reads: the amounts,
 // then the five settings, which default to the delivered Setup row.
-std::vector<KeySpec> payInputKeys(const QString &period);
-std::vector<KeySpec> payOutputKeys();
+std::vector<JsonKey> payInputKeys(const QString &period);
+std::vector<JsonKey> payOutputKeys();
 
 // The ranges a period window gives its fields.
 struct PayRanges {
@@ -29,7 +29,7 @@ void readPaySettings(InputReader &r, paye::PaySettings &s);
 JsonObject payResultsJson(const paye::PayResults &out);
 
 // Appends keys to a list.
-void appendKeys(std::vector<KeySpec> &to, const std::vector<KeySpec> &more);
+void appendKeys(std::vector<JsonKey> &to, const std::vector<JsonKey> &more);
 
 // The print job of a period calculator: its one report table, layout and preview title.
 report::PrintJob periodPrint(const QString &table, report::ReportRecord record,

@@ -11,7 +11,7 @@ namespace {
 
 using paye::AnnualInputs;
 
-const std::vector<KeySpec> kAnnualInputs = {
+const std::vector<JsonKey> kAnnualInputs = {
     {QStringLiteral("age"), KeyKind::Integer, QStringLiteral("age in years")},
     {QStringLiteral("salary"), KeyKind::Number,
      QStringLiteral("annual salary/remuneration incl. fringe benefits, excl. travel allowance")},
@@ -42,7 +42,7 @@ const std::vector<KeySpec> kAnnualInputs = {
     {QStringLiteral("employeeName"), KeyKind::Text, QStringLiteral("name printed on the report")},
 };
 
-const std::vector<KeySpec> kAnnualOutputs = {
+const std::vector<JsonKey> kAnnualOutputs = {
     {QStringLiteral("allowableRFundDeduction"), KeyKind::Number,
      QStringLiteral("Allowable R/Fund deduction, whole rand")},
     {QStringLiteral("rFundDeduction"), KeyKind::Number,

@@ -7,12 +7,12 @@ namespace quillon::cli {
 
 namespace {
 
-const std::vector<KeySpec> kQuickTaxInputs = {
+const std::vector<JsonKey> kQuickTaxInputs = {
     {QStringLiteral("taxableIncome"), KeyKind::Number, QStringLiteral("annual taxable income")},
     {QStringLiteral("age"), KeyKind::Integer, QStringLiteral("age in years")},
 };
 
-const std::vector<KeySpec> kQuickTaxOutputs = {
+const std::vector<JsonKey> kQuickTaxOutputs = {
     {QStringLiteral("taxableIncome"), KeyKind::Number, QStringLiteral("Taxable Income")},
     {QStringLiteral("age"), KeyKind::Integer, QStringLiteral("Age")},
     {QStringLiteral("taxOnTaxableIncome"), KeyKind::Number,

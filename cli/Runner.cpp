@@ -34,8 +34,8 @@ const char *kindName(KeyKind kind) {
     return "";
 }
 
-void describeKeys(QString &text, const std::vector<KeySpec> &keys) {
-    for (const KeySpec &k : keys)
+void describeKeys(QString &text, const std::vector<JsonKey> &keys) {
+    for (const JsonKey &k : keys)
         text += QStringLiteral("  %1  (%2)  %3\n")
                     .arg(k.name.leftJustified(26), QString::fromLatin1(kindName(k.kind)), k.help);
 }

@@ -9,10 +9,10 @@ namespace {
 
 using paye::WeekPeriod;
 
-std::vector<KeySpec> weeklyInputs(WeekPeriod period) {
+std::vector<JsonKey> weeklyInputs(WeekPeriod period) {
     const bool week = period == WeekPeriod::Week;
     const int days = paye::openingDays(period);
-    std::vector<KeySpec> keys =
+    std::vector<JsonKey> keys =
         payInputKeys(week ? QStringLiteral("week") : QStringLiteral("fortnight"));
     appendKeys(keys, {
                          {QStringLiteral("normalDays"), KeyKind::Integer,
@@ -28,8 +28,8 @@ std::vector<KeySpec> weeklyInputs(WeekPeriod period) {
 }
 
 CommandResult runPeriod(WeekPeriod period, const JsonInputValue &json, const RunOptions &options) {
-    static const std::vector<KeySpec> weekKeys = weeklyInputs(WeekPeriod::Week);
-    static const std::vector<KeySpec> fortnightKeys = weeklyInputs(WeekPeriod::Fortnight);
+    static const std::vector<JsonKey> weekKeys = weeklyInputs(WeekPeriod::Week);
+    static const std::vector<JsonKey> fortnightKeys = weeklyInputs(WeekPeriod::Fortnight);
     InputReader r(json, period == WeekPeriod::Week ? weekKeys : fortnightKeys);
     paye::WeeklyInputs in = paye::openingWeeklyInputs(period);
     readPayInputs(r, in, PayRanges{});

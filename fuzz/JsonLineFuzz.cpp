@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         left -= n;
         return n;
     });
-    static const std::vector<KeySpec> keys = {{QStringLiteral("salary"), KeyKind::Number, {}},
+    static const std::vector<JsonKey> keys = {{QStringLiteral("salary"), KeyKind::Number, {}},
                                               {QStringLiteral("age"), KeyKind::Integer, {}},
                                               {QStringLiteral("start"), KeyKind::Date, {}},
                                               {QStringLiteral("name"), KeyKind::Text, {}}};

@@ -142,8 +142,8 @@ FieldTable PackageCalcWindow::fieldTable() {
         t.push_back(text(member("txtOtherDet", i),
                          i == 0 ? QStringLiteral("Other Expenses :") : QString(), line.description,
                          tax::kPackageExpenseTextLength));
-        FieldRow amountSpec = money(member("numOtherDet", i), {}, line.amount, amount);
-        t.push_back(beside(std::move(amountSpec)));
+        FieldRow amountRow = money(member("numOtherDet", i), {}, line.amount, amount);
+        t.push_back(beside(std::move(amountRow)));
     }
     t.push_back(
         net ? shown(QStringLiteral("numGrossSal"), "Gross salary", m_results.GrossSalary)
