@@ -33,8 +33,9 @@ QString member(const char *array, int index) {
 }
 
 constexpr int kInputColumn = 0;
-constexpr int kDeemedColumn = 1;
-constexpr int kActualColumn = 2;
+// The two result panels are alternatives and share one place: the actual-cost rows follow the
+// deemed-cost rows in one column, and only the rows of the method chosen show.
+constexpr int kResultColumn = 1;
 
 // The fields only the actual-cost method reads, and those only the deemed-cost method reads.
 const QStringList kCostFields{QStringLiteral("silgEdit6"),  QStringLiteral("silgEdit7"),
@@ -106,11 +107,11 @@ FieldTable frmCarAll1::fieldTable() {
     };
     const auto deemed = [&](const QString &name, const char *caption, const double &source,
                             const char16_t *pattern, const char *unit) {
-        return withSuffix(shown(name, caption, source, pattern, kDeemedColumn),
+        return withSuffix(shown(name, caption, source, pattern, kResultColumn),
                           QString::fromLatin1(unit));
     };
     const auto actual = [&](int index, const char *caption, const double &source) {
-        return shown(member("sidbEdit2", index), caption, source, u"0", kActualColumn);
+        return shown(member("sidbEdit2", index), caption, source, u"0", kResultColumn);
     };
     return {
         text(QStringLiteral("Text1"), QStringLiteral("Car :"), m_context.state.carDescription, 50),
@@ -231,16 +232,21 @@ void frmCarAll1::applyMethod() {
         period->clear();
     else
         period->setValue(m_data.PeriodDays);
-    setPanelVisible(kDeemedColumn, !actual);
-    setPanelVisible(kActualColumn, actual);
+    showResultPanel(actual);
 }
 
-// A result panel is a column of the form; its captions and units go with its fields.
-void frmCarAll1::setPanelVisible(int column, bool visible) {
-    QGridLayout *grid = form().column(column);
-    for (int i = 0; i < grid->count(); ++i)
+// The rows of a panel carry its captions and units with its fields.
+void frmCarAll1::showResultPanel(bool actual) {
+    QGridLayout *grid = form().column(kResultColumn);
+    int firstActualRow = 0, column = 0, span = 0;
+    grid->getItemPosition(grid->indexOf(form().widget(member("sidbEdit2", 0))), &firstActualRow,
+                          &column, &span, &span);
+    for (int i = 0; i < grid->count(); ++i) {
+        int row = 0;
+        grid->getItemPosition(i, &row, &column, &span, &span);
         if (QWidget *w = grid->itemAt(i)->widget())
-            w->setVisible(visible);
+            w->setVisible((row >= firstActualRow) == actual);
+    }
     // Labels follow the enabled state of the fields they caption.
     QGridLayout *inputs = form().column(kInputColumn);
     for (int i = 0; i < inputs->count(); ++i)

@@ -34,7 +34,7 @@ private:
                            SinglePaymentField field);
     // Enables the fields and shows the result panel of the method chosen.
     void applyMethod();
-    void setPanelVisible(int column, bool visible);
+    void showResultPanel(bool actual);
 
     CarAllData &m_data;
     QDate m_start;
