@@ -257,6 +257,8 @@ private:
             return ruleStatement(t);
         if (w == QLatin1String("section"))
             return sectionStatement(t);
+        if (w == QLatin1String("when"))
+            return whenStatement(t);
         if (w == QLatin1String("end"))
             return endStatement(t);
         failAt(m_line, QStringLiteral("unknown statement \"%1\"").arg(w));
@@ -636,11 +638,33 @@ private:
         m_section = std::move(s);
     }
 
+    // `when FIELD`: what follows, up to its "end", prints only when the field has something
+    // to print. A block may hold a section but not stand inside one.
+    void whenStatement(const std::vector<Token> &t) {
+        insideBand(QStringLiteral("when"));
+        expectCount(t, 2, "when FIELD");
+        if (m_section)
+            failAt(m_line, QStringLiteral("\"when\" cannot stand inside a section (opened on "
+                                          "line %1)")
+                               .arg(m_section->line));
+        if (m_block)
+            failAt(m_line, QStringLiteral("a \"when\" block is already open (from line %1)")
+                               .arg(m_current->blocks[*m_block].line));
+        m_current->blocks.push_back({t[1].text, m_line, m_cursor, 0});
+        m_block = static_cast<int>(m_current->blocks.size() - 1);
+    }
+
     void endStatement(const std::vector<Token> &t) {
         insideBand(QStringLiteral("end"));
         expectCount(t, 1, "end");
+        if (!m_section && m_block) {
+            LayoutBlock &block = m_current->blocks[*m_block];
+            block.height = m_cursor - block.top;
+            m_block.reset();
+            return;
+        }
         if (!m_section)
-            failAt(m_line, QStringLiteral("\"end\" without an open section"));
+            failAt(m_line, QStringLiteral("\"end\" without an open section or block"));
         const OpenSection s = std::move(*m_section);
         m_section.reset();
         m_cursor += s.options.pad.value_or(kDefaultSectionPad);
@@ -674,6 +698,9 @@ private:
     void closedSection() {
         if (m_section)
             failAt(m_section->line, QStringLiteral("the section has no \"end\""));
+        if (m_block)
+            failAt(m_current->blocks[*m_block].line,
+                   QStringLiteral("the \"when\" block has no \"end\""));
     }
 
     static LayoutItem lineAt(double x1, double x2, double y) {
@@ -694,6 +721,7 @@ private:
 
     const LayoutItem &addItem(LayoutItem item) {
         item.line = m_line;
+        item.block = m_block.value_or(-1);
         checkInside(item);
         m_current->items.push_back(std::move(item));
         return m_current->items.back();
@@ -705,6 +733,9 @@ private:
         if (m_section)
             failAt(m_line, QStringLiteral("the section opened on line %1 has no \"end\"")
                                .arg(m_section->line));
+        if (m_block)
+            failAt(m_line, QStringLiteral("the \"when\" block opened on line %1 has no \"end\"")
+                               .arg(m_current->blocks[*m_block].line));
         if (t.size() < 3 || t[1].isOption() || t[2].isOption())
             failAt(m_line,
                    QStringLiteral("expected \"band title|header|detail|summary|footer HEIGHT\""));
@@ -887,7 +918,8 @@ private:
     std::map<QString, Options> m_styles;
     std::optional<Columns> m_columns;
     std::optional<OpenSection> m_section;
-    double m_cursor = 0; // mm below the current band's top, where the next row goes
+    std::optional<int> m_block; // the open "when" block of the current band
+    double m_cursor = 0;        // mm below the current band's top, where the next row goes
     bool m_sawVersion = false;
     int m_line = 0;
     QString m_folder;

@@ -52,6 +52,17 @@ struct LayoutItem {
     QColor color;   // text colour or line colour; invalid means black
     QColor fill;    // background; invalid means none
     double pen = 0; // line and box outline width in mm; 0 on a box means no outline
+    int block = -1; // the band's block the item belongs to, -1 for none
+};
+
+// A block of a band between "when FIELD" and "end": it prints only when its field has
+// something to print (not empty, not zero). When it has not, the block takes no room: its
+// items are left out and the items below it move up by its height.
+struct LayoutBlock {
+    QString field;
+    int line = 0;
+    double top = 0; // mm below the band's top
+    double height = 0;
 };
 
 struct LayoutBand {
@@ -60,6 +71,7 @@ struct LayoutBand {
     double height = 0;
     QString table; // detail only: the row table, when not the layout's own table
     std::vector<LayoutItem> items;
+    std::vector<LayoutBlock> blocks;
 };
 
 struct ReportLayout {

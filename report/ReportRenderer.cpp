@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quillon::report {
@@ -219,26 +220,61 @@ QString fieldText(const LayoutItem &item, const QVariant &value) {
     return text.isEmpty() ? text : text + item.suffix;
 }
 
+std::vector<LayoutItem> itemsToDraw(const LayoutBand &band, const ReportRecord *record) {
+    std::vector<bool> collapsed(band.blocks.size());
+    for (std::size_t b = 0; b < band.blocks.size(); ++b) {
+        const QVariant *value = record ? findValue(*record, band.blocks[b].field) : nullptr;
+        collapsed[b] = !value || fieldText(LayoutItem{}, *value).trimmed().isEmpty() ||
+                       (isNumber(*value) && value->toDouble() == 0);
+    }
+    std::vector<LayoutItem> items;
+    items.reserve(band.items.size());
+    for (const LayoutItem &item : band.items) {
+        if (item.block >= 0 && collapsed[static_cast<std::size_t>(item.block)])
+            continue;
+        const double top = item.kind == ItemKind::Line
+                               ? std::min(item.segment.y1(), item.segment.y2())
+                               : item.rect.top();
+        double up = 0;
+        for (std::size_t b = 0; b < band.blocks.size(); ++b) {
+            const LayoutBlock &block = band.blocks[b];
+            if (collapsed[b] && top >= block.top + block.height - 1e-9)
+                up += block.height;
+        }
+        LayoutItem moved = item;
+        moved.rect.translate(0, -up);
+        moved.segment.translate(0, -up);
+        items.push_back(std::move(moved));
+    }
+    return items;
+}
+
 QString missingField(const ReportLayout &layout, const ReportSource &source) {
     for (const auto &band : layout.bands) {
         if (!band)
             continue;
-        const bool perRow = band->kind == BandKind::Detail;
-        // Detail fields are checked against every row; a report without rows draws none.
+        // Every field name the band reads, with the line that reads it.
+        std::vector<std::pair<int, QString>> reads;
+        for (const LayoutBlock &block : band->blocks)
+            reads.emplace_back(block.line, block.field);
         for (const LayoutItem &item : band->items) {
-            QStringList names;
             if (item.kind == ItemKind::Field)
-                names << item.field;
+                reads.emplace_back(item.line, item.field);
             else if (item.kind == ItemKind::Text)
-                names = embeddedFields(item.text);
-            for (const QString &name : names) {
-                if (perRow) {
-                    for (const ReportRecord &row : source.rows)
-                        if (!findValue(row, name))
-                            return notInTable(item.line, name, layout.detailTable());
-                } else if (!findValue(source.record, name)) {
-                    return notInTable(item.line, name, layout.table);
-                }
+                for (const QString &name : embeddedFields(item.text))
+                    reads.emplace_back(item.line, name);
+        }
+        std::stable_sort(reads.begin(), reads.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
+        // Detail fields are checked against every row; a report without rows draws none.
+        const bool perRow = band->kind == BandKind::Detail;
+        for (const auto &[line, name] : reads) {
+            if (perRow) {
+                for (const ReportRecord &row : source.rows)
+                    if (!findValue(row, name))
+                        return notInTable(line, name, layout.detailTable());
+            } else if (!findValue(source.record, name)) {
+                return notInTable(line, name, layout.table);
             }
         }
     }
@@ -281,8 +317,13 @@ bool renderReport(const ReportLayout &layout, const ReportSource &source, QPaged
             const ReportRecord *record = placed.row >= 0
                                              ? &source.rows[static_cast<std::size_t>(placed.row)]
                                              : &source.record;
-            for (const LayoutItem &item : band.items)
-                drawItem(painter, ctx, item, placed.top, record);
+            if (band.blocks.empty()) {
+                for (const LayoutItem &item : band.items)
+                    drawItem(painter, ctx, item, placed.top, record);
+            } else {
+                for (const LayoutItem &item : itemsToDraw(band, record))
+                    drawItem(painter, ctx, item, placed.top, record);
+            }
         }
     }
     return painter.end();

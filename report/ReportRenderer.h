@@ -36,6 +36,10 @@ std::vector<PagePlan> planPages(const ReportLayout &layout, std::size_t rowCount
 // field that is not (with its line in the layout).
 QString missingField(const ReportLayout &layout, const ReportSource &source);
 
+// The items of a band as they print for `record`: a "when" block whose field has nothing to
+// print is left out, and every item below it moves up by the block's height.
+std::vector<LayoutItem> itemsToDraw(const LayoutBand &band, const ReportRecord *record);
+
 // The text a field prints for a stored value.
 QString fieldText(const LayoutItem &item, const QVariant &value);
 

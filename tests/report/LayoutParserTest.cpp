@@ -178,6 +178,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadLayout{"SectionInSection", withBand({"section", "section"}), 7,
                   "already open (from line 6)"},
         BadLayout{"EndWithoutSection", withBand({"end"}), 6, "without an open section"},
+        BadLayout{"WhenInSection", withBand({"section", "when A"}), 7, "inside a section"},
+        BadLayout{"WhenInWhen", withBand({"when A", "when B"}), 7, "already open (from line 6)"},
+        BadLayout{"WhenWithoutEnd", withBand({"when A", "band footer 10"}), 7,
+                  "block opened on line 6 has no \"end\""},
         BadLayout{"MarginsFillThePage",
                   kHead.left(kHead.lastIndexOf(u'\n')) + QStringLiteral("\nmargins 100 10 110 10"),
                   4, "no room"}),
@@ -436,6 +440,43 @@ TEST(LayoutCursor, PlacesRowsSectionsAndStyles) {
     EXPECT_EQ(items[12].format, QStringLiteral("dd/mm/yyyy"));
     EXPECT_EQ(items[12].days, DayCount::Julian);
     EXPECT_DOUBLE_EQ(items[13].pen, 0.5);
+}
+
+// A "when" block with nothing to print takes no room: its items go and what lies below it
+// moves up by its height (a 3 mm gap and two 5 mm rows: 13 mm).
+TEST(LayoutBlocks, ABlockWithNothingToPrintGivesUpItsRoom) {
+    const auto layout = parseOk(
+        kHead + u'\n' +
+        lines({"columns caption=5 sign=100 value=110 end=170 height=5", "band title 60",
+               "  row \"Top\" Num1", "  when Extra", "    gap 3", "    row \"One\" Num2",
+               "    row \"Two\" Num3", "  end", "  row \"Bottom\" Num4", "  box 0 0 180 60"}));
+    ASSERT_TRUE(layout);
+    const LayoutBand &band = *layout->band(BandKind::Title);
+    const auto topOf = [](const std::vector<LayoutItem> &items, const char *field) {
+        for (const LayoutItem &item : items)
+            if (item.field == QLatin1String(field))
+                return item.rect.top();
+        return -1.0;
+    };
+    struct Case {
+        QVariant extra;
+        double bottomTop; // where the last row's value stands
+        bool blockShown;
+    };
+    for (const Case &c : {Case{QStringLiteral("Other expenses"), 18, true},
+                          Case{QString(), 5, false}, Case{0.0, 5, false}, Case{12.5, 18, true}}) {
+        SCOPED_TRACE(c.extra.toString().toStdString());
+        const ReportRecord record{{QStringLiteral("Extra"), c.extra}};
+        const std::vector<LayoutItem> items = itemsToDraw(band, &record);
+        EXPECT_EQ(topOf(items, "Num4"), c.bottomTop);
+        EXPECT_EQ(topOf(items, "Num2") >= 0, c.blockShown);
+        EXPECT_EQ(topOf(items, "Num1"), 0);
+        EXPECT_EQ(items.back().rect, QRectF(0, 0, 180, 60)) << "a box from above stays put";
+    }
+    ReportSource source;
+    source.record = {{QStringLiteral("Num1"), 1.0}};
+    EXPECT_EQ(missingField(*layout, source),
+              QStringLiteral("line 8: the field \"Extra\" is not in table \"Loans\""));
 }
 
 TEST(LayoutFields, ACaptionReadsTheFieldsInItsBraces) {
