@@ -38,9 +38,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
-# Loaded at run time, so shlibdeps cannot see them: Qt SQL's SQLite driver, the PDF libraries
-# of the manual and the preview, the platform plugins and the fonts the layouts are measured
-# with.
+# Loaded at run time, so shlibdeps cannot see them: Qt SQL's SQLite driver, the platform
+# plugins and the fonts the layouts are measured with. (The PDF, network and charts libraries
+# are seen through the modules in /usr/lib/quillon that link them.)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6sql6-sqlite, libqt6pdf6, libqt6pdfwidgets6, qt6-qpa-plugins, fonts-dejavu-core, fonts-liberation2")
+    "libqt6sql6-sqlite, qt6-qpa-plugins, fonts-dejavu-core, fonts-liberation2")
 include(CPack)

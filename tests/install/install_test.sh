@@ -23,7 +23,7 @@ chmod 755 "$scratch"
 (cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null) || fail "cpack could not make the package"
 deb=$(ls "$scratch"/out/quillon_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for wanted in libqt6sql6-sqlite libqt6pdf6 libqt6pdfwidgets6; do
+for wanted in libqt6sql6-sqlite libqt6pdf6 libqt6pdfwidgets6 libqt6network6 libqt6charts6; do
   [[ ", $depends," == *", $wanted"[,\ ]* ]] || fail "Depends lacks $wanted: $depends"
 done
 
