@@ -52,6 +52,24 @@ TEST(Batch, RefusedLinesKeepTheirPlace) {
     }
 }
 
+// A zero written with a large exponent is zero (the JSON library read it as garbage), and a
+// malformed number near one is still refused.
+TEST(Batch, AZeroWithALargeExponentIsZero) {
+    const test::CliRun r = annual(QStringLiteral("{\"salary\":0e104}\n"
+                                                 "{\"salary\":300000,\"age\":-0.00E+40}\n"
+                                                 "{\"salary\":300000,\"age\":0}\n"
+                                                 "{\"salary\":0.e5}\n"
+                                                 "{\"salary\":0e5.3}\n"));
+    const QStringList lines = r.lines();
+    ASSERT_EQ(lines.size(), 5) << r.out.toStdString();
+    ASSERT_TRUE(parsed(lines[0]).contains(QStringLiteral("taxLiability")))
+        << lines[0].toStdString();
+    EXPECT_EQ(parsed(lines[0]).value(QStringLiteral("taxLiability")).toDouble(), 0);
+    EXPECT_EQ(lines[1], lines[2]);
+    EXPECT_EQ(parsed(lines[3]).value(QStringLiteral("line")).toInt(), 4);
+    EXPECT_EQ(parsed(lines[4]).value(QStringLiteral("line")).toInt(), 5);
+}
+
 TEST(Batch, WholeRunRefusals) {
     struct Case {
         QString input;
