@@ -44,8 +44,9 @@ bool isDigit(char c) {
 // large ("0e104", "-0.0e40") as garbage in full precision (its normalisation counts the
 // leading zeros of 0). Such a number is zero whatever its exponent, so its fraction and
 // exponent are blanked out before parsing: the same length keeps error positions right.
-// Only a well-formed number standing alone is touched, so bad input stays bad. Returns the
-// mended copy, or nothing when the text has no such number.
+// Only a number where a value may start is touched, and what follows it is kept: after a
+// value only a blank, ",", "]" or "}" may come, so bad input stays bad. Returns the mended
+// copy, or nothing when the text has no such number.
 std::optional<std::string> zeroExponentsBlanked(std::string_view text) {
     std::optional<std::string> mended;
     const std::size_t n = text.size();
@@ -90,8 +91,7 @@ std::optional<std::string> zeroExponentsBlanked(std::string_view text) {
         const std::size_t digits = k;
         while (k < n && isDigit(text[k]))
             ++k;
-        const bool ends = k == n || std::strchr(" \t\r\n,]}", text[k]) != nullptr;
-        if (k > digits && ends) {
+        if (k > digits) {
             if (!mended)
                 mended.emplace(text);
             mended->replace(zero + 1, k - zero - 1, k - zero - 1, ' ');
