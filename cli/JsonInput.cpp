@@ -1,10 +1,16 @@
 #include "cli/JsonInput.h"
 
+#include <rapidjson/encodedstream.h>
 #include <rapidjson/error/en.h>
+#include <rapidjson/memorystream.h>
+#include <rapidjson/reader.h>
 
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 #include <optional>
-#include <string>
 
 namespace quillon::cli {
 
@@ -36,89 +42,136 @@ QString duplicateKey(const JsonInputValue &value) {
     return {};
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
+// The power of ten of a number's first significant digit ("0.05" gives -2, "120" gives 2,
+// "1.5e-400" gives -400), for telling a number too small to hold from one too large; nothing
+// for a zero, whatever its exponent.
+std::optional<long> leadingPower(std::string_view number) {
+    std::size_t i = number.starts_with('-') ? 1 : 0;
+    long power = -1;
+    bool seen = false;
+    long position = 0; // digits before the point, counted while none significant is seen
+    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
+        if (number[i] == '.') {
+            position = 0;
+            for (++i; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
+                --position;
+                if (!seen && number[i] != '0') {
+                    seen = true;
+                    power = position;
+                }
+            }
+            break;
+        }
+        if (!seen && number[i] != '0')
+            seen = true;
+        if (seen)
+            ++power;
+    }
+    long exponent = 0;
+    if (i < number.size()) {
+        const bool negative = i + 1 < number.size() && number[i + 1] == '-';
+        for (++i; i < number.size(); ++i)
+            if (number[i] >= '0' && number[i] <= '9')
+                exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000L);
+        if (negative)
+            exponent = -exponent;
+    }
+    if (!seen)
+        return std::nullopt;
+    return power + exponent;
 }
 
-// RapidJSON 1.1 (Debian 12) reads a number whose digits are all zero but whose exponent is
-// large ("0e104", "-0.0e40") as garbage in full precision (its normalisation counts the
-// leading zeros of 0). Such a number is zero whatever its exponent, so its fraction and
-// exponent are blanked out before parsing: the same length keeps error positions right.
-// Only a number where a value may start is touched, and what follows it is kept: after a
-// value only a blank, ",", "]" or "}" may come, so bad input stays bad. Returns the mended
-// copy, or nothing when the text has no such number.
-std::optional<std::string> zeroExponentsBlanked(std::string_view text) {
-    std::optional<std::string> mended;
-    const std::size_t n = text.size();
-    std::size_t i = 0;
-    while (i < n) {
-        const char c = text[i];
-        if (c == '"') { // a string: skipped whole, escapes included
-            ++i;
-            while (i < n && text[i] != '"')
-                i += text[i] == '\\' ? 2 : 1;
-            ++i;
-            continue;
+// Passes the parser's events on to the document, but reads each number with the standard
+// library's correctly rounded conversion: RapidJSON 1.1 (Debian 12) reads some numbers as
+// garbage in full precision ("0e104" as -3.3e150, a 900-digit "1.000…e-330" as -1.7e302) and
+// crashes on others.
+template <class Handler> struct NumbersRead {
+    Handler &to;
+    bool tooLarge = false;
+
+    bool RawNumber(const char *text, rapidjson::SizeType length, bool) {
+        const std::string_view number(text, length);
+        const bool negative = number.starts_with('-');
+        const std::string_view unsigned_ = number.substr(negative ? 1 : 0);
+        if (unsigned_.starts_with('N'))
+            return to.Double(std::numeric_limits<double>::quiet_NaN());
+        if (unsigned_.starts_with('I'))
+            return to.Double(negative ? -std::numeric_limits<double>::infinity()
+                                      : std::numeric_limits<double>::infinity());
+        const char *end = text + length;
+        if (number.find_first_of(".eE") == std::string_view::npos) {
+            std::int64_t whole = 0;
+            if (std::from_chars(text, end, whole).ec == std::errc())
+                return to.Int64(whole);
+            std::uint64_t large = 0;
+            if (std::from_chars(text, end, large).ec == std::errc())
+                return to.Uint64(large);
         }
-        const bool starts =
-            (c == '-' || c == '0') && (i == 0 || std::strchr(" \t\r\n:,[", text[i - 1]) != nullptr);
-        if (!starts) {
-            ++i;
-            continue;
-        }
-        std::size_t j = c == '-' ? i + 1 : i;
-        if (j >= n || text[j] != '0') {
-            i = j + 1;
-            continue;
-        }
-        const std::size_t zero = j++;
-        if (j < n && text[j] == '.') {
-            const std::size_t fraction = ++j;
-            while (j < n && text[j] == '0')
-                ++j;
-            if (j == fraction) {
-                i = j; // "0." is malformed: left for the parser to refuse
-                continue;
+        double value = 0;
+        const std::from_chars_result read = std::from_chars(text, end, value);
+        if (read.ec == std::errc::result_out_of_range) {
+            if (const std::optional<long> power = leadingPower(number); power && *power >= 0) {
+                tooLarge = true;
+                return false;
             }
+            value = negative ? -0.0 : 0.0; // too small to hold: zero, as a double rounds it
+        } else if (read.ec != std::errc() || read.ptr != end) {
+            return false;
         }
-        if (j >= n || (text[j] != 'e' && text[j] != 'E')) {
-            i = j;
-            continue;
-        }
-        std::size_t k = j + 1;
-        if (k < n && (text[k] == '+' || text[k] == '-'))
-            ++k;
-        const std::size_t digits = k;
-        while (k < n && isDigit(text[k]))
-            ++k;
-        if (k > digits) {
-            if (!mended)
-                mended.emplace(text);
-            mended->replace(zero + 1, k - zero - 1, k - zero - 1, ' ');
-        }
-        i = k;
+        return to.Double(value);
     }
-    return mended;
-}
+    bool Null() { return to.Null(); }
+    bool Bool(bool b) { return to.Bool(b); }
+    bool Int(int i) { return to.Int(i); }
+    bool Uint(unsigned u) { return to.Uint(u); }
+    bool Int64(std::int64_t i) { return to.Int64(i); }
+    bool Uint64(std::uint64_t u) { return to.Uint64(u); }
+    bool Double(double d) { return to.Double(d); }
+    bool String(const char *s, rapidjson::SizeType n, bool copy) { return to.String(s, n, copy); }
+    bool StartObject() { return to.StartObject(); }
+    bool Key(const char *s, rapidjson::SizeType n, bool copy) { return to.Key(s, n, copy); }
+    bool EndObject(rapidjson::SizeType n) { return to.EndObject(n); }
+    bool StartArray() { return to.StartArray(); }
+    bool EndArray(rapidjson::SizeType n) { return to.EndArray(n); }
+};
+
+// Builds the document from the text through NumbersRead (the document's Populate hands it the
+// document as the receiver of the events).
+struct ObjectReader {
+    std::string_view text;
+    rapidjson::ParseResult result;
+    bool tooLarge = false;
+
+    template <class Handler> bool operator()(Handler &document) {
+        constexpr unsigned kFlags = rapidjson::kParseNumbersAsStringsFlag |
+                                    rapidjson::kParseNanAndInfFlag |
+                                    rapidjson::kParseValidateEncodingFlag;
+        rapidjson::MemoryStream bytes(text.data(), text.size());
+        rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> stream(bytes);
+        NumbersRead<Handler> numbers{document};
+        rapidjson::Reader reader;
+        result = reader.Parse<kFlags>(stream, numbers);
+        tooLarge = numbers.tooLarge;
+        return !result.IsError();
+    }
+};
 
 } // namespace
 
-QString parseObject(std::string_view text, JsonDocument &document) {
-    const std::optional<std::string> mended = zeroExponentsBlanked(text);
-    if (mended)
-        text = *mended;
-    constexpr unsigned kFlags = rapidjson::kParseFullPrecisionFlag |
-                                rapidjson::kParseNanAndInfFlag |
-                                rapidjson::kParseValidateEncodingFlag;
-    document.Parse<kFlags>(text.data(), text.size());
-    if (document.HasParseError()) {
-        const rapidjson::ParseErrorCode code = document.GetParseError();
-        const QString why = code == rapidjson::kParseErrorNumberTooBig
+QString parseObject(std::string_view text, JsonDocument &document,
+                    rapidjson::ParseErrorCode *syntax) {
+    ObjectReader read{text, {}, false};
+    document.Populate(read);
+    if (syntax)
+        *syntax = read.result.Code();
+    if (read.result.IsError()) {
+        const rapidjson::ParseErrorCode code = read.result.Code();
+        const QString why = read.tooLarge || code == rapidjson::kParseErrorNumberTooBig
                                 ? QStringLiteral("a number is too large to be held")
                                 : QString::fromLatin1(rapidjson::GetParseError_En(code));
         return QStringLiteral("not valid JSON: %1 (at character %2)")
             .arg(why)
-            .arg(document.GetErrorOffset() + 1);
+            .arg(read.result.Offset() + 1);
     }
     if (!document.IsObject())
         return QStringLiteral("the input must be a JSON object");

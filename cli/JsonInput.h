@@ -15,7 +15,9 @@ using JsonDocument = rapidjson::GenericDocument<rapidjson::UTF8<>, rapidjson::Me
 using JsonInputValue = rapidjson::Value;
 
 // Parses one JSON object. NaN and Infinity are read so that the key holding them can be named
-// when it is refused. Returns an empty text when the object is sound, else what is wrong.
-QString parseObject(std::string_view text, JsonDocument &document);
+// when it is refused. Returns an empty text when the object is sound, else what is wrong;
+// `syntax` (when given) receives the parser's own error code.
+QString parseObject(std::string_view text, JsonDocument &document,
+                    rapidjson::ParseErrorCode *syntax = nullptr);
 
 } // namespace quillon::cli

@@ -104,9 +104,9 @@ public:
         rapidjson::MemoryPoolAllocator<> values(m_valueBuffer.data(), m_valueBuffer.size());
         rapidjson::MemoryPoolAllocator<> stack(m_stackBuffer.data(), m_stackBuffer.size());
         JsonDocument document(&values, m_stackBuffer.size() / 2, &stack);
-        QString error = parseObject(text, document);
-        if (!m_options.pdfPath.isEmpty() &&
-            document.GetParseError() == rapidjson::kParseErrorDocumentRootNotSingular)
+        rapidjson::ParseErrorCode syntax = rapidjson::kParseErrorNone;
+        QString error = parseObject(text, document, &syntax);
+        if (!m_options.pdfPath.isEmpty() && syntax == rapidjson::kParseErrorDocumentRootNotSingular)
             error = QStringLiteral("--pdf takes a single input object");
         CommandResult result =
             error.isEmpty() ? m_command.run(document, m_options) : CommandResult::failure(error);

@@ -52,22 +52,27 @@ TEST(Batch, RefusedLinesKeepTheirPlace) {
     }
 }
 
-// A zero written with a large exponent is zero (the JSON library read it as garbage), and a
-// malformed number near one is still refused.
-TEST(Batch, AZeroWithALargeExponentIsZero) {
+// Numbers the JSON library read as garbage in full precision are read as they are written: a
+// zero with a large exponent, and a long mantissa (1.000…0e-330 is too small to hold: zero).
+// A malformed number near them is still refused.
+TEST(Batch, NumbersAreReadAsWritten) {
+    const QString longOne = QStringLiteral("1.") + QString(900, u'0') + QStringLiteral("e-330");
     const test::CliRun r = annual(QStringLiteral("{\"salary\":0e104}\n"
                                                  "{\"salary\":300000,\"age\":-0.00E+40}\n"
                                                  "{\"salary\":300000,\"age\":0}\n"
                                                  "{\"salary\":0.e5}\n"
-                                                 "{\"salary\":0e5.3}\n"));
+                                                 "{\"salary\":0e5.3}\n"
+                                                 "{\"salary\":%1}\n")
+                                      .arg(longOne));
     const QStringList lines = r.lines();
-    ASSERT_EQ(lines.size(), 5) << r.out.toStdString();
+    ASSERT_EQ(lines.size(), 6) << r.out.toStdString();
     ASSERT_TRUE(parsed(lines[0]).contains(QStringLiteral("taxLiability")))
         << lines[0].toStdString();
     EXPECT_EQ(parsed(lines[0]).value(QStringLiteral("taxLiability")).toDouble(), 0);
     EXPECT_EQ(lines[1], lines[2]);
     EXPECT_EQ(parsed(lines[3]).value(QStringLiteral("line")).toInt(), 4);
     EXPECT_EQ(parsed(lines[4]).value(QStringLiteral("line")).toInt(), 5);
+    EXPECT_EQ(lines[5], lines[0]);
 }
 
 TEST(Batch, WholeRunRefusals) {
