@@ -46,38 +46,20 @@ QString duplicateKey(const JsonInputValue &value) {
 // "1.5e-400" gives -400), for telling a number too small to hold from one too large; nothing
 // for a zero, whatever its exponent.
 std::optional<long> leadingPower(std::string_view number) {
-    std::size_t i = number.starts_with('-') ? 1 : 0;
-    long power = -1;
-    bool seen = false;
-    long position = 0; // digits before the point, counted while none significant is seen
-    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
-        if (number[i] == '.') {
-            position = 0;
-            for (++i; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
-                --position;
-                if (!seen && number[i] != '0') {
-                    seen = true;
-                    power = position;
-                }
-            }
-            break;
-        }
-        if (!seen && number[i] != '0')
-            seen = true;
-        if (seen)
-            ++power;
-    }
-    long exponent = 0;
-    if (i < number.size()) {
-        const bool negative = i + 1 < number.size() && number[i + 1] == '-';
-        for (++i; i < number.size(); ++i)
-            if (number[i] >= '0' && number[i] <= '9')
-                exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000L);
-        if (negative)
-            exponent = -exponent;
-    }
-    if (!seen)
+    const std::size_t e = std::min(number.find_first_of("eE"), number.size());
+    const std::string_view mantissa = number.substr(0, e);
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
         return std::nullopt;
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    long power =
+        first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    long exponent = 0;
+    for (char c : number.substr(std::min(e + 1, number.size())))
+        if (c >= '0' && c <= '9')
+            exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000L);
+    if (number.find("e-") != std::string_view::npos || number.find("E-") != std::string_view::npos)
+        exponent = -exponent;
     return power + exponent;
 }
 
