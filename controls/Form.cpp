@@ -46,7 +46,7 @@ QWidget *Form::build(const FieldRow &fieldRow) {
         edit->setDisplayWidth(fieldRow.width);
         if (b.setNumber)
             connect(edit, &NumericEdit::valueChanged, edit, b.setNumber);
-        connect(edit, &NumericEdit::refused, this, [this] { m_messages.beep(); });
+        edit->setMessages(&m_messages, fieldRow.caption);
         connect(edit, &NumericEdit::rangeError, this, [this, fieldRow, edit] {
             if (!m_ownRange.value(fieldRow.name))
                 tellRange(fieldRow, edit);
@@ -207,9 +207,26 @@ void Form::commitFocused(QWidget *window) {
     if (!focused || !window->isAncestorOf(focused))
         return;
     if (auto *number = qobject_cast<NumericEdit *>(focused))
-        number->commit();
+        number->commitQuietly();
     else if (auto *dateField = qobject_cast<DateEdit *>(focused))
         dateField->commit();
+}
+
+bool Form::takeTypedFigures(QWidget *scope) {
+    QWidget *focused = QApplication::focusWidget();
+    if (focused && scope->isAncestorOf(focused)) {
+        if (auto *number = qobject_cast<NumericEdit *>(focused))
+            number->commit();
+        else if (auto *dateField = qobject_cast<DateEdit *>(focused))
+            dateField->commit();
+    }
+    for (NumericEdit *number : scope->findChildren<NumericEdit *>()) {
+        if (number->isVisibleTo(scope) && !number->canCommit()) {
+            number->tellProblem();
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace quillon

@@ -67,8 +67,13 @@ public:
     // The text beside a field (its unit or remark); UnknownFieldError when it has none.
     QLabel *suffix(const QString &name) const;
 
-    // Commits the field being typed into (an accelerator leaves the focus in it).
+    // Commits the field being typed into (an accelerator leaves the focus in it); a text the
+    // field cannot take stays there untold, for the user's next command or move.
     static void commitFocused(QWidget *window);
+    // Before a command that calculates, saves or prints: the field being typed into is
+    // committed, and false (after the field's message, with the focus back in it) when a field
+    // of `scope` holds a text it cannot take.
+    static bool takeTypedFigures(QWidget *scope);
 
     const FieldTable &fields() const { return m_fields; }
 

@@ -1,6 +1,7 @@
 #include "controls/NumericEdit.h"
 
 #include "controls/FocusSelect.h"
+#include "controls/MessageService.h"
 #include "controls/NumericValidator.h"
 #include "taxengine/NumberText.h"
 
@@ -10,11 +11,11 @@
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
-#include <QMetaMethod>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QToolTip>
 
 #include <algorithm>
 
@@ -35,67 +36,127 @@ NumberRules rulesFor(const QString &pattern, double minimum) {
     return rules;
 }
 
+const QColor kProblemColour(0xc0, 0x10, 0x10);
+
 } // namespace
 
 NumericEdit::NumericEdit(QWidget *parent)
     : NumericEdit(QStringLiteral("0.00"), 0, 999999999999.0, parent) {}
 
 NumericEdit::NumericEdit(const QString &pattern, double minimum, double maximum, QWidget *parent)
-    : QLineEdit(parent), m_pattern(pattern), m_minimum(minimum), m_maximum(maximum) {
-    m_validator = new NumericValidator(rulesFor(m_pattern, m_minimum), this);
-    setValidator(m_validator);
+    : QLineEdit(parent), m_pattern(pattern), m_minimum(minimum), m_maximum(maximum),
+      m_rules(rulesFor(m_pattern, m_minimum)) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    connect(this, &QLineEdit::textChanged, this, [this] { Q_EMIT valueChanged(value()); });
+    connect(this, &QLineEdit::textChanged, this, &NumericEdit::readText);
     setValue(0);
 }
 
+NumericEdit::~NumericEdit() {
+    delete m_note.data();
+}
+
 void NumericEdit::setPattern(const QString &pattern) {
-    const double current = value();
     m_pattern = pattern;
     updateRules();
-    setValue(current);
+    setValue(m_value);
 }
 
 void NumericEdit::setRange(double minimum, double maximum) {
     m_minimum = minimum;
     m_maximum = maximum;
     updateRules();
+    readText();
+}
+
+void NumericEdit::setMessages(MessageService *messages, const QString &caption) {
+    m_messages = messages;
+    m_caption = caption.trimmed();
 }
 
 void NumericEdit::updateRules() {
-    m_validator->setRules(rulesFor(m_pattern, m_minimum));
+    m_rules = rulesFor(m_pattern, m_minimum);
 }
 
-double NumericEdit::value() const {
-    const NumberReading reading = m_validator->read(text());
-    // Text set from code always reads; a refusal never reaches the field.
-    return reading.refused() ? 0 : reading.value;
+// Every change of the text: the figure it means comes into force, or the committed one stays.
+void NumericEdit::readText() {
+    const NumberReading reading = readNumber(text(), m_rules);
+    const QString refusal = reading.refused() ? reading.reason : QString();
+    const bool takable = !reading.refused() && !reading.incompleteGroup;
+    m_value = takable ? reading.value : m_committedValue;
+    m_problemTold = false;
+    if (refusal != m_refusal) {
+        m_refusal = refusal;
+        setToolTip(m_refusal);
+        setAccessibleDescription(m_refusal);
+        if (m_refusal.isEmpty())
+            hideNote();
+        else if (hasFocus())
+            showNote();
+        update();
+        Q_EMIT problemChanged(m_refusal);
+    } else if (m_note && m_note->isVisible()) {
+        showNote(); // the field may have widened
+    }
+    Q_EMIT valueChanged(m_value);
+}
+
+QString NumericEdit::problem() const {
+    if (!m_refusal.isEmpty())
+        return m_refusal;
+    // "1,234,5" is no number yet: it cannot be taken as it stands.
+    if (readNumber(text(), m_rules).incompleteGroup)
+        return kGroupsInThrees;
+    return {};
 }
 
 void NumericEdit::setValue(double value) {
-    m_committedText = formatPattern(value, m_pattern);
-    setText(m_committedText);
+    m_committedValue = value;
+    const QString shown = formatPattern(value, m_pattern);
+    if (shown != text())
+        setText(shown);
+    // The figure keeps its full precision: the text shows it through the pattern.
+    m_value = value;
 }
 
 bool NumericEdit::commit() {
     if (m_committing)
         return true;
-    m_committing = true;
-    if (m_validator->read(text()).incompleteGroup) {
-        // "1,234,5" has no one meaning: the field goes back to what it held.
-        refuse(kGroupsInThrees);
-        setText(m_committedText);
+    if (!canCommit()) {
+        tellProblem();
+        return false;
     }
-    const double v = value();
-    const QString shown = formatPattern(v, m_pattern);
-    if (shown != text())
-        setText(shown);
-    m_committedText = shown;
+    m_committing = true;
+    const double v = m_value;
+    setValue(v);
     const bool inRange = v >= m_minimum && v <= m_maximum;
-    if (!inRange)
+    if (inRange)
+        Q_EMIT committed(v);
+    else
         Q_EMIT rangeError(v);
     m_committing = false;
     return inRange;
+}
+
+void NumericEdit::commitQuietly() {
+    if (canCommit())
+        commit();
+}
+
+void NumericEdit::tellProblem() {
+    if (m_problemTold)
+        return;
+    m_problemTold = true;
+    focusLater(this);
+    const QString kept = formatPattern(m_committedValue, m_pattern);
+    if (!m_messages) {
+        QApplication::beep();
+        return;
+    }
+    const QString name = m_caption.isEmpty() ? QStringLiteral("This field") : m_caption;
+    informAfterClick(*m_messages, window(),
+                     QStringLiteral("%1 cannot take \"%2\".\n%3\n\nThe figure stays %4.")
+                         .arg(name, text(), problem(), kept),
+                     m_caption, MessageService::Icon::Warning);
 }
 
 void NumericEdit::setDisplayWidth(int characters) {
@@ -119,78 +180,104 @@ QSize NumericEdit::minimumSizeHint() const {
 
 void NumericEdit::focusInEvent(QFocusEvent *event) {
     QLineEdit::focusInEvent(event);
-    selectAllOnFocus(this, event);
+    // A field the user comes back to keeps what they typed: selecting it all would let the
+    // next key wipe the text they are correcting.
+    if (m_refusal.isEmpty())
+        selectAllOnFocus(this, event);
+    else
+        showNote();
 }
 
 void NumericEdit::focusOutEvent(QFocusEvent *event) {
     QLineEdit::focusOutEvent(event);
+    hideNote();
     // Another window or a popup taking the focus is not the user leaving the field.
-    if (isCommitReason(event->reason()))
+    if (isCommitReason(event->reason())) {
+        m_problemTold = false; // each time the user leaves, they hear why the text stays
         commit();
+    }
 }
 
 void NumericEdit::keyPressEvent(QKeyEvent *event) {
     if (event->matches(QKeySequence::Paste)) {
-        pasteChecked();
+        pasteTrimmed();
         return;
     }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        commit();
-    const QString typed = event->text();
-    if (!isReadOnly() && !typed.isEmpty() && typed.front().isPrint()) {
-        const NumberReading reading = m_validator->read(withInserted(typed));
-        if (reading.refused()) {
-            refuse(reading.reason);
-            return;
-        }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter)
+        m_problemTold = false;
+    if (enter && !commit() && !canCommit()) {
+        // Nothing is calculated on a text the field cannot take.
+        event->accept();
+        return;
     }
     QLineEdit::keyPressEvent(event);
 }
 
 void NumericEdit::contextMenuEvent(QContextMenuEvent *event) {
     QMenu *menu = createStandardContextMenu();
-    // Route the menu's paste through the same check as Ctrl+V.
+    // The menu's paste goes the way of Ctrl+V.
     for (QAction *action : menu->actions()) {
         if (action->objectName() == QLatin1String("edit-paste")) {
             disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, &NumericEdit::pasteChecked);
+            connect(action, &QAction::triggered, this, &NumericEdit::pasteTrimmed);
         }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }
 
-QString NumericEdit::withInserted(const QString &inserted) const {
-    const int from = hasSelectedText() ? selectionStart() : cursorPosition();
-    const int to = hasSelectedText() ? from + static_cast<int>(selectedText().size()) : from;
-    return text().left(from) + inserted + text().mid(to);
+// A figure copied from a table or a document often brings a line break or blanks with it.
+void NumericEdit::pasteTrimmed() {
+    if (!isReadOnly())
+        insert(QApplication::clipboard()->text().trimmed());
 }
 
-// A paste is taken whole or not at all: dropping the characters the field refuses would
-// change the number's magnitude.
-void NumericEdit::pasteChecked() {
-    if (isReadOnly())
+void NumericEdit::paintEvent(QPaintEvent *event) {
+    QLineEdit::paintEvent(event);
+    if (m_refusal.isEmpty())
         return;
-    QString pasted = QApplication::clipboard()->text().trimmed();
-    const QString candidate = withInserted(pasted);
-    const NumberReading reading = m_validator->read(candidate);
-    if (reading.refused()) {
-        refuse(reading.reason);
+    QPainter painter(this);
+    painter.setPen(QPen(kProblemColour, 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
+void NumericEdit::hideEvent(QHideEvent *event) {
+    hideNote();
+    QLineEdit::hideEvent(event);
+}
+
+// The reason stands just under the field, over whatever lies there, while the field has the
+// focus; it goes above the field where the window ends below it.
+void NumericEdit::showNote() {
+    QWidget *host = window();
+    if (!host || host == this || m_refusal.isEmpty())
         return;
+    if (!m_note) {
+        m_note = new QLabel(host);
+        m_note->setObjectName(objectName() + QStringLiteral("_problem"));
+        m_note->setAutoFillBackground(true);
+        m_note->setStyleSheet(QStringLiteral("QLabel { background: #fff4f4; color: #a00000; "
+                                             "border: 1px solid #c01010; padding: 1px 4px; }"));
     }
-    const int cursor = static_cast<int>(candidate.size() - (text().size() - cursorPosition()));
-    setText(candidate);
-    setCursorPosition(std::clamp(cursor, 0, static_cast<int>(candidate.size())));
+    if (m_note->parentWidget() != host)
+        m_note->setParent(host); // the field moved into another window since
+    m_note->setText(m_refusal);
+    m_note->adjustSize();
+    const QPoint below = mapTo(host, QPoint(0, height()));
+    const int x = std::clamp(below.x() + width() - m_note->width(), 0,
+                             std::max(0, host->width() - m_note->width()));
+    const int y = below.y() + m_note->height() <= host->height()
+                      ? below.y()
+                      : below.y() - height() - m_note->height();
+    m_note->move(x, std::max(0, y));
+    m_note->raise();
+    m_note->show();
 }
 
-void NumericEdit::refuse(const QString &reason) {
-    m_lastRefusal = reason;
-    if (isSignalConnected(QMetaMethod::fromSignal(&NumericEdit::refused)))
-        Q_EMIT refused(reason);
-    else
-        QApplication::beep();
-    // The reason stands just under the field until the user moves on.
-    QToolTip::showText(mapToGlobal(QPoint(0, height())), reason, this, {}, 4000);
+void NumericEdit::hideNote() {
+    if (m_note)
+        m_note->hide();
 }
 
 } // namespace quillon

@@ -1,24 +1,32 @@
 #pragma once
 
+#include "controls/NumericValidator.h"
+
 #include <QLineEdit>
+#include <QPointer>
 #include <QString>
+
+class QLabel;
 
 namespace quillon {
 
-class NumericValidator;
+class MessageService;
 
 // A number field: shows its value through a display pattern ("0", "0.00", "0.000",
-// "# ### ##0.00"), holds the number its text means as its value, and reports every edit.
-// A keystroke or paste that would make the text mean anything else than a number the field can
-// hold is refused as a whole: the field keeps its text, beeps (through whoever listens to
-// `refused`) and shows the reason under itself. A value outside the minimum and maximum is
-// reported when it is committed (focus leaves the field or Enter is pressed); the window
-// decides what to say and where the focus goes.
+// "# ### ##0.00") and keeps every key the user types. After each change it reads its whole
+// text: a text that means a figure the field can hold puts that figure in force; any other text
+// (a decimal in a whole-number field, a third decimal, a sign where no negative is allowed,
+// letters) is shown as a problem at once, with a red frame and the reason beneath the field,
+// and the figure of the last commit stays in force. Committing (focus leaving the field, Enter,
+// a command) reformats a readable text through the pattern; an unreadable one is told in a
+// message, the focus goes back to the field and no figure changes. A value outside the minimum
+// and maximum is reported on commit; the window decides what to say and where the focus goes.
 class NumericEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit NumericEdit(QWidget *parent = nullptr);
     NumericEdit(const QString &pattern, double minimum, double maximum, QWidget *parent = nullptr);
+    ~NumericEdit() override;
 
     void setPattern(const QString &pattern);
     const QString &pattern() const { return m_pattern; }
@@ -26,18 +34,29 @@ public:
     double minimum() const { return m_minimum; }
     double maximum() const { return m_maximum; }
 
-    // The leading number of the text, 0 when there is none.
-    double value() const;
-    // Shows the value through the pattern.
+    // Where an unreadable text is told, and the field's name in that message.
+    void setMessages(MessageService *messages, const QString &caption);
+
+    // The figure in force.
+    double value() const { return m_value; }
+    // Shows the value through the pattern; it is then the committed figure.
     void setValue(double value);
 
-    // Reformats the text through the pattern and checks the range; false (after rangeError)
-    // when the value is outside it.
+    // Takes the text as the field's figure: reformats it through the pattern and checks the
+    // range (false after rangeError when outside). A text that cannot be taken is told, the
+    // focus goes back to the field, and false is returned with the figure unchanged.
     bool commit();
+    // Commits only a text that can be taken; an unreadable one stays, silently, for the user
+    // to be told when they leave the field or give a command.
+    void commitQuietly();
 
-    const NumericValidator *numericValidator() const { return m_validator; }
-    // The reason of the last refusal, empty when nothing was refused.
-    const QString &lastRefusal() const { return m_lastRefusal; }
+    // Why the text cannot be taken as it stands; empty when it can.
+    QString problem() const;
+    bool canCommit() const { return problem().isEmpty(); }
+    // Tells the problem and gives the field the focus back, unless it was told since the
+    // user last changed the text, left the field or pressed Enter: one command that both
+    // leaves the field and checks it raises one message.
+    void tellProblem();
 
     // How many characters the field is sized for.
     void setDisplayWidth(int characters);
@@ -47,29 +66,39 @@ public:
 Q_SIGNALS:
     void valueChanged(double value);
     void rangeError(double value);
-    // Typed or pasted text refused, with the short reason shown to the user.
-    void refused(const QString &reason);
+    // The text turned unreadable (with the reason) or readable again (an empty reason).
+    void problemChanged(const QString &reason);
+    // A readable text was taken as the field's figure.
+    void committed(double value);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void updateRules();
-    void pasteChecked();
-    QString withInserted(const QString &inserted) const;
-    void refuse(const QString &reason);
+    void readText();
+    void pasteTrimmed();
+    void showNote();
+    void hideNote();
 
-    NumericValidator *m_validator = nullptr;
     QString m_pattern = QStringLiteral("0.00");
     double m_minimum = 0;
     double m_maximum = 999999999999.0;
+    NumberRules m_rules;
     int m_displayWidth = 12;
     bool m_committing = false;
-    QString m_lastRefusal;
-    QString m_committedText; // what the field showed after its last commit
+    double m_value = 0;          // the figure in force
+    double m_committedValue = 0; // the figure of the last commit
+    QString m_refusal;           // why the text cannot be read, empty when it can
+    bool m_problemTold = false;
+    MessageService *m_messages = nullptr;
+    QString m_caption;
+    QPointer<QLabel> m_note; // the reason, shown beneath the field
 };
 
 } // namespace quillon

@@ -137,19 +137,4 @@ NumberReading readNumber(QStringView text, const NumberRules &rules) {
             incompleteGroup};
 }
 
-NumericValidator::NumericValidator(const NumberRules &rules, QObject *parent)
-    : QValidator(parent), m_rules(rules) {}
-
-QValidator::State NumericValidator::validate(QString &input, int &) const {
-    switch (read(input).kind) {
-    case NumberReading::Kind::Number:
-        return Acceptable;
-    case NumberReading::Kind::Partial:
-        return Intermediate;
-    case NumberReading::Kind::Refused:
-        break;
-    }
-    return Invalid;
-}
-
 } // namespace quillon

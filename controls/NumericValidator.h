@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringView>
-#include <QValidator>
 
 namespace quillon {
 
@@ -19,7 +18,7 @@ struct NumberRules {
 
 struct NumberReading {
     enum class Kind {
-        Number,  // a whole number as the text means it
+        Number,  // a complete number, as the text means it
         Partial, // the start of one, still being typed ("12,", "-", "1 234 5")
         Refused,
     };
@@ -35,21 +34,5 @@ inline constexpr int kMaxNumberDigits = 15;
 extern const QString kGroupsInThrees;
 
 NumberReading readNumber(QStringView text, const NumberRules &rules);
-
-// The field's validator: what reads as a number or the start of one is let through.
-class NumericValidator : public QValidator {
-    Q_OBJECT
-public:
-    explicit NumericValidator(const NumberRules &rules, QObject *parent = nullptr);
-
-    void setRules(const NumberRules &rules) { m_rules = rules; }
-    const NumberRules &rules() const { return m_rules; }
-
-    State validate(QString &input, int &pos) const override;
-    NumberReading read(QStringView text) const { return readNumber(text, m_rules); }
-
-private:
-    NumberRules m_rules;
-};
 
 } // namespace quillon

@@ -29,6 +29,7 @@ void OverlayPanel::setGuardedButtons(const QList<QWidget *> &buttons) {
 }
 
 void OverlayPanel::open() {
+    opening();
     for (const auto &b : m_guarded)
         if (b)
             b->setEnabled(false);
@@ -65,13 +66,17 @@ void OverlayPanel::keyPressEvent(QKeyEvent *event) {
         return;
     }
     if (event->key() == Qt::Key_Escape) {
-        if (m_cancelButton)
-            m_cancelButton->click();
-        else
-            dismiss();
+        escape();
         return;
     }
     QGroupBox::keyPressEvent(event);
+}
+
+void OverlayPanel::escape() {
+    if (m_cancelButton)
+        m_cancelButton->click();
+    else
+        dismiss();
 }
 
 bool OverlayPanel::focusNextPrevChild(bool next) {

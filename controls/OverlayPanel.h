@@ -49,6 +49,10 @@ Q_SIGNALS:
 protected:
     // Hidden with the window's buttons enabled again, without closed().
     void release();
+    // Just before the panel shows (a panel that can be cancelled notes what it opened with).
+    virtual void opening() {}
+    // Escape: presses the cancel button, or closes the panel.
+    virtual void escape();
 
     void keyPressEvent(QKeyEvent *event) override;
     // Tab and Shift+Tab go round the panel's own controls, never to the fields behind it.

@@ -49,8 +49,8 @@ QPushButton *CalculatorWindow::addButton(const QString &name, const QString &cap
     button->setObjectName(name);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, action] {
-        commitFocusedField();
-        action();
+        if (Form::takeTypedFigures(this))
+            action();
     });
     m_buttonRow->addWidget(button);
     m_buttons << button;
@@ -77,7 +77,16 @@ InfoPanel *CalculatorWindow::addInfoButton(const QString &title, const QString &
 
 void CalculatorWindow::addCloseButton(const QString &name, const QString &caption) {
     m_buttonRow->addStretch();
-    m_closeButton = addButton(name, caption, [this] { closeWindow(); });
+    m_closeButton = new QPushButton(caption, this);
+    m_closeButton->setObjectName(name);
+    m_closeButton->setAutoDefault(false);
+    // Closing calculates nothing: a text a field cannot take is left behind with its figure.
+    connect(m_closeButton, &QPushButton::clicked, this, [this] {
+        commitFocusedField();
+        closeWindow();
+    });
+    m_buttonRow->addWidget(m_closeButton);
+    m_buttons << m_closeButton;
 }
 
 void CalculatorWindow::finishLayout() {
@@ -137,6 +146,10 @@ void CalculatorWindow::openPrintPanel(const std::function<bool()> &beforeOpen) {
 }
 
 void CalculatorWindow::print(report::Destination destination) {
+    if (!Form::takeTypedFigures(this)) {
+        m_printPanel->dismiss();
+        return;
+    }
     if (m_pattern == PrintPattern::C) {
         if (m_writtenJob) {
             BusyCursor busy;

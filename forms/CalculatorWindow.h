@@ -61,7 +61,8 @@ protected:
     // A widget between the form's columns and the button row.
     void addBelowColumns(QWidget *widget);
     // A command button of the row; its action first takes the value of the field being typed
-    // into, so an accelerator key acts on what is on the screen.
+    // into, so an accelerator key acts on what is on the screen, and does not run while a
+    // field holds a text it cannot take.
     QPushButton *addButton(const QString &name, const QString &caption,
                            std::function<void()> action);
     // The information button and its panel.
@@ -98,6 +99,8 @@ protected:
     // Tab visits these controls in this order (check boxes among the fields they belong to).
     void orderTabs(const QStringList &names);
 
+    // Takes the field being typed into when it reads as a figure; calculations that run on
+    // their own (activation, a changed option) call it, and never raise a message through it.
     void commitFocusedField();
     void closeWindow();
 

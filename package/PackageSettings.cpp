@@ -1,9 +1,5 @@
 #include "package/PackageSettings.h"
 
-#include <QString>
-
-#include <cmath>
-
 namespace quillon::package {
 
 bool applyFundCeiling(tax::SetupRecord &setup) {
@@ -13,14 +9,6 @@ bool applyFundCeiling(tax::SetupRecord &setup) {
         return true;
     }
     return false;
-}
-
-double committedPercentage(QStringView text) {
-    bool ok = false;
-    const double value = text.trimmed().toString().toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value == 0)
-        return 0;
-    return value;
 }
 
 } // namespace quillon::package

@@ -1,12 +1,12 @@
 #include "package/PackageSettingsPanel.h"
 
+#include "controls/Form.h"
 #include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
 #include "controls/WholeNumberEdit.h"
 #include "forms/SettingsSave.h"
 #include "package/PackageSettings.h"
 #include "taxengine/FieldRanges.h"
-#include "taxengine/NumberText.h"
 #include "taxengine/SettingsStore.h"
 
 #include <QButtonGroup>
@@ -88,6 +88,7 @@ PackageSettingsPanel::PackageSettingsPanel(QString settingsPath, MessageService 
         grid->addWidget(field, row, 2);
         if (!suffix.isEmpty())
             grid->addWidget(new QLabel(suffix, this), row, 3);
+        static_cast<NumericEdit *>(field)->setMessages(&m_messages, caption);
         ++row;
     };
     const QString pc = QStringLiteral("%");
@@ -121,35 +122,47 @@ PackageSettingsPanel::PackageSettingsPanel(QString settingsPath, MessageService 
     setFocusTarget(m_employeeFund);
 }
 
-// Typing reaches the copy at once; leaving the field commits its whole text, so a text that
-// reads as 0 (or not at all) leaves 0 behind.
+// Typing reaches the copy at once. The fund ceiling is kept once a fund percentage is
+// committed: checked on every key, typing "20" after a 10 would clear both at the "2".
 NumericEdit *PackageSettingsPanel::percent(const QString &name, double tax::SetupRecord::*field) {
     const tax::FieldRange range = tax::kPercent;
     auto *edit =
         new NumericEdit(QString::fromUtf16(range.pattern), range.minimum, range.maximum, this);
     edit->setObjectName(name);
     edit->setDisplayWidth(8);
+    connect(edit, &NumericEdit::valueChanged, this, [this, field](double v) {
+        if (!m_showing)
+            m_record.*field = v;
+    });
     const bool fund = name.startsWith(QStringLiteral("numPen"));
-    connect(edit, &NumericEdit::valueChanged, this, [this, field, fund](double v) {
-        if (m_showing)
-            return;
-        m_record.*field = v;
+    connect(edit, &NumericEdit::committed, this, [this, edit, fund] {
+        edit->deselect();
         if (fund)
             keepFundCeiling();
-    });
-    connect(edit, &QLineEdit::editingFinished, this, [this, edit, field] {
-        const double v = committedPercentage(edit->text());
-        if (v == 0 && m_record.*field != 0)
-            edit->setValue(0);
-        m_record.*field = v;
-        edit->deselect();
     });
     return edit;
 }
 
 void PackageSettingsPanel::keepFundCeiling() {
-    if (m_fundCeiling && applyFundCeiling(m_record))
-        showFigures();
+    if (!m_fundCeiling || !applyFundCeiling(m_record))
+        return;
+    showFigures();
+    informAfterClick(m_messages, window(),
+                     QStringLiteral("The employee's and the employer's R/Fund contributions "
+                                    "together may not be more than 27.5%, so both are set to 0."),
+                     QStringLiteral("R/Fund contributions"), MessageService::Icon::Warning);
+}
+
+void PackageSettingsPanel::opening() {
+    m_opened = m_record;
+}
+
+// Escape leaves the figures as the panel found them: only "O&K" keeps a change.
+void PackageSettingsPanel::escape() {
+    m_record = m_opened;
+    showFigures();
+    showChoices();
+    dismiss();
 }
 
 void PackageSettingsPanel::setSettings(const tax::SetupRecord &record, bool stored) {
@@ -183,9 +196,9 @@ void PackageSettingsPanel::showChoices() {
 }
 
 void PackageSettingsPanel::accept() {
-    m_record.UIFLimit = leadingNumber(m_uifLimit->text());
-    if (m_fundCeiling)
-        keepFundCeiling();
+    if (!Form::takeTypedFigures(this))
+        return;
+    keepFundCeiling();
     saveSettingsRow(
         m_settingsPath, m_stored,
         [this](tax::SettingsStore &store) { return store.writePackageSettings(m_record); },

@@ -18,8 +18,9 @@ namespace quillon::package {
 
 // The settings panel "Setup" (Frame3) of the four package windows: the two R/Fund percentages,
 // the UIF portions and limit, the skills levy and the three rate and yes/no choices. It edits
-// the window's own copy of the settings row at once; "O&K" saves the package fields. The
-// net-to-gross windows hold the two R/Fund percentages to their combined ceiling.
+// the window's own copy of the settings row at once; "O&K" saves the package fields, Escape
+// puts back the figures the panel opened with. The net-to-gross windows hold the two R/Fund
+// percentages to their combined ceiling, and say so when they reset them.
 class PackageSettingsPanel : public OverlayPanel {
     Q_OBJECT
 public:
@@ -35,6 +36,10 @@ public:
     // "O&K": saves, hides, gives the buttons back, runs pending events, then closed().
     void accept();
 
+protected:
+    void opening() override;
+    void escape() override;
+
 private:
     NumericEdit *percent(const QString &name, double tax::SetupRecord::*field);
     void showFigures();
@@ -45,6 +50,7 @@ private:
     MessageService &m_messages;
     bool m_fundCeiling;
     tax::SetupRecord m_record;
+    tax::SetupRecord m_opened; // what Escape puts back
     bool m_stored = true;
     bool m_showing = false;
     NumericEdit *m_employeeFund = nullptr;

@@ -1,10 +1,10 @@
 #include "paye/PeriodSettingsPanel.h"
 
+#include "controls/Form.h"
 #include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
 #include "controls/WholeNumberEdit.h"
 #include "forms/SettingsSave.h"
-#include "taxengine/NumberText.h"
 #include "taxengine/SettingsStore.h"
 
 #include <QButtonGroup>
@@ -35,18 +35,20 @@ PeriodSettingsPanel::PeriodSettingsPanel(QString settingsPath, MessageService &m
       m_messages(messages) {
     setObjectName(QStringLiteral("Frame3"));
 
-    auto percent = [this](const QString &name) {
+    auto percent = [this](const QString &name, const QString &caption) {
         auto *edit = new NumericEdit(QStringLiteral("0.000"), 0, 100, this);
         edit->setObjectName(name);
         edit->setDisplayWidth(8);
+        edit->setMessages(&m_messages, caption);
         return edit;
     };
-    m_employeeUif = percent(QStringLiteral("numEmpEUIF"));
-    m_employerUif = percent(QStringLiteral("numEmpRUIF"));
+    m_employeeUif = percent(QStringLiteral("numEmpEUIF"), QStringLiteral("Employee UIF portion"));
+    m_employerUif = percent(QStringLiteral("numEmpRUIF"), QStringLiteral("Employer UIF portion"));
     m_uifLimit = new WholeNumberEdit(this);
     m_uifLimit->setObjectName(QStringLiteral("numUIFLimit"));
     m_uifLimit->setDisplayWidth(8);
-    m_skillLevy = percent(QStringLiteral("numSkillPercent"));
+    m_uifLimit->setMessages(&m_messages, QStringLiteral("UIF monthly limit"));
+    m_skillLevy = percent(QStringLiteral("numSkillPercent"), QStringLiteral("Skills levy"));
     m_rate80 = new QRadioButton(QStringLiteral("80%"), this);
     m_rate80->setObjectName(QStringLiteral("optTAIncRate80"));
     m_rate20 = new QRadioButton(QStringLiteral("20%"), this);
@@ -131,9 +133,19 @@ void PeriodSettingsPanel::showRate(double rate) {
     group->setExclusive(true);
 }
 
+void PeriodSettingsPanel::opening() {
+    m_opened = m_record;
+}
+
+// Escape leaves the figures as the panel found them: only "O&K" keeps a change.
+void PeriodSettingsPanel::escape() {
+    setSettings(m_opened, m_stored);
+    dismiss();
+}
+
 void PeriodSettingsPanel::accept() {
-    // The limit is saved as the field's text reads, the rest from the copy.
-    m_record.UIFLimit = leadingNumber(m_uifLimit->text());
+    if (!Form::takeTypedFigures(this))
+        return;
     saveSettingsRow(
         m_settingsPath, m_stored,
         [this](tax::SettingsStore &store) { return store.writePeriodSettings(m_record); },

@@ -20,7 +20,8 @@ namespace quillon::paye {
 // The settings panel "Setup" (Frame3) of the five period calculators: the UIF portions, the
 // UIF monthly limit, the skills levy and the travel-allowance inclusion rate. It holds the
 // window's own copy of the settings row; every edit changes the copy at once. "O&K" saves the
-// five period fields, hides the panel and gives the window its buttons back. A save that fails
+// five period fields, hides the panel and gives the window its buttons back; Escape puts back
+// the figures the panel opened with and saves nothing. A save that fails
 // is told to the user and the copy stays in use, so nothing typed is lost.
 class PeriodSettingsPanel : public OverlayPanel {
     Q_OBJECT
@@ -40,12 +41,17 @@ public:
 Q_SIGNALS:
     void settingsChanged();
 
+protected:
+    void opening() override;
+    void escape() override;
+
 private:
     void showRate(double rate);
 
     QString m_settingsPath;
     MessageService &m_messages;
     tax::SetupRecord m_record;
+    tax::SetupRecord m_opened; // what Escape puts back
     bool m_stored = true;
     NumericEdit *m_employeeUif = nullptr;
     NumericEdit *m_employerUif = nullptr;

@@ -91,6 +91,8 @@ QWidget *frmAnnual::buildMonths() {
             new NumericEdit(QString::fromUtf16(range.pattern), range.minimum, range.maximum, frame);
         edit->setObjectName(QStringLiteral("numAnnCalcBens%1").arg(month));
         edit->setDisplayWidth(3);
+        edit->setMessages(&m_context.messages, QStringLiteral("Beneficiaries in ") +
+                                                   QString::fromUtf16(kMonthCaptions[k]));
         m_months[at(month)] = edit;
         connect(edit, &NumericEdit::valueChanged, this, [this, month](double v) {
             m_inputs.monthBeneficiaries[at(month)] = tax::toInt16(v);
@@ -132,6 +134,8 @@ bool frmAnnual::calculate() {
 }
 
 void frmAnnual::duplicateMarch() {
+    if (!Form::takeTypedFigures(this))
+        return;
     for (int month = 1; month <= 12; ++month)
         if (m_months[at(month)]->value() > kMaxMonthBeneficiaries)
             holdMonth(month);

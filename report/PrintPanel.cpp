@@ -43,6 +43,8 @@ PrintPanel::PrintPanel(const Options &options, QWidget *parent) : OverlayPanel({
         m_english->setObjectName(QStringLiteral("Option1"));
         m_afrikaans = new QRadioButton(QStringLiteral("&Afrikaans print"), this);
         m_afrikaans->setObjectName(QStringLiteral("Option2"));
+        // A language is always chosen, so that view and print always print something.
+        m_english->setChecked(true);
         row->addWidget(m_english);
         row->addSpacing(16);
         row->addWidget(m_afrikaans);

@@ -1,8 +1,10 @@
 #include "controls/DateEdit.h"
+#include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
 #include "controls/NumericValidator.h"
 #include "controls/ResultField.h"
 #include "controls/WholeNumberEdit.h"
+#include "taxengine/FieldRanges.h"
 #include "taxengine/NumberText.h"
 
 #include <QApplication>
@@ -43,88 +45,127 @@ void typeInto(QLineEdit *edit, const QString &keys) {
     QTest::keyClicks(edit, keys);
 }
 
+// Keys typed one by one, then optionally a second edit from the start of the text: the caret
+// moved `at` places, `select` characters selected, `backspaces` pressed and `then` typed.
 struct TypingRow {
     const char *name;
-    const char *pattern;
-    double minimum;
+    tax::FieldRange range;
+    double before; // the field's figure when the user comes to it
     const char *keys;
-    const char *text; // what the field shows while the focus is still in it
-    double value;
+    double value; // the figure in force afterwards; `before` when refused
     bool refused;
+    int at = -1;
+    int select = 0;
+    int backspaces = 0;
+    const char *then = "";
 };
 
-// Typed keys: a key that would make the text mean another number than typed is refused
-// whole, with a reason; the rest reads as the number it means.
-TEST(NumericEdit, TypedTextIsReadAsMeantOrRefused) {
+// The whole text is read after every key: it gives the figure it means, or it is refused
+// visibly and the figure the field had stays. Leaving a refused text tells the user, puts the
+// focus back and changes nothing; a taken one is shown through the pattern.
+TEST(NumericEdit, TypedTextGivesTheFigureItMeansOrIsRefusedWhole) {
+    const tax::FieldRange cents = tax::kRandAndCents, rand = tax::kWholeRand, age = tax::kCount,
+                          rate = tax::kLoanRate, signedRate = tax::kInflationRate;
     const TypingRow rows[] = {
-        {"decimal point", "0.00", 0, "1234.56", "1234.56", 1234.56, false},
-        {"decimal comma", "0.000", 0, "12,5", "12,5", 12.5, false},
-        {"blank groups", "0.00", 0, "1 234,5", "1 234,5", 1234.5, false},
-        {"a third decimal", "0.00", 0, "12.345", "12.34", 12.34, true},
-        {"a second decimal separator", "0.00", 0, "1.2.3", "1.23", 1.23, true},
-        {"a decimal in a whole field", "0", 0, "12,", "12", 12, true},
-        {"an exponent", "0.00", 0, "1e", "1", 1, true},
-        {"a sign where the minimum is 0", "0.00", 0, "-5", "5", 5, true},
-        {"a sign where negatives are allowed", "0.00", -100, "-5,5", "-5,5", -5.5, false},
-        {"a sign after digits", "0.00", -100, "5-5", "55", 55, true},
-        {"sixteen digits", "0", 0, "1234567890123456", "123456789012345", 123456789012345.0, true},
+        {"grouped with commas", cents, 0, "45,000.00", 45000, false},
+        {"grouped with a blank", cents, 0, "1 234,56", 1234.56, false},
+        {"comma groups, point decimals", cents, 0, "12,345.67", 12345.67, false},
+        {"a comma group under 10 000", cents, 0, "1,234.56", 1234.56, false},
+        {"point groups, comma decimals", cents, 0, "1.234,56", 1234.56, false},
+        {"a third decimal", cents, 7, "12.345", 7, true},
+        {"letters", cents, 7, "12abc", 7, true},
+        {"a sign where no negative is allowed", cents, 1234, "-5000", 1234, true},
+        {"decimals in whole rand, point", rand, 0, "1000.50", 0, true},
+        {"decimals in whole rand, comma", rand, 0, "1000,50", 0, true},
+        {"a large salary with cents", rand, 0, "540000.50", 0, true},
+        {"whole rand with a blank group", rand, 0, "540 000", 540000, false},
+        {"an age with a decimal", age, 40, "40.5", 40, true},
+        {"an age", age, 40, "65", 65, false},
+        {"a rate with a decimal comma", rate, 0, "1,5", 1.5, false},
+        {"a rate with a fourth decimal", rate, 9, "12.3456", 9, true},
+        {"a negative rate where allowed", signedRate, 0, "-2,5", -2.5, false},
+        {"typed over a selection", cents, 0, "1234.56", 129.56, false, 2, 2, 0, "9"},
+        {"a sign typed over the whole part", cents, 0, "1234.56", 0, true, 0, 4, 0, "-"},
+        {"backspace leaves a group mark alone", cents, 0, "1,234.56", 0, true, 1, 0, 1},
+        {"backspace takes out a group mark", cents, 0, "45,000.00", 45000, false, 3, 0, 1},
     };
     for (const TypingRow &row : rows) {
         SCOPED_TRACE(row.name);
         Form form;
-        auto *edit = form.add(new NumericEdit(QString::fromLatin1(row.pattern), row.minimum, 1e15),
+        auto *edit = form.add(new NumericEdit(QString::fromUtf16(row.range.pattern),
+                                              row.range.minimum, row.range.maximum),
                               QStringLiteral("n"));
+        auto *next = form.add(new NumericEdit(), QStringLiteral("next"));
+        RecordingMessageService messages;
+        edit->setMessages(&messages, QStringLiteral("Amount"));
+        edit->setValue(row.before);
         ASSERT_TRUE(form.show());
-        QSignalSpy refusals(edit, &NumericEdit::refused);
         typeInto(edit, QString::fromLatin1(row.keys));
-        EXPECT_EQ(edit->text(), QString::fromLatin1(row.text));
+        if (row.at >= 0) {
+            QTest::keyClick(edit, Qt::Key_Home);
+            for (int k = 0; k < row.at; ++k)
+                QTest::keyClick(edit, Qt::Key_Right);
+            for (int k = 0; k < row.select; ++k)
+                QTest::keyClick(edit, Qt::Key_Right, Qt::ShiftModifier);
+            for (int k = 0; k < row.backspaces; ++k)
+                QTest::keyClick(edit, Qt::Key_Backspace);
+            QTest::keyClicks(edit, QString::fromLatin1(row.then));
+        }
+        const QString typed = edit->text();
         EXPECT_EQ(edit->value(), row.value);
-        EXPECT_EQ(!refusals.isEmpty(), row.refused);
+        EXPECT_EQ(!edit->problem().isEmpty(), row.refused) << edit->problem().toStdString();
+
+        QTest::keyClick(edit, Qt::Key_Tab);
+        EXPECT_EQ(edit->value(), row.value);
+        if (row.refused) {
+            ASSERT_EQ(messages.messages().size(), 1u);
+            EXPECT_TRUE(messages.last().text.contains(typed)) << messages.last().text.toStdString();
+            EXPECT_EQ(edit->text(), typed) << "the user's text stays for them to mend";
+            QTRY_VERIFY(edit->hasFocus());
+        } else {
+            EXPECT_TRUE(messages.messages().empty());
+            EXPECT_TRUE(next->hasFocus());
+            EXPECT_EQ(edit->text(),
+                      formatPattern(row.value, QString::fromUtf16(row.range.pattern)));
+        }
     }
 }
 
 struct PasteRow {
     const char *pattern;
-    const char *before;
     const char *pasted; // "~" stands for a no-break space
-    const char *text;   // afterwards: the paste taken whole, or the field as it was
-    double value;
+    double value;       // 7, the figure before, where the paste is refused
+    bool refused;
 };
 
-TEST(NumericEdit, APasteIsTakenWholeOrRefused) {
+TEST(NumericEdit, APasteIsReadWhole) {
     const PasteRow rows[] = {
-        {"0.00", "", "1234.56", "1234.56", 1234.56},
-        {"0.00", "", "1 234,56", "1 234,56", 1234.56},
-        {"0.00", "", "R 2~345.67", "R 2~345.67", 2345.67},
-        {"0.00", "", "1,234,567.89", "1,234,567.89", 1234567.89},
-        {"0.00", "", "1.234,5", "1.234,5", 1234.5},
-        {"0.000", "", "1,5", "1,5", 1.5},
-        {"0", "7", "1,234", "7", 7},    // a comma that could be either: refused
-        {"0.00", "7", "1,234", "7", 7}, // three decimals in a two-decimal field
-        {"0.00", "7", "-5000", "7", 7}, // no sign where the minimum is 0
-        {"0.00", "7", "12abc", "7", 7},
-        {"0.00", "7", "1,23,456", "7", 7},  // irregular groups
-        {"0.00", "7", "1.234.5,6", "7", 7}, // the last group too short
-    };
-    const auto nbsp = [](const char *text) {
-        return QString::fromLatin1(text).replace(u'~', QChar(0x00A0));
+        {"0.00", "1234.56\n", 1234.56, false},
+        {"0.00", "R 2~345.67", 2345.67, false},
+        {"0.00", "1,234,567.89", 1234567.89, false},
+        {"0", "1,234", 7, true},    // a comma that could be either
+        {"0.00", "1,234", 7, true}, // three decimals in a two-decimal field
+        {"0.00", "1,23,456", 7, true},
+        {"0.00", "1.234.5,6", 7, true},
     };
     for (const PasteRow &row : rows) {
         SCOPED_TRACE(row.pasted);
         Form form;
         auto *edit = form.add(new NumericEdit(QString::fromLatin1(row.pattern), 0, 1e15),
                               QStringLiteral("n"));
+        edit->setValue(7);
         ASSERT_TRUE(form.show());
-        typeInto(edit, QString::fromLatin1(row.before));
+        edit->setFocus();
         edit->selectAll();
-        QApplication::clipboard()->setText(nbsp(row.pasted));
+        QApplication::clipboard()->setText(
+            QString::fromLatin1(row.pasted).replace(u'~', QChar(0x00A0)));
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(edit->text(), nbsp(row.text));
         EXPECT_EQ(edit->value(), row.value);
+        EXPECT_EQ(!edit->problem().isEmpty(), row.refused);
     }
 }
 
-TEST(NumericEdit, EveryEditSignalsTheLeadingNumberAndLeavingReformats) {
+TEST(NumericEdit, EveryEditSignalsTheFigureAndLeavingReformats) {
     Form form;
     auto *edit = form.add(new NumericEdit(QStringLiteral("0.00"), 0, 1000), QStringLiteral("n"));
     auto *other = form.add(new NumericEdit(), QStringLiteral("other"));

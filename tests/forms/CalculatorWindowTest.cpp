@@ -95,6 +95,37 @@ TEST_F(CalculatorWindowTest, AValuePastTheLimitIsToldAndHeldToIt) {
     EXPECT_EQ(m_messages.last().text, QStringLiteral("Count must be from 0 to 16."));
 }
 
+// A text the field cannot take stops every way a command can come: Enter, a click, an
+// accelerator and a print. Each tells the field's message once, with the focus back in it.
+TEST_F(CalculatorWindowTest, NoCommandRunsOnATextAFieldCannotTake) {
+    SampleWindow &w = openSample(Pattern::A);
+    type("numAmount", QStringLiteral("250"));
+    QTest::keyClick(control("numAmount"), Qt::Key_Return);
+    ASSERT_EQ(w.calculations, 1);
+
+    const std::function<void()> commands[] = {
+        [&] { QTest::keyClick(control("numAmount"), Qt::Key_Return); },
+        [&] { click("cmdCalculate"); },
+        [&] {
+            QTest::keyClick(control("numAmount"), Qt::Key_C, Qt::AltModifier);
+            QTest::qWait(150);
+        },
+        [&] { click("cmdPrint"); },
+    };
+    for (const auto &command : commands) {
+        m_messages.clear();
+        type("numAmount", QStringLiteral("1,000.505"));
+        command();
+        QTest::qWait(50);
+        EXPECT_EQ(w.calculations, 1);
+        EXPECT_EQ(w.jobsAsked, 0);
+        EXPECT_EQ(w.m_inputs.amount, 250);
+        ASSERT_EQ(m_messages.messages().size(), 1u);
+        EXPECT_EQ(m_messages.last().title, QStringLiteral("Amount"));
+        QTRY_VERIFY(control("numAmount")->hasFocus());
+    }
+}
+
 TEST_F(CalculatorWindowTest, AnOpenPanelDisablesTheRowUntilItCloses) {
     openSample(Pattern::B);
     click("cmdPrint");

@@ -32,17 +32,6 @@ TEST(PackageSettings, FundPercentagesAreHeldTo27Point5Together) {
     }
 }
 
-TEST(PackageSettings, PercentageFieldCommitsItsWholeText) {
-    struct Row {
-        const char *text;
-        double value;
-    };
-    for (const Row row : {Row{"1.000", 1}, Row{" 12.5 ", 12.5}, Row{"-2", -2}, Row{"", 0},
-                          Row{"0.000", 0}, Row{"12abc", 0}, Row{"abc", 0}, Row{"inf", 0}}) {
-        EXPECT_EQ(committedPercentage(QString::fromLatin1(row.text)), row.value) << row.text;
-    }
-}
-
 TEST(RaPanel, LinesFromTheLastContribution) {
     struct Row {
         const char *name;

@@ -117,8 +117,9 @@ TEST_F(PackageWindowTest, FringeBenefitsAboveTheNetKeepThePreviousFigures) {
     EXPECT_NEAR(result("numGrossSal"), 234114.54, 0.005);
 }
 
-// The net-to-gross settings hold the two fund percentages to 27.5 together; the panel's O&K
-// saves and recalculates.
+// The net-to-gross settings hold the two fund percentages to 27.5 together once one is left
+// (not at each key: "10" passes through "1"), and say so; the panel's O&K saves and
+// recalculates; Escape puts back what the panel opened with.
 TEST_F(PackageWindowTest, SettingsPanelKeepsTheFundCeilingAndRecalculates) {
     open<frmQuillonAnn>();
     type("numNetMonSalReq", QStringLiteral("200000"));
@@ -126,12 +127,24 @@ TEST_F(PackageWindowTest, SettingsPanelKeepsTheFundCeilingAndRecalculates) {
     EXPECT_FALSE(control("cmdCalculate")->isEnabled());
     type("numPenContPerc", QStringLiteral("20"));
     type("numPenPercentage", QStringLiteral("10"));
+    EXPECT_EQ(control<NumericEdit>("numPenContPerc")->value(), 20);
+    EXPECT_TRUE(m_messages.messages().empty());
+    type("numSkillPercent", QStringLiteral("2"));
     EXPECT_EQ(control<NumericEdit>("numPenContPerc")->value(), 0);
     EXPECT_EQ(control<NumericEdit>("numPenPercentage")->value(), 0);
-    type("numSkillPercent", QStringLiteral("2"));
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.last().title, QStringLiteral("R/Fund contributions"));
     click("cmdSetupOK");
     EXPECT_TRUE(control("cmdCalculate")->isEnabled());
-    EXPECT_GT(result("numCCSkillLev"), 4000);
+    const double levy = result("numCCSkillLev");
+    EXPECT_GT(levy, 4000);
+
+    click("cmdSettings");
+    type("numSkillPercent", QStringLiteral("5"));
+    QTest::keyClick(control("numSkillPercent"), Qt::Key_Escape);
+    EXPECT_FALSE(control("Frame3")->isVisible());
+    EXPECT_EQ(shown("numSkillPercent"), QStringLiteral("2.000"));
+    EXPECT_EQ(result("numCCSkillLev"), levy);
 }
 
 } // namespace

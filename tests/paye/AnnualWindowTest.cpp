@@ -416,16 +416,19 @@ TEST_F(AnnualWindow, SettingsThatCouldNotBeReadAreNotSavedOver) {
     EXPECT_EQ(settingsValue(QStringLiteral("TAIncRate8020")), 0.5);
 }
 
-TEST_F(AnnualWindow, PrintingWithoutALanguagePrintsNothing) {
+// Escape closes the panel with the figures it opened with: the window and the stored row agree.
+TEST_F(AnnualWindow, EscapeInTheSettingsPanelPutsTheFiguresBack) {
     open();
-    click("cmdPrint");
-    auto *panel = control<report::PrintPanel>("fraPrint");
-    EXPECT_TRUE(panel->isVisible());
-    click("cmdVR");
-    EXPECT_TRUE(m_messages.messages().empty());
-    EXPECT_FALSE(panel->isVisible());
-    EXPECT_EQ(m_reports->windowTitle(), QString());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    click("cmdSettings");
+    type("numEmpEUIF", QStringLiteral("12.5"));
+    click("optTAIncRate20");
+    QTest::keyClick(control("numEmpEUIF"), Qt::Key_Escape);
+    EXPECT_FALSE(control<QWidget>("Frame3")->isVisible());
+    EXPECT_EQ(shown("numEmpEUIF"), QStringLiteral("1.000"));
+    EXPECT_TRUE(control<QRadioButton>("optTAIncRate80")->isChecked());
+    EXPECT_EQ(m_window->settingsPanel()->settings().EmployeeUIF, 1.0);
+    EXPECT_EQ(m_window->settingsPanel()->settings().TAIncRate8020, 0.8);
+    EXPECT_EQ(settingsValue(QStringLiteral("EmployeeUIF")), 1.0);
 }
 
 TEST_F(AnnualWindow, AFailedPrintLeavesTheWindowWithItsFigures) {

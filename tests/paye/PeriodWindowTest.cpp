@@ -44,6 +44,23 @@ TEST_F(PeriodWindow, MonthlyWorkedFigure) {
     EXPECT_EQ(shown("numMAns3"), QStringLiteral("200.00"));
 }
 
+// Typed key by key, a grouped salary is the salary it says; a bonus with cents in the whole-rand
+// field is refused and the tax stays that of the figures in force.
+TEST_F(PeriodWindow, MonthlyTypedFiguresAreReadWhole) {
+    open<paye::frmMonthly>();
+    type("silgEdit9", QStringLiteral("40"));
+    type("numSalRemun", QStringLiteral("45,000.00"));
+    click("cmdCalculate");
+    EXPECT_EQ(shown("numSalRemun"), QStringLiteral("45000.00"));
+    EXPECT_EQ(shown("numMAns1"), QStringLiteral("148.72"));
+    const QString tax = shown("numTaxLiability");
+    type("silgEdit12", QStringLiteral("1000.50"));
+    click("cmdCalculate");
+    QTest::qWait(50); // the message waits for the click to end
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(shown("numTaxLiability"), tax);
+}
+
 TEST_F(PeriodWindow, MonthlyDatesMustLieInOneMonthInOrder) {
     open<paye::frmMonthly>();
     type("dtMEndDate", QStringLiteral("01/04/2016"));
