@@ -109,6 +109,11 @@ QWidget *frmLoans::buildModeChoice() {
     }
     connect(group, &QButtonGroup::idClicked, this,
             [this](int index) { chooseMode(static_cast<LoanMode>(index)); });
+    // A screen reader's "toggle" action checks an option without a click.
+    connect(group, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked && static_cast<LoanMode>(index) != m_loan.mode)
+            chooseMode(static_cast<LoanMode>(index));
+    });
     layout->addWidget(box);
 
     auto *status = new QVBoxLayout;
@@ -165,10 +170,14 @@ void frmLoans::buildPrintChoice() {
             m_annual->setChecked(true);
         m_amortisation = on ? Amortisation::Annual : Amortisation::None;
     });
-    connect(m_annual, &QRadioButton::clicked, this,
-            [this] { m_amortisation = Amortisation::Annual; });
-    connect(m_monthly, &QRadioButton::clicked, this,
-            [this] { m_amortisation = Amortisation::Monthly; });
+    connect(m_annual, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_amortisation = Amortisation::Annual;
+    });
+    connect(m_monthly, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_amortisation = Amortisation::Monthly;
+    });
 }
 
 // The period and the rate have their own messages; the field keeps the focus.

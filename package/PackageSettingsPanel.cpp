@@ -109,8 +109,12 @@ PackageSettingsPanel::PackageSettingsPanel(QString settingsPath, MessageService 
     grid->addWidget(ok, row, 2, 1, 2, Qt::AlignRight);
     grid->setColumnStretch(0, 1);
 
+    // Toggled, so that a screen reader's "toggle" action chooses as a click does.
     auto pick = [this](QRadioButton *button, auto apply) {
-        connect(button, &QRadioButton::clicked, this, [this, apply] { apply(m_record); });
+        connect(button, &QRadioButton::toggled, this, [this, apply](bool on) {
+            if (on)
+                apply(m_record);
+        });
     };
     pick(m_travel80, [](tax::SetupRecord &r) { r.TAIncRate8020 = 0.8; });
     pick(m_travel20, [](tax::SetupRecord &r) { r.TAIncRate8020 = 0.2; });

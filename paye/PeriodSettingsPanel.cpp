@@ -105,8 +105,15 @@ PeriodSettingsPanel::PeriodSettingsPanel(QString settingsPath, MessageService &m
         m_record.TAIncRate8020 = rate;
         Q_EMIT settingsChanged();
     };
-    connect(m_rate80, &QRadioButton::clicked, this, [pick] { pick(0.8); });
-    connect(m_rate20, &QRadioButton::clicked, this, [pick] { pick(0.2); });
+    // Toggled, so that a screen reader's "toggle" action chooses the rate as a click does.
+    connect(m_rate80, &QRadioButton::toggled, this, [pick](bool on) {
+        if (on)
+            pick(0.8);
+    });
+    connect(m_rate20, &QRadioButton::toggled, this, [pick](bool on) {
+        if (on)
+            pick(0.2);
+    });
     connect(m_ok, &QPushButton::clicked, this, &PeriodSettingsPanel::accept);
     setFocusTarget(m_employeeUif);
 }

@@ -3,6 +3,7 @@
 #include "controls/MessageService.h"
 #include "forms/AppContext.h"
 #include "forms/HostWindow.h"
+#include "shell/NoticeKeys.h"
 #include "shell/ShellValues.h"
 #include "shell/Version.h"
 
@@ -64,8 +65,8 @@ frmAbout::frmAbout(const AppContext &context, ShellValues &values, QWidget *pare
 
     auto *ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
-    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { closeHostWindow(this); });
+    answerKeysWithOk(this, ok);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_check, 1);

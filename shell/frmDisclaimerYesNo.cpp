@@ -7,6 +7,7 @@
 #include "shell/Version.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -86,10 +87,19 @@ frmDisclaimerYesNo::frmDisclaimerYesNo(const AppContext &context, ShellValues &v
 
 void frmDisclaimerYesNo::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    if (parentWidget())
+    if (parentWidget()) {
         placeOnWindow(*this, *parentWidget()->window(), kQuarterDown);
+        parentWidget()->window()->installEventFilter(this);
+    }
     raise();
     activateWindow();
+}
+
+bool frmDisclaimerYesNo::eventFilter(QObject *watched, QEvent *event) {
+    const bool mainMoved = event->type() == QEvent::Move || event->type() == QEvent::Resize;
+    if (mainMoved && isVisible() && parentWidget() && watched == parentWidget()->window())
+        placeOnWindow(*this, *parentWidget()->window(), kQuarterDown);
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmDisclaimerYesNo::acceptDisclaimer() {

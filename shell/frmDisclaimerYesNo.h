@@ -23,6 +23,9 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // The main window may be put in its place by the desktop only after the disclaimer shows:
+    // the disclaimer follows it there.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void acceptDisclaimer();

@@ -2,6 +2,7 @@
 
 #include "controls/Twips.h"
 #include "forms/HostWindow.h"
+#include "shell/NoticeKeys.h"
 #include "shell/Version.h"
 
 #include <QKeyEvent>
@@ -81,8 +82,8 @@ frmWebExpiry::frmWebExpiry(double webNumber, double programNo, QWidget *parent) 
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     place(ok, QStringLiteral("cmdOK"), {5640, 2330, 1320, 480});
-    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { closeHostWindow(this); });
+    answerKeysWithOk(this, ok);
 
     // The lower part, shown once the window grows.
     text(QStringLiteral("Label5_0"),

@@ -5,10 +5,12 @@
 #include "common/WindowFixture.h"
 #include "controls/NumericEdit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QChart>
 #include <QDir>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTableView>
 
 using namespace quillon;
@@ -87,6 +89,19 @@ TEST_F(LoansWindow, EachModeSolvesItsFigureAndMarksItsField) {
             EXPECT_FALSE(control<NumericEdit>(name)->isReadOnly()) << name;
         EXPECT_EQ(control<QLabel>("Label121")->text(), control<QAbstractButton>(row.mode)->text());
     }
+}
+
+// A screen reader chooses a mode through the option's "toggle" action, with no click.
+TEST_F(LoansWindow, TheToggleActionOfAModeSwitchesTheWindow) {
+    open<frmLoans>();
+    QAccessibleInterface *option =
+        QAccessible::queryAccessibleInterface(control<QRadioButton>("optLoanCalc2"));
+    ASSERT_TRUE(option && option->actionInterface());
+    option->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(control<QRadioButton>("optLoanCalc2")->isChecked());
+    EXPECT_EQ(control<QLabel>("Label121")->text(),
+              control<QAbstractButton>("optLoanCalc2")->text());
+    EXPECT_TRUE(control<NumericEdit>(kWorked[2].solved)->isReadOnly());
 }
 
 TEST_F(LoansWindow, FinanceChargesToggleAndFollowTheCalculation) {

@@ -223,6 +223,37 @@ TEST_F(ShellWindowsTest, DisclaimerOkFollowsTheCheckBoxAndStoresTheRelease) {
     EXPECT_EQ(dialog.windowTitle(), QLatin1String("Quillon Software Disclaimer"));
 }
 
+// The about window and the update notice take the keyboard as they open: Enter and Escape
+// close them without a click first.
+TEST_F(ShellWindowsTest, NoticesAnswerEnterAndEscapeAsTheyOpen) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_main.get()));
+    const std::function<void()> openers[] = {[&] { m_main->showAbout(); },
+                                             [&] { m_main->showUpdateNotice(); }};
+    for (const auto &openNotice : openers) {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            openNotice();
+            ASSERT_EQ(m_main->area().subWindowList().size(), 1);
+            QWidget *focused = QApplication::focusWidget();
+            ASSERT_NE(focused, nullptr);
+            QTest::keyClick(focused, key);
+            QTRY_VERIFY(m_main->area().subWindowList().isEmpty());
+        }
+    }
+}
+
+// However late the desktop puts the main window in its place, the disclaimer stands centred
+// across it, a quarter of the free height down.
+TEST_F(ShellWindowsTest, TheDisclaimerFollowsTheMainWindowToItsPlace) {
+    frmDisclaimerYesNo dialog(context(), m_main->values(), m_main.get());
+    m_main->resize(800, 600);
+    dialog.show();
+    m_main->move(200, 150);
+    const QRect main = m_main->frameGeometry();
+    const QRect own = dialog.frameGeometry();
+    EXPECT_EQ(own.left() - main.left(), (main.width() - own.width()) / 2);
+    EXPECT_EQ(own.top() - main.top(), (main.height() - own.height()) / 4);
+}
+
 TEST_F(ShellWindowsTest, UpdateNoticeShowsBothNumbersAndGrowsOnF6OrU) {
     m_main->values().webNumber = 1.9;
     m_main->showUpdateNotice();
