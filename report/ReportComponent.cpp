@@ -173,9 +173,12 @@ bool ReportComponent::print(const PrintJob &job, QWidget *parent) {
 }
 
 QString ReportComponent::suggestedPdfName() const {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(documents).filePath(QFileInfo(m_reportFileName).completeBaseName() +
-                                    QStringLiteral(".pdf"));
+    // A desktop without a documents folder: the export starts at home, never in the program's.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QFileInfo(m_reportFileName).completeBaseName() +
+                                 QStringLiteral(".pdf"));
 }
 
 QPrinter &ReportComponent::printer() {

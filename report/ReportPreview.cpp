@@ -8,6 +8,9 @@
 #include "report/SuitcaseIcon.h"
 
 #include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLayout>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QToolBar>
@@ -46,23 +49,35 @@ ReportPreview::ReportPreview(ReportLayout layout, ReportSource source, const QSt
 
     m_export = new QAction(suitcaseIcon(), tr("Export to PDF"), this);
     m_export->setObjectName(QStringLiteral("actionExportPdf"));
-    m_export->setToolTip(tr("Export the report to a PDF file"));
     connect(m_export, &QAction::triggered, this, &ReportPreview::exportChosen);
     // Qt's own print button offers no PDF on Linux; the export sits just before it, because
     // actions added at the end of the toolbar vanish into its overflow menu.
+    m_export->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     if (auto *toolBar = findChild<QToolBar *>()) {
-        QAction *before = nullptr;
         for (QAction *a : toolBar->actions())
             if (plainText(a->text()).compare(QLatin1String("Print"), Qt::CaseInsensitive) == 0)
-                before = a;
-        if (before) {
-            toolBar->insertAction(before, m_export);
+                m_print = a;
+        if (m_print) {
+            toolBar->insertAction(m_print, m_export);
+            m_print->setShortcut(QKeySequence::Print);
         } else {
             toolBar->addAction(m_export);
         }
+        // Tab reaches the two commands a keyboard user most wants.
+        for (QAction *a : {m_export, m_print})
+            if (QWidget *button = a ? toolBar->widgetForAction(a) : nullptr)
+                button->setFocusPolicy(Qt::TabFocus);
     } else {
         addAction(m_export);
     }
+    m_export->setToolTip(tr("Export the report to a PDF file (%1)")
+                             .arg(m_export->shortcut().toString(QKeySequence::NativeText)));
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("exportStatus"));
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_status->setContentsMargins(6, 2, 6, 2);
+    if (QLayout *rows = QDialog::layout())
+        rows->addWidget(m_status);
     connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::paint);
     if (auto *toolBar = findChild<QToolBar *>()) {
         // The layout is drawn for one orientation; the other would cut the page.
@@ -100,8 +115,10 @@ bool ReportPreview::exportTo(const QString &path) {
     QString error;
     // The document is titled by the report's name, not by the preview's instructions.
     const QString reportName = windowTitle().section(QStringLiteral(" - "), 0, 0);
-    if (writePdf(m_layout, m_source, path, reportName, &error))
+    if (writePdf(m_layout, m_source, path, reportName, &error)) {
+        m_status->setText(tr("Exported to %1").arg(QDir::toNativeSeparators(path)));
         return true;
+    }
     m_messages.inform(this, QStringLiteral("The report was not exported. %1").arg(error),
                       QStringLiteral("Export"), MessageService::Icon::Critical);
     return false;

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QAction;
+class QLabel;
 
 namespace quillon {
 class MessageService;
@@ -30,6 +31,8 @@ public:
                   MessageService &messages, QWidget *parent = nullptr);
 
     QAction *exportAction() const { return m_export; }
+    // Qt's own print action of the toolbar.
+    QAction *printAction() const { return m_print; }
     // Writes the report to `path` as PDF; false (the user told) when it could not be written.
     bool exportTo(const QString &path);
 
@@ -43,6 +46,8 @@ private:
     ExportFileChooser m_chooser;
     MessageService &m_messages;
     QAction *m_export = nullptr;
+    QAction *m_print = nullptr;
+    QLabel *m_status = nullptr; // where the last export went
 };
 
 } // namespace quillon::report

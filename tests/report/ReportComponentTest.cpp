@@ -9,6 +9,9 @@
 #include "ReportTestSupport.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -101,8 +104,19 @@ TEST_F(ReportComponentTest, TheSuitcaseSitsOnTheToolbarAndExportsAPdf) {
     ASSERT_TRUE(toolBar);
     EXPECT_TRUE(toolBar->actions().contains(exportAction));
 
+    // The keyboard reaches both commands: a shortcut each, and Tab.
+    EXPECT_EQ(exportAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    ASSERT_TRUE(preview->printAction());
+    EXPECT_EQ(preview->printAction()->shortcut(), QKeySequence(QKeySequence::Print));
+    for (QAction *a : {exportAction, preview->printAction()})
+        EXPECT_TRUE(toolBar->widgetForAction(a)->focusPolicy() & Qt::TabFocus);
+
     exportAction->trigger();
     EXPECT_TRUE(suggested.endsWith(QStringLiteral("Annual.pdf"))) << suggested.toStdString();
+    EXPECT_TRUE(QFileInfo(suggested).dir().exists()) << suggested.toStdString();
+    EXPECT_TRUE(preview->findChild<QLabel *>(QStringLiteral("exportStatus"))
+                    ->text()
+                    .contains(QDir::toNativeSeparators(target)));
     const test::PdfText pdf = test::readPdf(target + QStringLiteral(".pdf"));
     EXPECT_EQ(pdf.pages, 1);
     EXPECT_TRUE(pdf.text.contains(QStringLiteral("Annual Check")));
