@@ -1,6 +1,7 @@
 #include "taxengine/TaxRules.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -71,12 +72,28 @@ std::optional<double> medicalSchemeCredit(std::int16_t n, PayPeriod period) {
     return std::nullopt;
 }
 
-std::int16_t maxBeneficiaries(PayPeriod period) {
+namespace {
+
+std::int16_t searchMaxBeneficiaries(PayPeriod period) {
     std::int16_t n = 2;
     while (n < std::numeric_limits<std::int16_t>::max() &&
            medicalSchemeCredit(static_cast<std::int16_t>(n + 1), period))
         ++n;
     return n;
+}
+
+} // namespace
+
+// A constant of each period: the search (some 170 credits) runs once, not on every calculation.
+std::int16_t maxBeneficiaries(PayPeriod period) {
+    static const std::array<std::int16_t, 5> most = [] {
+        std::array<std::int16_t, 5> found{};
+        for (PayPeriod p : {PayPeriod::Year, PayPeriod::Month, PayPeriod::Fortnight,
+                            PayPeriod::Week, PayPeriod::Day})
+            found[static_cast<std::size_t>(p)] = searchMaxBeneficiaries(p);
+        return found;
+    }();
+    return most[static_cast<std::size_t>(period)];
 }
 
 double additionalMedicalCredit(double employerMedAid, double employeeMedAid, double credit,
