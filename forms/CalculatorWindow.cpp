@@ -106,6 +106,10 @@ void CalculatorWindow::finishLayout() {
     page->addLayout(m_buttonRow);
     // The form keeps its natural size; a maximised window does not spread it.
     page->setSizeConstraint(QLayout::SetMinimumSize);
+    // The print panel lies in front of the form, outside the layout: the window is made at
+    // least as wide as the panel, so that a narrow window does not cut its buttons.
+    if (m_printPanel)
+        page->addStrut(m_printPanel->sizeHint().width());
     for (OverlayPanel *panel : m_panels)
         panel->setGuardedButtons(m_buttons);
 }

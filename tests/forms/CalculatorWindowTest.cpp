@@ -138,6 +138,12 @@ TEST_F(CalculatorWindowTest, AnOpenPanelDisablesTheRowUntilItCloses) {
         EXPECT_TRUE(control(name)->isEnabled()) << name;
 }
 
+TEST_F(CalculatorWindowTest, ANarrowWindowShowsItsWholePrintPanel) {
+    SampleWindow &w = openSample(Pattern::B);
+    click("cmdPrint");
+    EXPECT_TRUE(w.rect().contains(panel()->geometry()));
+}
+
 TEST_F(CalculatorWindowTest, PatternCWithoutAResultShowsNoPanelAndFocusesOK) {
     SampleWindow &w = openSample(Pattern::C);
     click("cmdPrint");
