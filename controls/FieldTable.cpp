@@ -108,4 +108,9 @@ FieldRow withSuffix(FieldRow fieldRow, const QString &suffix) {
     return fieldRow;
 }
 
+FieldRow spoken(FieldRow fieldRow, const QString &name) {
+    fieldRow.spokenName = name;
+    return fieldRow;
+}
+
 } // namespace quillon

@@ -50,6 +50,7 @@ struct FieldRow {
     bool rand = false;           // an "R" stands before it
     bool besidePrevious = false; // on the row of the field before it, after that field
     QString suffix;              // a short text after the field ("%")
+    QString spokenName;          // what a screen reader calls a field with no caption of its own
 };
 
 using FieldTable = std::vector<FieldRow>;
@@ -71,5 +72,7 @@ FieldRow inColumn(FieldRow fieldRow, int column);
 FieldRow beside(FieldRow fieldRow);
 // The field with a short text after it.
 FieldRow withSuffix(FieldRow fieldRow, const QString &suffix);
+// The name a screen reader gives a field that has no caption beside it.
+FieldRow spoken(FieldRow fieldRow, const QString &name);
 
 } // namespace quillon

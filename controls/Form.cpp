@@ -26,6 +26,9 @@ Form::Form(QWidget *owner, FieldTable fields, MessageService &messages)
             throw std::logic_error("two form fields are named " + fieldRow.name.toStdString());
         QWidget *control = build(fieldRow);
         control->setObjectName(fieldRow.name);
+        // A captioned field is named by its caption (its buddy); the others by their row.
+        if (!fieldRow.spokenName.isEmpty())
+            control->setAccessibleName(fieldRow.spokenName);
         m_controls.insert(fieldRow.name, control);
         addRow(fieldRow, control);
         // The Tab key visits the inputs in the order of the table.
@@ -179,6 +182,23 @@ void Form::undoOnEscape(const QStringList &names) {
             throw UnknownFieldError(name + QStringLiteral(" (as a typed field)"));
         m_escapeUndo->watch(field);
     }
+}
+
+QString Form::spokenName(const QString &name) const {
+    const QString own = widget(name)->accessibleName();
+    if (!own.isEmpty())
+        return own;
+    for (const FieldRow &fieldRow : m_fields) {
+        if (fieldRow.name != name)
+            continue;
+        QString caption = fieldRow.caption;
+        caption.remove(u'&');
+        caption = caption.simplified();
+        while (caption.endsWith(u':') || caption.endsWith(u' '))
+            caption.chop(1);
+        return caption;
+    }
+    return {};
 }
 
 QLabel *Form::suffix(const QString &name) const {

@@ -64,6 +64,9 @@ public:
     // Escape in these fields gives back the value they had when they received the focus.
     void undoOnEscape(const QStringList &names);
 
+    // What a screen reader calls a field: its own spoken name, or its caption as read aloud.
+    QString spokenName(const QString &name) const;
+
     // The text beside a field (its unit or remark); UnknownFieldError when it has none.
     QLabel *suffix(const QString &name) const;
 

@@ -139,11 +139,13 @@ FieldTable PackageCalcWindow::fieldTable() {
     t.push_back(shown(QStringLiteral("numTaxDeduct"), "Tax deduction", m_results.TaxDeduction));
     for (int i = 0; i < 4; ++i) {
         ExpenseLine &line = m_inputs.Expenses[static_cast<std::size_t>(i)];
-        t.push_back(text(member("txtOtherDet", i),
-                         i == 0 ? QStringLiteral("Other Expenses :") : QString(), line.description,
-                         tax::kPackageExpenseTextLength));
+        const QString expense = QStringLiteral("Other expense %1").arg(i + 1);
+        t.push_back(spoken(text(member("txtOtherDet", i),
+                                i == 0 ? QStringLiteral("Other Expenses :") : QString(),
+                                line.description, tax::kPackageExpenseTextLength),
+                           expense));
         FieldRow amountRow = money(member("numOtherDet", i), {}, line.amount, amount);
-        t.push_back(beside(std::move(amountRow)));
+        t.push_back(spoken(beside(std::move(amountRow)), expense + QStringLiteral(" amount")));
     }
     t.push_back(
         net ? shown(QStringLiteral("numGrossSal"), "Gross salary", m_results.GrossSalary)
@@ -182,6 +184,9 @@ void PackageCalcWindow::placeCostColumn() {
         right->removeWidget(w);
         left->removeWidget(w);
         left->addWidget(w, row, kCostGridColumn, Qt::AlignRight);
+        // Its row's caption stands left of the employee's figure: the company's is named after it.
+        if (name != anchor)
+            w->setAccessibleName(QStringLiteral("Cost to company: ") + form().spokenName(anchor));
         // A row whose only figure moved keeps no "R" on the left.
         if (name == anchor)
             if (QLayoutItem *r = left->itemAtPosition(row, 1); r && r->widget())
@@ -237,6 +242,7 @@ QWidget *PackageCalcWindow::buildFooter() {
     auto *figure = new ResultField(QStringLiteral("0.00"), m_onceOff);
     figure->setObjectName(QStringLiteral("numOnceOff"));
     figure->setDisplayWidth(14);
+    figure->setAccessibleName(QStringLiteral("Once-off cost of the company car"));
     first->addWidget(figure);
     first->addStretch();
     onceOff->addLayout(first);

@@ -27,9 +27,10 @@ FieldTable frmMonthly::fieldTable() {
                                [](const FieldRow &f) { return f.name == u"silgEdit13"; });
     travel->rand = false;
     const auto taxable = std::next(travel);
-    table.insert(taxable, beside(inColumn(result(QStringLiteral("numMTAAns"), {},
-                                                 m_results.taxableTravelShown, u"0"),
-                                          0)));
+    table.insert(taxable, spoken(beside(inColumn(result(QStringLiteral("numMTAAns"), {},
+                                                        m_results.taxableTravelShown, u"0"),
+                                                 0)),
+                                 QStringLiteral("Taxable travel allowance")));
     table.push_back(
         date(QStringLiteral("dtMStartDate"), QStringLiteral("Start date"), m_inputs.startDate));
     table.push_back(

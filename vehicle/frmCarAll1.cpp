@@ -139,9 +139,11 @@ FieldTable frmCarAll1::fieldTable() {
         deemed(member("sidbEdit3", 2), "Total distance", m_deemed.TotalKm, u"0", "Kms."),
         // The fixed cost as the fraction: cost x days over total distance x 365 days.
         deemed(member("sidbEdit3", 3), "Fixed cost          R", m_deemed.FixedCost, u"0", "X"),
-        beside(deemed(member("silgEdit13", 4), "", m_deemed.PeriodDays, u"0", "days")),
+        spoken(beside(deemed(member("silgEdit13", 4), "", m_deemed.PeriodDays, u"0", "days")),
+               QStringLiteral("Days of the period")),
         deemed(member("sidbEdit3", 4), "                   ÷", m_deemed.TotalKm, u"0", "Kms. X"),
-        beside(deemed(member("silgEdit13", 6), "", m_yearDays, u"0", "days")),
+        spoken(beside(deemed(member("silgEdit13", 6), "", m_yearDays, u"0", "days")),
+               QStringLiteral("Days of the year")),
         deemed(member("sidbEdit1", 0), "Fixed cost", m_deemed.FixedCentsPerKm, u"0.0", "cents/km"),
         deemed(member("sidbEdit1", 1), "Fuel costs", m_deemed.FuelCentsPerKm, u"0.0", "cents/km"),
         deemed(member("sidbEdit1", 2), "Maintenance costs", m_deemed.MaintenanceCentsPerKm, u"0.0",

@@ -51,8 +51,11 @@ FieldTable frmCompCar::fieldTable() {
     };
     const auto pair = [&](const char *name80, const char *name20, const char *caption,
                           const double &share80, const double &share20) {
-        return FieldTable{shown(name80, caption, share80, 2),
-                          beside(shown(name20, "", share20, 2))};
+        // The two figures share one caption; each is spoken with its rate.
+        const QString benefit = QString::fromLatin1(caption).section(QStringLiteral(" ("), 0, 0);
+        return FieldTable{
+            spoken(shown(name80, caption, share80, 2), benefit + QStringLiteral(" at 80%")),
+            spoken(beside(shown(name20, "", share20, 2)), benefit + QStringLiteral(" at 20%"))};
     };
     FieldRow actual3802 = inColumn(money(QStringLiteral("numActual3802"),
                                          QStringLiteral("Total code 3802 f/benefits on IRP5's"),

@@ -7,6 +7,7 @@
 #include "report/ReportComponent.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QFile>
 #include <QLineEdit>
 #include <QSqlDatabase>
@@ -69,6 +70,15 @@ protected:
         QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
     }
     double result(const char *name) { return control<ResultField>(name)->value(); }
+    // Every typed or calculated figure of the window has a name a screen reader can say.
+    void expectEveryFieldNamed() {
+        for (QLineEdit *field : m_window->findChildren<QLineEdit *>()) {
+            QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(field);
+            ASSERT_NE(spoken, nullptr);
+            EXPECT_FALSE(spoken->text(QAccessible::Name).trimmed().isEmpty())
+                << m_window->objectName().toStdString() << " " << field->objectName().toStdString();
+        }
+    }
     QString shown(const char *name) { return control<QLineEdit>(name)->text(); }
 
     // A field of the single record of a report table.

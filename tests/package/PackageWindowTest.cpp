@@ -149,6 +149,16 @@ TEST_F(PackageWindowTest, SettingsPanelKeepsTheFundCeilingAndRecalculates) {
 
 } // namespace
 
+TEST_F(PackageWindowTest, EveryFieldHasASpokenName) {
+    for (PackageWindow kind : {PackageWindow::GrossAnnual, PackageWindow::GrossMonthly,
+                               PackageWindow::NetAnnual, PackageWindow::NetMonthly}) {
+        openWindow(kind);
+        expectEveryFieldNamed();
+    }
+    EXPECT_EQ(control("numCCMedAidCont")->accessibleName(),
+              QStringLiteral("Cost to company: Med. aid fund contributions"));
+}
+
 // Either print button writes the window's record and opens the preview under its title.
 TEST_F(PackageWindowTest, PrintsThePackageRecord) {
     copyLayout(QStringLiteral("Quillon.rpt"));

@@ -61,6 +61,17 @@ TEST_F(PeriodWindow, MonthlyTypedFiguresAreReadWhole) {
     EXPECT_EQ(shown("numTaxLiability"), tax);
 }
 
+TEST_F(PeriodWindow, EveryFieldHasASpokenName) {
+    open<paye::frmMonthly>();
+    expectEveryFieldNamed();
+    open<paye::frmWeekly>();
+    expectEveryFieldNamed();
+    open<paye::frmDaily>();
+    expectEveryFieldNamed();
+    open<paye::frmKwikTax>();
+    expectEveryFieldNamed();
+}
+
 TEST_F(PeriodWindow, MonthlyDatesMustLieInOneMonthInOrder) {
     open<paye::frmMonthly>();
     type("dtMEndDate", QStringLiteral("01/04/2016"));

@@ -50,6 +50,11 @@ TEST_F(CarAllWindow, WorkedFiguresOfBothMethods) {
     EXPECT_FALSE(control("sidbEdit14")->isVisible());
 }
 
+TEST_F(CarAllWindow, EveryFieldHasASpokenName) {
+    open<frmCarAll1>();
+    expectEveryFieldNamed();
+}
+
 TEST_F(CarAllWindow, FiguresOutliveTheWindowUntilInitialiseAll) {
     enterClaim(true);
     type("Text1", QStringLiteral("Sedan"));

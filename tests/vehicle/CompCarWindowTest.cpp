@@ -42,6 +42,12 @@ TEST_F(CompCarWindow, RegistrationNumberOpensTheWindow) {
 
 // The first worked vehicle: R300 000, no plan, the whole year, 12 000 of 30 000 km on business
 // with a log book, R126 000 on the IRP5s, fuel R20 000 less R5 000, insurance and licence.
+TEST_F(CompCarWindow, EveryFieldHasASpokenName) {
+    open<frmCompCar>();
+    expectEveryFieldNamed();
+    EXPECT_EQ(control("numWeekFB20")->accessibleName(), QStringLiteral("Weekly f/benefit at 20%"));
+}
+
 TEST_F(CompCarWindow, WorkedFiguresOfOneVehicle) {
     open<frmCompCar>();
     enterVehicle(QStringLiteral("CA 1"), QStringLiteral("300000"));
