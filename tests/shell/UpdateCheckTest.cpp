@@ -1,6 +1,8 @@
 #include "shell/UpdateCheck.h"
 #include "forms/LazyModule.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -17,7 +19,7 @@ namespace {
 // A small web server on 127.0.0.1 that answers every request in one of a few ways.
 class TestServer : public QObject {
 public:
-    enum class Mode { Answer, Silent, Drip };
+    enum class Mode { Answer, Silent, Drip, EndlessChunks };
 
     TestServer(Mode mode, QByteArray body, int status = 200)
         : m_mode(mode), m_body(std::move(body)), m_status(status) {
@@ -36,6 +38,10 @@ private:
     void respond(QTcpSocket *socket) {
         if (!socket->readAll().contains("\r\n\r\n") || m_mode == Mode::Silent)
             return;
+        if (m_mode == Mode::EndlessChunks) {
+            sendChunksForever(socket);
+            return;
+        }
         const QByteArray head =
             "HTTP/1.1 " + QByteArray::number(m_status) +
             " X\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: ";
@@ -51,6 +57,30 @@ private:
         timer->start(40);
     }
 
+    // 16 KB chunks as fast as the client takes them (up to 1 GB, so a client that never stops
+    // cannot take the test machine down), counting what left.
+    void sendChunksForever(QTcpSocket *socket) {
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n"
+                      "Transfer-Encoding: chunked\r\n\r\n");
+        const QByteArray chunk = "4000\r\n" + QByteArray(0x4000, '1') + "\r\n";
+        const auto more = [this, socket, chunk] {
+            while (socket->bytesToWrite() < (1 << 20) && m_sent < (qint64(1) << 30)) {
+                socket->write(chunk);
+                m_sent += chunk.size();
+            }
+        };
+        connect(socket, &QTcpSocket::bytesWritten, socket, more);
+        connect(socket, &QTcpSocket::disconnected, this, [this] { m_closed = true; });
+        more();
+    }
+
+public:
+    qint64 sent() const { return m_sent; }
+    bool closed() const { return m_closed; }
+
+private:
+    qint64 m_sent = 0;
+    bool m_closed = false;
     QTcpServer m_server;
     Mode m_mode;
     QByteArray m_body;
@@ -118,6 +148,19 @@ TEST(UpdateCheck, GivesUpOnAServerThatNeverAnswersOrOnlyDrips) {
         // Generous: it must stop at the deadline, not wait for the server.
         EXPECT_LT(clock.elapsed(), kShortDeadline * 4);
     }
+}
+
+// An endless chunked body is cut off as soon as it passes the number's length: what the server
+// got out is only what the socket buffers hold, not the hundreds of megabytes a fast server
+// pours in within the deadline when the reply buffers all of it.
+TEST(UpdateCheck, CutsOffAnEndlessChunkedReply) {
+    TestServer server(TestServer::Mode::EndlessChunks, {});
+    EXPECT_EQ(fetchWebNumber(server.address(), kShortDeadline * 5), 0);
+    QDeadlineTimer wait(5000);
+    while (!server.closed() && !wait.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_TRUE(server.closed());
+    EXPECT_LT(server.sent(), 64 << 20);
 }
 
 } // namespace
