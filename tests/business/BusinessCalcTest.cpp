@@ -63,14 +63,43 @@ TEST(LoanBuster, CalculatingAgainWithTheShownExtraGivesTheSameFigures) {
     EXPECT_EQ(cents(second.totalSaving), cents(first.totalSaving));
 }
 
-TEST(LoanBuster, ExtraAboveTenRepaymentsKeepsThePreviousRightColumn) {
+// An earlier case's figures would read as this one's: the right column is cleared.
+TEST(LoanBuster, ExtraAboveTenRepaymentsClearsTheRightColumn) {
     Buster b;
-    const BusterResults first = b.run({100000, 240, 12.0f, 200});
+    b.run({100000, 240, 12.0f, 200});
     const BusterResults out = b.run({100000, 240, 12.0f, 20000});
     EXPECT_FALSE(out.extraApplied);
+    EXPECT_TRUE(busterExtraTooLarge(out));
     EXPECT_EQ(out.extraPayment, 20000);
-    EXPECT_EQ(out.newPeriod, first.newPeriod);
-    EXPECT_EQ(out.totalSaving, first.totalSaving);
+    EXPECT_EQ(out.newPeriod, 0);
+    EXPECT_EQ(out.newRepayment, 0);
+    EXPECT_EQ(out.newTotalRepayments, 0);
+    EXPECT_EQ(out.totalSaving, 0);
+}
+
+// The loan calculator's shared figures change only when the buster works a loan out: opening it
+// on an incomplete loan (its period is forgotten on close) must leave them alone.
+TEST(LoanBuster, OnlyAWorkedOutLoanReachesTheLoanCalculator) {
+    struct Row {
+        const char *name;
+        BusterInputs in;
+        bool shared;
+    };
+    const Row rows[] = {
+        {"opened after a restart", {0, 0, 0.0f, 0}, false},
+        {"reopened: no period", {100000, 0, 12.0f, 200}, false},
+        {"no rate", {100000, 240, 0.0f, 0}, false},
+        {"worked out", {100000, 240, 12.0f, 200}, true},
+    };
+    for (const Row &row : rows) {
+        Buster b;
+        b.loan->repayment = 2008.93;
+        b.loan->savedPrincipal = 50000;
+        const BusterResults out = b.run(row.in);
+        EXPECT_EQ(b.loan->repayment, row.shared ? out.newRepayment : 2008.93) << row.name;
+        EXPECT_EQ(b.loan->savedPrincipal, row.shared ? 100000 : 50000) << row.name;
+        EXPECT_GE(out.newRepayment, 0) << row.name;
+    }
 }
 
 TEST(LoanBuster, NoPeriodGivesZeroTotalsNotNegativeOnes) {

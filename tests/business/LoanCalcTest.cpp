@@ -44,7 +44,7 @@ TEST(LoanCalc, WorkedFiguresByMode) {
         {"period 0 gives no principal", LoanMode::Principal, 5000, 0, 12, 1101.09, "0.00", "0",
          "12.000", "1101.09"},
         {"no period within 600 months", LoanMode::Period, 100000, 7, 12, 900, "100000.00", "0",
-         "12.000", "899.99"},
+         "12.000", "900.00"},
         {"rate target below a 0.01% rate", LoanMode::Rate, 100000, 240, 3, 400, "100000.00", "240",
          "0.000", "400.00"},
     };
@@ -114,6 +114,32 @@ TEST(LoanCalc, PeriodSearchRepaysThePrincipalAndNeverLowersTheRepayment) {
         EXPECT_GE(out.repayment, entered - 1e-9) << entered;
         EXPECT_GE(loanPrincipal(out.period, 11.5, out.repayment), 100000) << entered;
         EXPECT_LT(loanPrincipal(out.period, 11.5, out.repayment - 0.01), 100000) << entered;
+    }
+}
+
+// A repayment that repays the loan in no period keeps the figure typed (a recalculation used to
+// take a cent off each time), says why, and shows no negative interest.
+TEST(LoanCalc, APeriodSearchWithoutResultKeepsTheTypedRepayment) {
+    struct Row {
+        const char *name;
+        double repayment;
+        const char *message;
+    };
+    const Row rows[] = {
+        {"below the month's interest", 900,
+         "The monthly repayment does not cover the interest of 1000.00 a month: the loan is "
+         "never repaid."},
+        {"repaid only after 765 months", 1000.5,
+         "The monthly repayment does not repay the loan within 600 months."},
+    };
+    for (const Row &row : rows) {
+        const LoanResults out = solve(LoanMode::Period, 100000, 0, 12, row.repayment, true);
+        EXPECT_FALSE(out.periodFound) << row.name;
+        EXPECT_EQ(out.period, 0) << row.name;
+        EXPECT_EQ(out.repayment, row.repayment) << row.name;
+        EXPECT_EQ(out.totalInterest, 0) << row.name;
+        EXPECT_EQ(periodNotFoundMessage(100000, 12, out.repayment), QString::fromUtf8(row.message))
+            << row.name;
     }
 }
 

@@ -1,6 +1,8 @@
 #include "business/LoanGraph.h"
 #include "business/LoanGridModel.h"
 #include "business/LoanGridPanel.h"
+#include "business/LoanSchedule.h"
+#include "business/frmLoanBuster.h"
 #include "business/frmLoans.h"
 #include "common/WindowFixture.h"
 #include "controls/NumericEdit.h"
@@ -140,6 +142,30 @@ TEST_F(LoansWindow, ASolvedRateAboveFiftyShowsTheErrorMarker) {
     EXPECT_FALSE(visible("Text1"));
 }
 
+// The loan buster shares the repayment, but opening and closing it on a fresh start must leave
+// this window's figures as they were (it used to leave -0.01, and a principal of -0.25).
+TEST_F(LoansWindow, OpeningTheLoanBusterLeavesTheFiguresAlone) {
+    enter("optLoanCalc1", {{"numPeriod", "30"}, {"numIntRate", "15"}, {"numMonRePay", "2008.93"}});
+    const QString principal = shown("numPrinAmount");
+    open<business::frmLoanBuster>();
+    open<frmLoans>();
+    EXPECT_EQ(shown("numPrinAmount"), principal);
+    EXPECT_EQ(shown("numMonRePay"), QStringLiteral("2008.93"));
+}
+
+// Too small a repayment in "Repayment period" mode: the typed figure stays however often the
+// window calculates, the user is told, and no total is negative.
+TEST_F(LoansWindow, ARepaymentBelowTheInterestIsKeptAndTold) {
+    enter("optLoanCalc2",
+          {{"numPrinAmount", "100000"}, {"numIntRate", "12"}, {"numMonRePay", "900"}});
+    click("cmdFinCharge");
+    click("cmdCalculate");
+    EXPECT_EQ(shown("numMonRePay"), QStringLiteral("900.00"));
+    EXPECT_EQ(shown("numPeriod"), QStringLiteral("0"));
+    EXPECT_EQ(result("numAns1"), 0);
+    EXPECT_EQ(m_messages.last().title, QStringLiteral("Repayment Too Small!"));
+}
+
 TEST_F(LoansWindow, FiguresOutliveTheWindowUntilInitialiseAll) {
     enter("optLoanCalc3",
           {{"numPrinAmount", "100000"}, {"numPeriod", "240"}, {"numMonRePay", "1101.09"}});
@@ -226,11 +252,13 @@ TEST_F(LoanSchedules, GridsAndGraphAreRefusedWithoutTheirFigures) {
         const char *period;
         const char *button;
         const char *focus;
+        bool told; // a complete loan is told why; a missing figure is not
     };
     for (const Row &row :
-         {Row{"12", "cmdAnnAmort", "numPrinAmount"}, Row{"12", "cmdLoanGraph", "cmdOk"},
-          Row{"0", "cmdMonAmort", "numPrinAmount"}}) {
+         {Row{"12", "cmdAnnAmort", "numPrinAmount", true}, Row{"12", "cmdLoanGraph", "cmdOk", true},
+          Row{"0", "cmdMonAmort", "numPrinAmount", false}}) {
         SCOPED_TRACE(row.button);
+        m_messages.clear();
         type("numPeriod", QString::fromLatin1(row.period));
         click("cmdCalculate");
         click(row.button);
@@ -238,6 +266,9 @@ TEST_F(LoanSchedules, GridsAndGraphAreRefusedWithoutTheirFigures) {
         EXPECT_FALSE(grid().isOpen());
         EXPECT_EQ(m_window->findChild<business::LoanGraph *>(), nullptr);
         EXPECT_EQ(QApplication::focusWidget(), control(row.focus));
+        EXPECT_EQ(!m_messages.messages().empty() &&
+                      m_messages.last().text == business::kAnnualNeedsAYearMessage,
+                  row.told);
     }
 }
 
