@@ -40,16 +40,14 @@ TEST_F(CompCarWindow, RegistrationNumberOpensTheWindow) {
     EXPECT_FALSE(control("cmdForward")->isEnabled());
 }
 
-// Calculate on the typed first vehicle, before Add, tells the user and shows no figures.
+// Calculate on the typed first vehicle, before Add, tells the user and shows no figures; closing
+// the window then stays silent.
 TEST_F(CompCarWindow, CalculateBeforeAddTellsTheUser) {
     open<frmCompCar>();
     type("txtCCRegNumber", QStringLiteral("CA 1"));
     type("numBusDistance", QStringLiteral("12000"));
     click("cmdCalculate");
-    ASSERT_EQ(m_messages.messages().size(), 1u);
-    EXPECT_EQ(m_messages.last().text,
-              QStringLiteral("There is no vehicle in the list to calculate: type the vehicle and "
-                             "press Add first."));
+    EXPECT_TRUE(m_messages.last().text.startsWith(u"There is no vehicle in the list"));
     EXPECT_EQ(result("numPrivateDistance"), 0);
     m_window->close();
     EXPECT_EQ(m_messages.messages().size(), 1u);
