@@ -16,7 +16,7 @@ namespace {
 // cannot be written.
 QString whyNotMade(const QString &folder) {
     QFileInfo above(QDir::cleanPath(folder));
-    while (!above.exists() && !above.isRoot() && above.absoluteFilePath() != above.absolutePath())
+    while (!above.exists() && !above.isRoot())
         above = QFileInfo(above.absolutePath());
     if (above.exists() && !above.isDir())
         return QStringLiteral("%1 is a file, not a folder").arg(above.absoluteFilePath());

@@ -11,9 +11,7 @@ namespace quillon {
 
 namespace {
 std::atomic<int> g_connectionCounter{0};
-}
 
-namespace {
 // SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file.
 bool inUse(const QSqlError &error) {
     const QString code = error.nativeErrorCode();
