@@ -49,10 +49,7 @@ QString dayText(std::int32_t day) {
 DailyBalanceResults calculateDailyBalance(const DailyBalanceInputs &in) {
     DailyBalanceResults out;
     out.days = in.endDay - in.startDay;
-    // Single-precision steps drift by cents on large capitals; the result is rounded once.
-    const double interest = static_cast<double>(in.rate) * static_cast<double>(in.capital) / 100.0 *
-                            static_cast<double>(out.days) / 365.0;
-    out.interest = static_cast<float>(interest);
+    out.interest = in.rate * in.capital / 100.0 * static_cast<double>(out.days) / 365.0;
     return out;
 }
 
@@ -61,8 +58,11 @@ DateCheck checkEndDate(const QString &text, std::int32_t startDay) {
     if (c.ok && daySet(c.day) && daySet(startDay) &&
         (c.day < startDay || c.day > startDay + kThirtyYears)) {
         c.ok = false;
-        c.message = QStringLiteral("The date entered is more than 30 years(360 months) after ") +
-                    dayText(startDay) + QStringLiteral(".");
+        c.message =
+            (c.day < startDay ? QStringLiteral("The end date cannot be before the start date ")
+                              : QStringLiteral("The date entered is more than 30 years(360 "
+                                               "months) after ")) +
+            dayText(startDay) + QStringLiteral(".");
         c.title = kDateRangeTitle;
     }
     return c;
@@ -73,7 +73,9 @@ DateCheck checkStartDate(const QString &text, std::int32_t endDay) {
     if (c.ok && daySet(c.day) && daySet(endDay) &&
         (c.day < endDay - kThirtyYears || c.day > endDay - 1)) {
         c.ok = false;
-        c.message = QStringLiteral("The date entered is more than 30 years(360 months) before ") +
+        c.message = (c.day >= endDay ? QStringLiteral("The start date must be before the end date ")
+                                     : QStringLiteral("The date entered is more than 30 years(360 "
+                                                      "months) before ")) +
                     dayText(endDay) + QStringLiteral(".");
         c.title = kDateRangeTitle;
     }
@@ -91,7 +93,7 @@ std::int32_t stepEndDay(std::int32_t startDay, std::int32_t endDay, int directio
     return e < startDay ? startDay : e;
 }
 
-DailyRateStep stepDailyRate(float rate, double rateStep, int direction) {
+DailyRateStep stepDailyRate(double rate, double rateStep, int direction) {
     DailyRateStep s;
     s.rate = rate;
     if (rate == 0 || direction == 0)
@@ -100,25 +102,25 @@ DailyRateStep stepDailyRate(float rate, double rateStep, int direction) {
         double next = rate + rateStep;
         if (next > kMaxDailyRate)
             next = 0.25;
-        s.rate = static_cast<float>(next);
+        s.rate = next;
     } else {
         double next = rate - 0.25;
         if (next == 0) {
             s.beep = true;
             next = kMaxDailyRate;
         }
-        s.rate = static_cast<float>(next);
+        s.rate = next;
     }
     return s;
 }
 
 report::ReportRecord dailyBalanceRecord(const DailyBalanceInputs &in,
                                         const DailyBalanceResults &out) {
-    return {{QStringLiteral("CapAmount"), QVariant::fromValue<float>(in.capital)},
+    return {{QStringLiteral("CapAmount"), in.capital},
             {QStringLiteral("StartDate"), QVariant::fromValue<qint32>(in.startDay)},
             {QStringLiteral("EndDate"), QVariant::fromValue<qint32>(in.endDay)},
-            {QStringLiteral("IntRate"), QVariant::fromValue<float>(in.rate)},
-            {QStringLiteral("ANS1"), QVariant::fromValue<float>(out.interest)},
+            {QStringLiteral("IntRate"), in.rate},
+            {QStringLiteral("ANS1"), out.interest},
             {QStringLiteral("ANS2"), QVariant::fromValue<qint32>(out.days)}};
 }
 

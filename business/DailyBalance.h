@@ -22,10 +22,11 @@ std::int32_t dayNumber(const QDate &date);
 QDate dateOfDay(std::int32_t day);
 QString dayText(std::int32_t day); // dd/mm/yyyy, empty when not set
 
-// The daily balance calculator's remembered figures, single precision as the window holds them.
+// The daily balance calculator's remembered figures, in double precision: a typed capital of
+// more than seven digits must stay as typed, and the interest be that of the figure shown.
 struct DailyBalanceMemory {
-    float capital = 0;
-    float rate = 0;
+    double capital = 0;
+    double rate = 0;
     std::int32_t startDay = kUnsetDay;
     std::int32_t endDay = kUnsetDay;
     double rateStep = 0.25;
@@ -34,15 +35,15 @@ struct DailyBalanceMemory {
 };
 
 struct DailyBalanceInputs {
-    float capital = 0;
-    float rate = 0;
+    double capital = 0;
+    double rate = 0;
     std::int32_t startDay = kUnsetDay;
     std::int32_t endDay = kUnsetDay;
 };
 
 struct DailyBalanceResults {
     std::int32_t days = 0; // E - S
-    float interest = 0;    // r x C / 100 x D / 365, worked in double, held in single precision
+    double interest = 0;   // r x C / 100 x D / 365
 };
 
 DailyBalanceResults calculateDailyBalance(const DailyBalanceInputs &in);
@@ -63,9 +64,10 @@ struct DateCheck {
     QString title;
 };
 
-// The end date lies from S to S + 30 years when a start date is set.
+// The end date lies from S to S + 30 years when a start date is set; one before S is told so.
 DateCheck checkEndDate(const QString &text, std::int32_t startDay);
-// The start date lies from E - 30 years to E - 1 when an end date is set.
+// The start date lies from E - 30 years to E - 1 when an end date is set; one on or after E is
+// told so.
 DateCheck checkStartDate(const QString &text, std::int32_t endDay);
 
 // One click of the date spinner (up: +1, down: -1), offered only when a start date is set. Down
@@ -75,10 +77,10 @@ std::int32_t stepEndDay(std::int32_t startDay, std::int32_t endDay, int directio
 // One click of the rate spinner, offered only for a non-zero rate: up by the rate step, past 40
 // back to 0.25; down by 0.25, and exactly 0 becomes 40 with a beep.
 struct DailyRateStep {
-    float rate = 0;
+    double rate = 0;
     bool beep = false;
 };
-DailyRateStep stepDailyRate(float rate, double rateStep, int direction);
+DailyRateStep stepDailyRate(double rate, double rateStep, int direction);
 
 inline const QString kDailyBalanceTable = QStringLiteral("DailyBal");
 inline const QString kDailyBalanceLayout = QStringLiteral("DayBal.rpt");

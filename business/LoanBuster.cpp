@@ -20,40 +20,44 @@ BusterResults calculateBuster(const BusterInputs &in, const BusterResults &previ
     const double n = in.period;
 
     double m = n;
-    loan.repayment = loanRepayment(in.principal, m, r);
-    const double base = loan.repayment;
+    const double base = loanRepayment(in.principal, m, r);
     out.repayment = base;
-    out.totalInterest = notNegative(loan.repayment * n - in.principal);
-    out.totalRepayments = notNegative(n * loan.repayment);
+    out.totalInterest = notNegative(base * n - in.principal);
+    out.totalRepayments = notNegative(n * base);
     out.extraApplied = false;
     out.oneMonth = false;
 
     if (10 * base >= x) {
         x = x - 0.01;
-        loan.repayment = base + x;
-        const PeriodSearch s = searchPeriod(in.principal, r, loan.repayment);
-        if (s.searched)
+        const PeriodSearch s = searchPeriod(in.principal, r, base + x);
+        // Only a loan worked out to a period reaches the loan calculator: a window opened on an
+        // incomplete loan (no period yet) must leave that window's figures as they were.
+        if (s.searched && s.months > 0) {
+            loan.repayment = s.repayment;
             loan.savedPrincipal = in.principal;
+        }
         m = s.months;
-        loan.repayment = s.repayment;
-        x = in.extraPayment != 0 ? loan.repayment - base : 0;
+        x = in.extraPayment != 0 ? s.repayment - base : 0;
 
         out.extraApplied = true;
         out.oneMonth = s.oneMonth;
-        out.newRepayment = loan.repayment;
+        out.newRepayment = notNegative(s.repayment);
         out.newPeriod = static_cast<std::int16_t>(m);
-        out.newTotalInterest = notNegative(loan.repayment * m - in.principal);
-        out.newTotalRepayments = notNegative(m * loan.repayment);
-        out.totalSaving = n * base - m * loan.repayment;
+        out.newTotalInterest = notNegative(s.repayment * m - in.principal);
+        out.newTotalRepayments = notNegative(m * s.repayment);
+        out.totalSaving = n * base - m * s.repayment;
         if (x == 0) {
-            // An empty loan has no repayment: the cent taken off before the search would
-            // otherwise show as a new repayment of -0.01.
-            if (base == 0)
-                out.newRepayment = 0;
             out.newTotalInterest = out.totalInterest;
             out.newTotalRepayments = out.totalRepayments;
             out.totalSaving = 0;
         }
+    } else {
+        // Figures of an earlier case would read as this one's.
+        out.newPeriod = 0;
+        out.newRepayment = 0;
+        out.newTotalInterest = 0;
+        out.newTotalRepayments = 0;
+        out.totalSaving = 0;
     }
     out.extraPayment = x;
     return out;

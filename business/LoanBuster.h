@@ -26,8 +26,8 @@ struct BusterInputs {
     double extraPayment = 0; // as the field shows it
 };
 
-// Both columns of the window. The right-hand column keeps its previous figures when the extra
-// payment is more than ten times the repayment, so a calculation starts from the last results.
+// Both columns of the window. The right-hand column is cleared when the extra payment is more
+// than ten times the repayment.
 struct BusterResults {
     double repayment = 0;       // numMonRePay: without the extra payment
     double totalInterest = 0;   // numAns1(0)
@@ -46,9 +46,21 @@ inline constexpr double kMaxBusterRate = 50;
 inline constexpr std::int16_t kMaxBusterPeriod = 600;
 inline constexpr double kMaxBusterAmount = 99999999.99;
 
-// Calculate. `loan` supplies and receives the shared repayment and saved principal.
+// Calculate. A loan worked out to a period leaves its working repayment and principal in `loan`,
+// the loan calculator's shared figures; anything less leaves them alone.
 BusterResults calculateBuster(const BusterInputs &in, const BusterResults &previous,
                               LoanMemory &loan);
+
+// Calculate with an extra payment above ten repayments.
+inline const QString kBusterExtraTooLargeMessage =
+    QStringLiteral("The extra payment is more than ten times the monthly repayment, so the loan "
+                   "with the extra payment is not worked out.");
+inline const QString kBusterExtraTooLargeTitle = QStringLiteral("Extra Payment Too Large!");
+
+// Whether Calculate must tell of too large an extra payment.
+inline bool busterExtraTooLarge(const BusterResults &out) {
+    return !out.extraApplied && out.repayment > 0;
+}
 
 inline const QString kBusterTable = QStringLiteral("BondBust");
 inline const QString kBusterLayout = QStringLiteral("loanbuster.rpt");

@@ -2,6 +2,8 @@
 
 #include "business/LoanFormulas.h"
 
+#include <algorithm>
+
 namespace quillon::business {
 
 LoanResults calculateLoan(const LoanInputs &in) {
@@ -27,17 +29,30 @@ LoanResults calculateLoan(const LoanInputs &in) {
     case LoanMode::Period: {
         const PeriodSearch s = searchPeriod(in.principal, in.rate, in.repayment - 0.01);
         out.period = s.months;
-        out.repayment = s.repayment;
         out.periodSearched = s.searched;
         out.oneMonth = s.oneMonth;
+        out.periodFound = !s.searched || s.months > 0;
+        // The cent taken off is the search's own working: without a period the typed repayment
+        // stays, or every recalculation would lower it by another cent.
+        if (out.periodFound)
+            out.repayment = s.repayment;
         break;
     }
     }
     if (in.financeChargesShown) {
-        out.totalInterest = out.repayment * out.period - out.principal;
-        out.totalRepayments = out.repayment * out.period;
+        out.totalInterest = std::max(0.0, out.repayment * out.period - out.principal);
+        out.totalRepayments = std::max(0.0, out.repayment * out.period);
     }
     return out;
+}
+
+QString periodNotFoundMessage(double principal, double rate, double repayment) {
+    const double interest = principal * rate / 12 / 100;
+    if (repayment <= interest)
+        return QStringLiteral("The monthly repayment does not cover the interest of %1 a month: "
+                              "the loan is never repaid.")
+            .arg(interest, 0, 'f', 2);
+    return QStringLiteral("The monthly repayment does not repay the loan within 600 months.");
 }
 
 LoanInputs loanInputs(const LoanMemory &memory) {

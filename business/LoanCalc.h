@@ -26,14 +26,20 @@ struct LoanResults {
     bool oneMonth = false;       // the period search settled on a single month
     bool errorMarker = false;    // Text1 "   Error": a solved rate above 50
     bool rateFound = true;       // false: no rate below 1000% reaches the repayment
-    double totalInterest = 0;    // numAns1, when the finance charges show
-    double totalRepayments = 0;  // numAns2
+    bool periodFound = true;     // false: the repayment repays the loan in no period up to 600
+    double totalInterest = 0;    // numAns1, when the finance charges show; never below 0
+    double totalRepayments = 0;  // numAns2; never below 0
 };
 
 inline const QString kLoanErrorMarker = QStringLiteral("   Error");
 inline const QString kRateNotFoundMessage =
     QStringLiteral("No interest rate below 1000% gives this repayment.");
 inline const QString kLoanRateNotFoundTitle = QStringLiteral("Interest Rate Not Found!");
+
+// "Repayment period" mode when no period up to 600 months repays the loan: the repayment does
+// not cover the first month's interest, or is too small to repay within 600 months.
+QString periodNotFoundMessage(double principal, double rate, double repayment);
+inline const QString kPeriodNotFoundTitle = QStringLiteral("Repayment Too Small!");
 
 inline constexpr double kMaxLoanRate = 50;
 inline constexpr double kMaxLoanPrincipal = 99999999.99;
@@ -44,8 +50,9 @@ inline const QString kLoanPeriodTitle = QStringLiteral("Incorrect Period!");
 inline const QString kLoanRateMessage = QStringLiteral("The maximum interest rate allowed is 50%");
 inline const QString kLoanRateTitle = QStringLiteral("Incorrect Interest Rate!");
 
-// Calculate: solves the mode's figure; in "Repayment period" mode the entered repayment is first
-// lowered by 0.01. The finance charges are R x n - P and R x n of the figures after solving.
+// Calculate: solves the mode's figure; in "Repayment period" mode the search starts from the
+// entered repayment less 0.01, and a search without a period leaves the entered repayment as it
+// was. The finance charges are R x n - P and R x n of the figures after solving, at least 0.
 LoanResults calculateLoan(const LoanInputs &in);
 
 // The window's figures taken from, and stored back into, the remembered loan state.

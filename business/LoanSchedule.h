@@ -2,6 +2,8 @@
 
 #include "business/LoanMemory.h"
 
+#include <QString>
+
 #include <vector>
 
 namespace quillon::business {
@@ -36,5 +38,10 @@ std::vector<ScheduleRow> annualRows(const LoanSchedules &s);
 // than a year (printing with the annual schedule does not).
 bool monthlyGridAllowed(double principal, double period, double rate, double repayment);
 bool annualGridAllowed(double principal, double period, double rate, double repayment);
+
+// "&Annual Amort." and "Annual &Graph" on a complete loan of 12 months or less.
+inline const QString kAnnualNeedsAYearMessage =
+    QStringLiteral("The annual schedule and graph need a period of more than 12 months; "
+                   "Monthly Amort. shows this loan month by month.");
 
 } // namespace quillon::business

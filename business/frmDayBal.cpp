@@ -19,13 +19,6 @@ const QString kStart = QStringLiteral("dtStartDate");
 const QString kEnd = QStringLiteral("dtEndDate");
 const QString kRate = QStringLiteral("numIntRate");
 
-FieldBinding toFloat(float &target) {
-    FieldBinding b;
-    b.setNumber = [&target](double v) { target = static_cast<float>(v); };
-    b.number = [&target] { return static_cast<double>(target); };
-    return b;
-}
-
 FieldBinding toDay(std::int32_t &target) {
     FieldBinding b;
     b.setDate = [&target](const QDate &d) { target = d.isValid() ? dayNumber(d) : kUnsetDay; };
@@ -64,18 +57,15 @@ frmDayBal::frmDayBal(const AppContext &context, QWidget *parent)
 }
 
 FieldTable frmDayBal::fieldTable() {
-    // The helpers bind doubles and dates; these fields hold single precision and day numbers.
-    double unboundNumber = 0;
+    // The helpers bind dates as QDate; these fields hold day numbers.
     QDate unboundDate;
-    FieldRow capital = money(kCapital, QStringLiteral("Capital amount"), unboundNumber);
-    capital.binding = toFloat(m_memory.capital);
+    FieldRow capital = money(kCapital, QStringLiteral("Capital amount"), m_memory.capital);
     FieldRow start = date(kStart, QStringLiteral("Start date"), unboundDate);
     start.binding = toDay(m_memory.startDay);
     FieldRow end = date(kEnd, QStringLiteral("End date"), unboundDate);
     end.binding = toDay(m_memory.endDay);
     FieldRow rate =
-        number(kRate, QStringLiteral("Interest rate"), unboundNumber, tax::kDailyBalanceRate);
-    rate.binding = toFloat(m_memory.rate);
+        number(kRate, QStringLiteral("Interest rate"), m_memory.rate, tax::kDailyBalanceRate);
     return {
         capital,
         start,
@@ -101,7 +91,7 @@ void frmDayBal::recalculate() {
     const DailyBalanceInputs in = inputs();
     m_results = daySet(in.startDay) && daySet(in.endDay) ? calculateDailyBalance(in)
                                                          : DailyBalanceResults{};
-    m_shownInterest = static_cast<double>(m_results.interest);
+    m_shownInterest = m_results.interest;
     m_shownDays = m_results.days;
     form().showResults();
 }
@@ -127,7 +117,7 @@ void frmDayBal::stepRate(int direction) {
     if (step.beep)
         m_context.messages.beep();
     m_memory.rate = step.rate;
-    form().numeric(kRate)->setValue(static_cast<double>(step.rate));
+    form().numeric(kRate)->setValue(step.rate);
     recalculate();
     focusClose();
 }

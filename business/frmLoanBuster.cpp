@@ -82,6 +82,8 @@ void frmLoanBuster::recalculate() {
 void frmLoanBuster::calculate() {
     commitFocusedField();
     recalculate();
+    if (busterExtraTooLarge(m_results))
+        refuse(kBusterExtraTooLargeMessage, kBusterExtraTooLargeTitle, kExtra);
 }
 
 std::optional<report::PrintJob> frmLoanBuster::printJob(std::optional<report::PrintLanguage>) {

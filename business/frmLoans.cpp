@@ -44,6 +44,9 @@ frmLoans::frmLoans(const AppContext &context, QWidget *parent)
         calculate();
         if (!m_results.rateFound)
             refuse(kRateNotFoundMessage, kLoanRateNotFoundTitle, QStringLiteral("numMonRePay"));
+        else if (!m_results.periodFound)
+            refuse(periodNotFoundMessage(m_loan.principal, m_loan.rate, m_loan.repayment),
+                   kPeriodNotFoundTitle, QStringLiteral("numMonRePay"));
     });
     addButton(QStringLiteral("cmdFinCharge"), QStringLiteral("&Fin. charges"),
               [this] { toggleFinanceCharges(); });
@@ -227,8 +230,9 @@ void frmLoans::calculate() {
 
 void frmLoans::showFinanceCharges() {
     const bool shown = m_loan.financeChargesShown();
-    m_totalInterest = m_loan.repayment * m_loan.period - m_loan.principal;
-    m_totalRepayments = m_loan.repayment * m_loan.period;
+    // A loan not worked out (a missing figure) has no negative interest.
+    m_totalInterest = std::max(0.0, m_loan.repayment * m_loan.period - m_loan.principal);
+    m_totalRepayments = std::max(0.0, m_loan.repayment * m_loan.period);
     form().showResults();
     QGridLayout *grid = form().column(kFinanceColumn);
     for (int i = 0; i < grid->count(); ++i)
@@ -264,12 +268,20 @@ void frmLoans::showMonthlyGrid() {
 void frmLoans::showAnnualGrid() {
     if (!annualGridAllowed(m_loan.principal, m_loan.period, m_loan.rate, m_loan.repayment)) {
         m_loan.annualGridShown = false;
+        tellAnnualNeedsAYear();
         form().focus(QStringLiteral("numPrinAmount"));
         return;
     }
     buildAnnualSchedule(m_loan.principal, m_loan.period, m_loan.rate, m_loan.schedules);
     m_loan.annualGridShown = true;
     openGrid(annualGrid(annualRows(m_loan.schedules)));
+}
+
+// A complete loan refused only for its short period is told why; a missing figure stays silent.
+void frmLoans::tellAnnualNeedsAYear() {
+    if (loanComplete(m_loan.principal, m_loan.period, m_loan.rate, m_loan.repayment))
+        m_context.messages.inform(this, kAnnualNeedsAYearMessage, {},
+                                  MessageService::Icon::Information);
 }
 
 // The window grows, when it must, to hold the grid in front of it.
@@ -286,6 +298,7 @@ void frmLoans::openGrid(GridTexts texts) {
 
 void frmLoans::showGraph() {
     if (!annualGridAllowed(m_loan.principal, m_loan.period, m_loan.rate, m_loan.repayment)) {
+        tellAnnualNeedsAYear();
         focusLater(findChild<QPushButton *>(QStringLiteral("cmdOk")));
         return;
     }

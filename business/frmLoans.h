@@ -52,6 +52,7 @@ private:
     void showMonthlyGrid();
     void showAnnualGrid();
     void showGraph();
+    void tellAnnualNeedsAYear();
 
     LoanMemory &m_loan;
     LoanResults m_results;

@@ -36,10 +36,8 @@ QString dateText(InputReader &r, const QString &key) {
 }
 
 const std::vector<JsonKey> kDailyInputs = {
-    {QStringLiteral("capital"), KeyKind::Number,
-     QStringLiteral("Capital amount (single precision)")},
-    {QStringLiteral("rate"), KeyKind::Number,
-     QStringLiteral("Interest rate, % p.a., at most 40 (single precision)")},
+    {QStringLiteral("capital"), KeyKind::Number, QStringLiteral("Capital amount")},
+    {QStringLiteral("rate"), KeyKind::Number, QStringLiteral("Interest rate, % p.a., at most 40")},
     {QStringLiteral("startDate"), KeyKind::Date, QStringLiteral("Start date")},
     {QStringLiteral("endDate"), KeyKind::Date,
      QStringLiteral("End date, from the start date to 10960 days after it")},
@@ -51,8 +49,7 @@ const std::vector<JsonKey> kDailyInputs = {
 };
 
 const std::vector<JsonKey> kDailyOutputs = {
-    {QStringLiteral("interest"), KeyKind::Number,
-     QStringLiteral("Interest accrued (single precision)")},
+    {QStringLiteral("interest"), KeyKind::Number, QStringLiteral("Interest accrued")},
     {QStringLiteral("days"), KeyKind::Integer, QStringLiteral("Number of days: end - start")},
     {QStringLiteral("rate"), KeyKind::Number, QStringLiteral("the rate after the clicks")},
     {QStringLiteral("endDate"), KeyKind::Date, QStringLiteral("the end date after the clicks")},
@@ -64,9 +61,8 @@ const std::vector<JsonKey> kDailyOutputs = {
 CommandResult runDailyBalance(const JsonInputValue &json, const RunOptions &options) {
     InputReader r(json, kDailyInputs);
     DailyBalanceInputs in;
-    in.capital = static_cast<float>(r.number(QStringLiteral("capital"), tax::kRandAndCents));
-    in.rate = static_cast<float>(
-        fieldNumber(r, QStringLiteral("rate"), tax::kDailyBalanceRate, kDailyRateMessage));
+    in.capital = r.number(QStringLiteral("capital"), tax::kRandAndCents);
+    in.rate = fieldNumber(r, QStringLiteral("rate"), tax::kDailyBalanceRate, kDailyRateMessage);
     const QString start = dateText(r, QStringLiteral("startDate"));
     const QString end = dateText(r, QStringLiteral("endDate"));
     const int dateSteps = spinClicks(r, QStringLiteral("dateSteps"));
@@ -93,9 +89,9 @@ CommandResult runDailyBalance(const JsonInputValue &json, const RunOptions &opti
         beep = beep || st.beep;
     }
     const DailyBalanceResults out = calculateDailyBalance(in);
-    return {JsonObject{{"interest", static_cast<double>(out.interest)},
+    return {JsonObject{{"interest", out.interest},
                        {"days", out.days},
-                       {"rate", static_cast<double>(in.rate)},
+                       {"rate", in.rate},
                        {"endDate", dayText(in.endDay)},
                        {"beep", beep},
                        {"printable", dailyBalancePrintable(out)}},

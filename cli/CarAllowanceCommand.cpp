@@ -85,7 +85,7 @@ CommandResult run(const JsonInputValue &json, const RunOptions &options) {
     const std::int16_t days = r.int16(QStringLiteral("periodDays"), kPeriodDays, 1);
     d.FuelIncluded = r.flag(QStringLiteral("fuelIncluded"), true) ? 1 : 0;
     d.MaintenanceIncluded = r.flag(QStringLiteral("maintenanceIncluded"), true) ? 1 : 0;
-    const QString name = r.text(QStringLiteral("employeeName"));
+    const QString name = r.printedName(QStringLiteral("employeeName"));
 
     const bool givenDays = r.has(QStringLiteral("periodDays"));
     if (givenDays && (r.has(QStringLiteral("startDate")) || r.has(QStringLiteral("endDate"))))
@@ -100,8 +100,6 @@ CommandResult run(const JsonInputValue &json, const RunOptions &options) {
     if (vehicle::applySinglePayment(d, SinglePaymentField::LeasePayments, lease) ==
         vehicle::SinglePaymentOutcome::Refused)
         r.fail(vehicle::kSinglePaymentMessage);
-    if (name.size() > vehicle::kEmployeeNameMaxLength)
-        r.fail(QStringLiteral("\"employeeName\" may hold at most 50 characters"));
     if (!r.ok())
         return CommandResult::failure(r.error());
 

@@ -156,6 +156,16 @@ QString InputReader::text(const QString &key, const QString &fallback) {
     return QString::fromUtf8(v->GetString(), v->GetStringLength());
 }
 
+QString InputReader::printedName(const QString &key) {
+    const QString name = text(key);
+    if (name.size() <= kPrintedNameMaxLength)
+        return name;
+    fail(QStringLiteral("\"%1\" may hold at most %2 characters")
+             .arg(key)
+             .arg(kPrintedNameMaxLength));
+    return {};
+}
+
 bool InputReader::flag(const QString &key, bool fallback) {
     const JsonInputValue *v = take(key);
     if (!v)

@@ -15,6 +15,9 @@
 
 namespace quillon::cli {
 
+// The length of the name field of a window's print panel.
+inline constexpr qsizetype kPrintedNameMaxLength = 50;
+
 // What a key of a sub-command's input or output holds; shown by --help.
 enum class KeyKind { Number, Integer, Date, Text, Flag, List, Object };
 
@@ -43,6 +46,8 @@ public:
     // dd/mm/yyyy or yyyy-mm-dd.
     QDate date(const QString &key, const QDate &fallback);
     QString text(const QString &key, const QString &fallback = {});
+    // A name typed into a print panel, which holds at most kPrintedNameMaxLength characters.
+    QString printedName(const QString &key);
     bool flag(const QString &key, bool fallback = false);
     std::span<const JsonInputValue> list(const QString &key);
     bool has(const QString &key) const { return find(key) != nullptr; }

@@ -14,7 +14,7 @@ CommandResult runDaily(const JsonInputValue &json, const RunOptions &options) {
     PayRanges ranges;
     ranges.beneficiaries = tax::kDailyBeneficiaries;
     readPayInputs(r, in, ranges);
-    const QString name = r.text(QStringLiteral("employeeName"));
+    const QString name = r.printedName(QStringLiteral("employeeName"));
     if (!r.ok())
         return CommandResult::failure(r.error());
 

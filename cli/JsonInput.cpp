@@ -70,6 +70,14 @@ std::optional<long> leadingPower(std::string_view number) {
 template <class Handler> struct NumbersRead {
     Handler &to;
     bool tooLarge = false;
+    bool tooDeep = false;
+    int depth = 0;
+
+    // The reader recurses once per level: stopping here keeps the stack small whatever the input.
+    bool enter() {
+        tooDeep = ++depth > kMaxDepth;
+        return !tooDeep;
+    }
 
     bool RawNumber(const char *text, rapidjson::SizeType length, bool) {
         const std::string_view number(text, length);
@@ -110,11 +118,17 @@ template <class Handler> struct NumbersRead {
     bool Uint64(std::uint64_t u) { return to.Uint64(u); }
     bool Double(double d) { return to.Double(d); }
     bool String(const char *s, rapidjson::SizeType n, bool copy) { return to.String(s, n, copy); }
-    bool StartObject() { return to.StartObject(); }
+    bool StartObject() { return enter() && to.StartObject(); }
     bool Key(const char *s, rapidjson::SizeType n, bool copy) { return to.Key(s, n, copy); }
-    bool EndObject(rapidjson::SizeType n) { return to.EndObject(n); }
-    bool StartArray() { return to.StartArray(); }
-    bool EndArray(rapidjson::SizeType n) { return to.EndArray(n); }
+    bool EndObject(rapidjson::SizeType n) {
+        --depth;
+        return to.EndObject(n);
+    }
+    bool StartArray() { return enter() && to.StartArray(); }
+    bool EndArray(rapidjson::SizeType n) {
+        --depth;
+        return to.EndArray(n);
+    }
 };
 
 // Builds the document from the text through NumbersRead (the document's Populate hands it the
@@ -123,6 +137,7 @@ struct ObjectReader {
     std::string_view text;
     rapidjson::ParseResult result;
     bool tooLarge = false;
+    bool tooDeep = false;
 
     template <class Handler> bool operator()(Handler &document) {
         constexpr unsigned kFlags = rapidjson::kParseNumbersAsStringsFlag |
@@ -134,6 +149,7 @@ struct ObjectReader {
         rapidjson::Reader reader;
         result = reader.Parse<kFlags>(stream, numbers);
         tooLarge = numbers.tooLarge;
+        tooDeep = numbers.tooDeep;
         return !result.IsError();
     }
 };
@@ -142,13 +158,20 @@ struct ObjectReader {
 
 QString parseObject(std::string_view text, JsonDocument &document,
                     rapidjson::ParseErrorCode *syntax) {
-    ObjectReader read{text, {}, false};
+    // The reader takes a NUL for the end of the text and would answer for what precedes it.
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+        if (syntax)
+            *syntax = rapidjson::kParseErrorTermination;
+        return QStringLiteral("not valid JSON: a NUL byte (at character %1)").arg(nul + 1);
+    }
+    ObjectReader read{text, {}, false, false};
     document.Populate(read);
     if (syntax)
         *syntax = read.result.Code();
     if (read.result.IsError()) {
         const rapidjson::ParseErrorCode code = read.result.Code();
-        const QString why = read.tooLarge || code == rapidjson::kParseErrorNumberTooBig
+        const QString why = read.tooDeep ? QStringLiteral("nested more than %1 deep").arg(kMaxDepth)
+                            : read.tooLarge || code == rapidjson::kParseErrorNumberTooBig
                                 ? QStringLiteral("a number is too large to be held")
                                 : QString::fromLatin1(rapidjson::GetParseError_En(code));
         return QStringLiteral("not valid JSON: %1 (at character %2)")

@@ -14,6 +14,9 @@ using JsonDocument = rapidjson::GenericDocument<rapidjson::UTF8<>, rapidjson::Me
                                                 rapidjson::MemoryPoolAllocator<>>;
 using JsonInputValue = rapidjson::Value;
 
+// How deep objects and lists may nest in one input; no calculator needs more than a few levels.
+inline constexpr int kMaxDepth = 64;
+
 // Parses one JSON object. NaN and Infinity are read so that the key holding them can be named
 // when it is refused. Returns an empty text when the object is sound, else what is wrong;
 // `syntax` (when given) receives the parser's own error code.

@@ -3,6 +3,7 @@
 #include <QIODevice>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -27,7 +28,7 @@ public:
     Status next(std::string_view &line);
     // Whether the next line is already in the buffer, so reading it will not wait for input.
     bool lineBuffered() const;
-    int lineNumber() const { return m_lineNumber; }
+    std::int64_t lineNumber() const { return m_lineNumber; }
 
 private:
     bool fill();
@@ -36,7 +37,8 @@ private:
     std::vector<char> m_buffer;
     qsizetype m_begin = 0;
     qsizetype m_end = 0;
-    int m_lineNumber = 0;
+    // 64 bits: a batch fed from a pipe may pass 2^31 lines.
+    std::int64_t m_lineNumber = 0;
     bool m_atEnd = false;
 };
 

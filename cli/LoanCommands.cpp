@@ -67,7 +67,8 @@ const std::vector<JsonKey> kLoanOutputs = {
      QStringLiteral("the \"   Error\" marker: a solved rate above 50, or none found")},
     {QStringLiteral("rateFound"), KeyKind::Flag,
      QStringLiteral("false when no rate below 1000% gives the repayment")},
-    {QStringLiteral("message"), KeyKind::Text, QStringLiteral("why no rate was found")},
+    {QStringLiteral("message"), KeyKind::Text,
+     QStringLiteral("why no rate or no period was found")},
     {QStringLiteral("oneMonth"), KeyKind::Flag,
      QStringLiteral("one repayment clears the loan: period 1 at the one-month repayment")},
     {QStringLiteral("schedule"), KeyKind::List,
@@ -112,6 +113,8 @@ CommandResult runLoan(const JsonInputValue &json, const RunOptions &options) {
                  {"oneMonth", out.oneMonth}};
     if (!out.rateFound)
         o.add("message", kRateNotFoundMessage);
+    else if (!out.periodFound)
+        o.add("message", periodNotFoundMessage(out.principal, out.rate, out.repayment));
 
     if (amort != Amortisation::None) {
         JsonList rows;
@@ -164,7 +167,7 @@ const std::vector<JsonKey> kBusterOutputs = {
     {QStringLiteral("newTotalRepayments"), KeyKind::Number, QStringLiteral("Total repayments")},
     {QStringLiteral("totalSaving"), KeyKind::Number, QStringLiteral("Total saving")},
     {QStringLiteral("extraApplied"), KeyKind::Flag,
-     QStringLiteral("false when the extra exceeds ten repayments (right column not worked out)")},
+     QStringLiteral("false when the extra exceeds ten repayments (right column cleared)")},
     {QStringLiteral("oneMonth"), KeyKind::Flag,
      QStringLiteral("the repayment with the extra clears the loan in one month")},
 };

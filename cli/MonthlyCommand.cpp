@@ -42,7 +42,7 @@ CommandResult runMonthly(const JsonInputValue &json, const RunOptions &options) 
     readPayInputs(r, in, ranges);
     in.startDate = r.date(QStringLiteral("startDate"), in.startDate);
     in.endDate = r.date(QStringLiteral("endDate"), in.endDate);
-    const QString name = r.text(QStringLiteral("employeeName"));
+    const QString name = r.printedName(QStringLiteral("employeeName"));
     if (!r.ok())
         return CommandResult::failure(r.error());
 

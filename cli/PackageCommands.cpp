@@ -184,7 +184,7 @@ CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
     if (net)
         in.MedicalDeductions = r.number(QStringLiteral("medicalDeductions"), amount);
     readExpenses(r, in);
-    const QString name = r.text(QStringLiteral("taxpayerName"));
+    const QString name = r.printedName(QStringLiteral("taxpayerName"));
     tax::SetupRecord setup = readSetup(r);
     if (!r.ok())
         return CommandResult::failure(r.error());

@@ -85,7 +85,7 @@ CommandResult runAnnual(const JsonInputValue &json, const RunOptions &options) {
     in.startDate = r.date(QStringLiteral("startDate"), in.startDate);
     in.endDate = r.date(QStringLiteral("endDate"), in.endDate);
     in.settings.inclusionRate = r.choice(QStringLiteral("inclusionRate"), {0.8, 0.2}, 0.8);
-    const QString name = r.text(QStringLiteral("employeeName"));
+    const QString name = r.printedName(QStringLiteral("employeeName"));
 
     if (r.has(QStringLiteral("allMonthsBeneficiaries"))) {
         if (r.has(QStringLiteral("beneficiaries")))

@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace quillon::cli {
@@ -98,7 +99,7 @@ public:
         : m_command(command), m_options(options), m_out(out), m_err(err) {}
 
     // Works out one input object; the answer or the refusal goes out at once.
-    void answer(int line, std::string_view text) {
+    void answer(std::int64_t line, std::string_view text) {
         // The parsed values live in a buffer kept for the whole run; only an unusually large
         // object needs more.
         rapidjson::MemoryPoolAllocator<> values(m_valueBuffer.data(), m_valueBuffer.size());
@@ -133,7 +134,7 @@ public:
         ++m_answered;
     }
 
-    void refuse(int line, const QString &message) {
+    void refuse(std::int64_t line, const QString &message) {
         ++m_refused;
         m_err << "quillon-calc " << m_command.name << ": line " << line << ": " << message << "\n";
         m_err.flush();
@@ -144,8 +145,8 @@ public:
         m_out.line(text);
     }
 
-    int answered() const { return m_answered; }
-    int refused() const { return m_refused; }
+    std::int64_t answered() const { return m_answered; }
+    std::int64_t refused() const { return m_refused; }
     bool pdfFailed() const { return m_pdfFailed; }
 
 private:
@@ -155,8 +156,8 @@ private:
     QTextStream &m_err;
     std::array<char, 16384> m_valueBuffer{};
     std::array<char, 4096> m_stackBuffer{};
-    int m_answered = 0;
-    int m_refused = 0;
+    std::int64_t m_answered = 0;
+    std::int64_t m_refused = 0;
     bool m_pdfFailed = false;
 };
 

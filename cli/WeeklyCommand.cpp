@@ -35,7 +35,7 @@ CommandResult runPeriod(WeekPeriod period, const JsonInputValue &json, const Run
     readPayInputs(r, in, PayRanges{});
     in.normalDays = r.int16(QStringLiteral("normalDays"), tax::kCount, in.normalDays);
     in.thisDays = r.int16(QStringLiteral("thisDays"), tax::kCount, in.thisDays);
-    const QString name = r.text(QStringLiteral("employeeName"));
+    const QString name = r.printedName(QStringLiteral("employeeName"));
     if (!r.ok())
         return CommandResult::failure(r.error());
 

@@ -3,6 +3,7 @@
 #include "package/PackageRules.h"
 #include "taxengine/TaxRules.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -10,8 +11,10 @@ namespace quillon::package {
 
 namespace {
 
-constexpr double kAnnualGrossCap = 1000000000;
-constexpr double kMonthlyGrossCap = 100000000;
+// A walk of one rand a round takes minutes past these grosses; it is only needed where the net
+// pay may fall as the gross rises, which no sane setting does.
+constexpr double kAnnualWalkCap = 1000000000;
+constexpr double kMonthlyWalkCap = 100000000;
 
 // Everything a round reads that does not change from round to round.
 struct SearchConstants {
@@ -107,13 +110,23 @@ std::int64_t search(const SearchConstants &c, double netRequired, double limit, 
 constexpr double kMarginalRateBound = 0.45;
 constexpr double kLeastGain = 0.05;
 
-// Whether the net pay rises with the gross by at least kLeastGain a rand, with a margin that
-// the rounding of the round's arithmetic (a few dozen operations on figures of at most
-// `magnitude`; the target is only compared with) cannot eat: the test "net pay > target" then flips
-// once, from false to true, and a bisection finds the same first gross as a walk from 1.
-bool netRisesWithGross(const SearchConstants &c, double netRequired, double limit) {
+// How the net pay goes as the gross rises.
+enum class Rise {
+    // By at least kLeastGain a rand, with a margin that the rounding of the round's arithmetic
+    // (a few dozen operations on figures of at most `magnitude`; the target is only compared
+    // with) cannot eat: the test "net pay > target" then flips once, from false to true, and a
+    // bisection finds the same first gross as a walk from 1.
+    Surely,
+    // So too, but with figures so large (hundreds of billions) that rounding could move the
+    // flip by a rand; a walk there would take hours, so a bisection still serves.
+    BeyondRounding,
+    // It may fall: only a walk finds the first gross that exceeds.
+    MayFall,
+};
+
+Rise netRisesWithGross(const SearchConstants &c, double netRequired, double limit) {
     if (!std::isfinite(netRequired))
-        return false;
+        return Rise::MayFall;
     const double values[] = {c.carBenefit,
                              c.travelAllowance,
                              c.travelIncluded,
@@ -136,19 +149,21 @@ bool netRisesWithGross(const SearchConstants &c, double netRequired, double limi
     double magnitude = 0;
     for (double v : values) {
         if (!std::isfinite(v))
-            return false;
+            return Rise::MayFall;
         magnitude += std::fabs(v);
     }
     const double pc = c.pensionCont > 0 ? c.pensionCont : 0;
     const double employerPc = c.employerPenCont > 0 ? c.employerPenCont : 0;
     const double uif = c.employeeUIF > 0 ? c.employeeUIF : 0;
     if (pc > 100)
-        return false;
+        return Rise::MayFall;
     const double kept = 1 - pc / 100;
     const double slope = kept * (1 - kMarginalRateBound) - uif / 100 * (1 + employerPc / 100);
     const double rounding = 64 * std::numeric_limits<double>::epsilon() * magnitude *
                             (1 + pc / 100 + employerPc / 100 + uif / 100);
-    return slope >= kLeastGain && rounding < kLeastGain / 4;
+    if (slope < kLeastGain)
+        return Rise::MayFall;
+    return rounding < kLeastGain / 4 ? Rise::Surely : Rise::BeyondRounding;
 }
 
 // The same stop as the walk, found by halving the whole-rand interval (0, limit]: the first
@@ -241,7 +256,8 @@ PackageResults calculate(const PackageInputs &in, const tax::SetupRecord &s,
     PackageResults out;
     std::int64_t rounds = searchGross(in, s, annual, out, lookup);
     if (rounds == 0)
-        return stopped(Outcome::NoGrossFound);
+        return stopped(out.Gross >= kLargestGross ? Outcome::NetBeyondLargestGross
+                                                  : Outcome::NoGrossFound);
 
     // The deduction only serves the warning; the search deducted the employee's contribution.
     const double contributions = out.EmployeeContribution + out.EmployerContribution;
@@ -282,8 +298,7 @@ double searchLimit(const PackageInputs &in, const tax::SetupRecord &s, bool annu
                      std::fabs(in.MedAidEmployee + in.MedAidEmployer) * 0.333 +
                      std::fabs(ceiling * s.EmployeeUIF / 100);
     const double limit = 3 * std::fabs(in.Amount) + 6 * k + 1000;
-    const double cap = annual ? kAnnualGrossCap : kMonthlyGrossCap;
-    return std::isfinite(limit) && limit < cap ? std::floor(limit) : cap;
+    return std::isfinite(limit) && limit < kLargestGross ? std::floor(limit) : kLargestGross;
 }
 
 std::int64_t searchGross(const PackageInputs &in, const tax::SetupRecord &setup, bool annual,
@@ -292,9 +307,11 @@ std::int64_t searchGross(const PackageInputs &in, const tax::SetupRecord &setup,
     const SearchConstants c = constantsFor(in, setup, out, annual);
     const double limit = searchLimit(in, setup, annual);
     // Settings under which the net pay could fall as the gross rises keep the walk.
-    if (!netRisesWithGross(c, in.Amount, limit))
-        return annual ? search<true>(c, in.Amount, limit, out, lookup)
-                      : search<false>(c, in.Amount, limit, out, lookup);
+    if (netRisesWithGross(c, in.Amount, limit) == Rise::MayFall) {
+        const double walked = std::min(limit, annual ? kAnnualWalkCap : kMonthlyWalkCap);
+        return annual ? search<true>(c, in.Amount, walked, out, lookup)
+                      : search<false>(c, in.Amount, walked, out, lookup);
+    }
     return annual ? bisect<true>(c, in.Amount, limit, out, lookup)
                   : bisect<false>(c, in.Amount, limit, out, lookup);
 }

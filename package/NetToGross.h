@@ -14,7 +14,8 @@ namespace quillon::package {
 // holding the last round's taxable income.
 //
 // A search that cannot end (an employee's fund percentage that swallows every rand added, say)
-// is stopped with Outcome::NoGrossFound once the gross passes searchLimit(). After it, as after
+// is stopped with Outcome::NoGrossFound once the gross passes searchLimit(); a net that even
+// kLargestGross does not reach ends with Outcome::NetBeyondLargestGross. After either, as after
 // a zero target or the fringe-benefit message, the figures are those of `previous`; only the
 // warning test is run again on them.
 PackageResults calculateNetAnnual(const PackageInputs &in, const tax::SetupRecord &setup,
@@ -22,12 +23,15 @@ PackageResults calculateNetAnnual(const PackageInputs &in, const tax::SetupRecor
 PackageResults calculateNetMonthly(const PackageInputs &in, const tax::SetupRecord &setup,
                                    const PackageResults &previous, tax::TaxLookup &lookup);
 
+// The most the gross salary field holds.
+inline constexpr double kLargestGross = 999999999999;
+
 // The largest gross the search tries. With fund percentages of 0 to 27.5 each, a rand of gross
 // adds at least 0.725 x 0.59 = 0.42775 rand of net pay once the fixed amounts are paid, and the
 // fixed amounts (K: the absolute values of every amount of the round that does not grow with
 // the gross, the UIF at its ceiling included) cost at most 2 x K, so every such search ends
 // below 3 x |net required| + 6 x K + 1000. The limit is that figure, but never more than
-// R 1 000 000 000 a year or R 100 000 000 a month, far beyond any real salary.
+// kLargestGross, the most the gross field holds.
 double searchLimit(const PackageInputs &in, const tax::SetupRecord &setup, bool annual);
 
 // One search on its own, for the benchmark and the tests: the gross found in whole rand (the

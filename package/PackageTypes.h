@@ -52,14 +52,18 @@ struct PackageInputs {
 // How a calculation ended.
 enum class Outcome {
     Calculated,
-    Skipped,              // a zero package or net salary required: nothing recomputed
-    FringeBenefitsExceed, // net-to-gross: the fringe benefits alone exceed the net required
-    NoGrossFound,         // net-to-gross: no gross salary can give the net required
+    Skipped,               // a zero package or net salary required: nothing recomputed
+    FringeBenefitsExceed,  // net-to-gross: the fringe benefits alone exceed the net required
+    NoGrossFound,          // net-to-gross: no gross salary can give the net required
+    NetBeyondLargestGross, // net-to-gross: not even the largest gross the field holds gives it
 };
 
 inline const QString kFringeBenefitsMessage =
     QStringLiteral("Fringe benefits more than salary required!");
 inline const QString kNoGrossFoundMessage = QStringLiteral("no gross salary found");
+inline const QString kNetBeyondLargestGrossMessage =
+    QStringLiteral("Not even the largest gross salary (999 999 999 999) leaves the net salary "
+                   "required");
 
 // Everything one Calculate leaves for the window to show, plus the working values the
 // calculation writes back into input fields (`EmployeeFund`, `EmployerFund`, `Beneficiaries`,
@@ -113,6 +117,8 @@ struct PackageResults {
             return kFringeBenefitsMessage;
         if (outcome == Outcome::NoGrossFound)
             return kNoGrossFoundMessage;
+        if (outcome == Outcome::NetBeyondLargestGross)
+            return kNetBeyondLargestGrossMessage;
         return {};
     }
 };

@@ -202,7 +202,16 @@ private:
             failAt(m_line, QStringLiteral("an included file cannot include another"));
         const QString name = t[1].text;
         QFile file(QDir(m_folder).filePath(name));
-        if (name.contains(u'/') || name.contains(u'\\') || !file.open(QIODevice::ReadOnly))
+        // Only a regular file of the layout folder: a pipe would block the read for good, and a
+        // link could show any file of the system in the error.
+        const QFileInfo info(file.fileName());
+        const QString real = info.canonicalFilePath();
+        if (name.contains(u'/') || name.contains(u'\\') || !info.isFile() ||
+            QFileInfo(real).absolutePath() != QFileInfo(m_folder).canonicalFilePath())
+            failAt(m_line,
+                   QStringLiteral("the included file \"%1\" is not a file of the layout folder")
+                       .arg(name));
+        if (!file.open(QIODevice::ReadOnly))
             failAt(m_line, QStringLiteral("the included file \"%1\" cannot be read").arg(name));
         const int outer = m_line;
         m_including = true;
@@ -974,9 +983,12 @@ std::optional<ReportLayout> LayoutParser::parse(const QString &text, QString *er
 
 std::optional<ReportLayout> LayoutParser::parseFile(const QString &path, QString *error) {
     QFile file(path);
-    if (!QFileInfo(path).isFile()) {
+    const QFileInfo info(path);
+    if (!info.isFile()) {
         if (error)
-            *error = QStringLiteral("The report layout %1 was not found.").arg(path);
+            *error = info.exists()
+                         ? QStringLiteral("The report layout %1 is not a file.").arg(path)
+                         : QStringLiteral("The report layout %1 was not found.").arg(path);
         return std::nullopt;
     }
     if (!file.open(QIODevice::ReadOnly)) {

@@ -66,12 +66,9 @@ ReportRecord toRecord(const QSqlQuery &q) {
 class OpenTable {
 public:
     OpenTable(const QString &path, const QString &table, QString &error)
-        : m_file(path, DatabaseFile::Mode::ReadWrite) {
+        : m_file(path, DatabaseFile::Mode::ReadWrite, QStringLiteral("report database")) {
         if (!m_file.isOpen()) {
-            error = QFileInfo::exists(path)
-                        ? QStringLiteral("The report database %1 could not be opened: %2")
-                              .arg(path, m_file.error())
-                        : QStringLiteral("The report database %1 was not found.").arg(path);
+            error = m_file.error();
             return;
         }
         m_table = realTableName(m_file, table);
@@ -146,7 +143,7 @@ bool ReportDatabase::writeRecord(const QString &table, const ReportRecord &recor
     if (!first.exec(QStringLiteral("SELECT rowid FROM ") + quoted(t.table()) +
                     QStringLiteral(" ORDER BY rowid LIMIT 1")))
         return fail(QStringLiteral("The table \"%1\" could not be read: %2")
-                        .arg(t.table(), first.lastError().text()));
+                        .arg(t.table(), sqlProblem(first.lastError())));
     if (!first.next())
         return fail(QStringLiteral("The table \"%1\" of the report database holds no record.")
                         .arg(t.table()));
@@ -162,13 +159,13 @@ bool ReportDatabase::writeRecord(const QString &table, const ReportRecord &recor
     if (!update.prepare(QStringLiteral("UPDATE ") + quoted(t.table()) + QStringLiteral(" SET ") +
                         sets.join(QStringLiteral(", ")) + QStringLiteral(" WHERE rowid = ?")))
         return fail(QStringLiteral("The table \"%1\" could not be written: %2")
-                        .arg(t.table(), update.lastError().text()));
+                        .arg(t.table(), sqlProblem(update.lastError())));
     for (const Assignment &a : *values)
         update.addBindValue(a.value);
     update.addBindValue(rowid);
     if (!update.exec())
         return fail(QStringLiteral("The table \"%1\" could not be written: %2")
-                        .arg(t.table(), update.lastError().text()));
+                        .arg(t.table(), sqlProblem(update.lastError())));
     return true;
 }
 
@@ -191,9 +188,9 @@ bool ReportDatabase::writeRows(const QString &table, const std::vector<ReportRec
     QSqlDatabase db = t.database();
     if (!db.transaction())
         return fail(QStringLiteral("The table \"%1\" could not be written: %2")
-                        .arg(t.table(), db.lastError().text()));
+                        .arg(t.table(), sqlProblem(db.lastError())));
     auto rollBack = [&](const QSqlQuery &q) {
-        const QString why = q.lastError().text();
+        const QString why = sqlProblem(q.lastError());
         db.rollback();
         return fail(
             QStringLiteral("The table \"%1\" could not be written: %2").arg(t.table(), why));
@@ -232,7 +229,7 @@ bool ReportDatabase::writeRows(const QString &table, const std::vector<ReportRec
     }
     insert.finish();
     if (!db.commit()) {
-        const QString why = db.lastError().text();
+        const QString why = sqlProblem(db.lastError());
         db.rollback();
         return fail(
             QStringLiteral("The table \"%1\" could not be written: %2").arg(t.table(), why));
@@ -252,7 +249,7 @@ std::optional<ReportRecord> ReportDatabase::readFirstRecord(const QString &table
     if (!q.exec(QStringLiteral("SELECT * FROM ") + quoted(t.table()) +
                 QStringLiteral(" ORDER BY rowid LIMIT 1"))) {
         fail(QStringLiteral("The table \"%1\" could not be read: %2")
-                 .arg(t.table(), q.lastError().text()));
+                 .arg(t.table(), sqlProblem(q.lastError())));
         return std::nullopt;
     }
     if (!q.next()) {
@@ -276,7 +273,7 @@ std::optional<std::vector<ReportRecord>> ReportDatabase::readRows(const QString 
     if (!q.exec(QStringLiteral("SELECT * FROM ") + quoted(t.table()) +
                 QStringLiteral(" ORDER BY rowid"))) {
         fail(QStringLiteral("The table \"%1\" could not be read: %2")
-                 .arg(t.table(), q.lastError().text()));
+                 .arg(t.table(), sqlProblem(q.lastError())));
         return std::nullopt;
     }
     std::vector<ReportRecord> rows;

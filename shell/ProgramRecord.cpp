@@ -36,7 +36,7 @@ ProgramRecordRead ProgramRecordStore::read() const {
             QStringLiteral("SELECT ViewAbout, VAR1, UpdateAddress, VideoAddress FROM ProgramState "
                            "ORDER BY rowid LIMIT 1"))) {
         out.error = QStringLiteral("The program-state file %1 could not be read: %2")
-                        .arg(m_path, q.lastError().text());
+                        .arg(m_path, sqlProblem(q.lastError()));
         return out;
     }
     if (!q.next()) {
@@ -65,7 +65,7 @@ QString ProgramRecordStore::writeField(const QString &field, int value) const {
                     .arg(field)
                     .arg(value)))
         return QStringLiteral("The program-state file %1 could not be saved: %2")
-            .arg(m_path, q.lastError().text());
+            .arg(m_path, sqlProblem(q.lastError()));
     if (q.numRowsAffected() != 1)
         return QStringLiteral("The program-state file %1 holds no record.").arg(m_path);
     return {};

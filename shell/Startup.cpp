@@ -24,16 +24,22 @@ void StartupHooks::defaultAskDisclaimer(frmDisclaimerYesNo &dialog) {
 
 namespace {
 
-void reportProblems(MDIForm1 &main, const QStringList &problems) {
-    if (problems.isEmpty())
-        return;
-    main.context().messages.inform(
-        &main,
-        QStringLiteral("Some of the program's files are missing or cannot be read:\n\n") +
-            problems.join(u'\n') +
-            QStringLiteral("\n\nThe program carries on, but what needs these files may not work. "
-                           "Reinstalling the program puts them back."),
-        {}, MessageService::Icon::Warning);
+// One message for everything start-up found. A folder that cannot be written or a full disk
+// is the user's to put right; reinstalling mends only missing files.
+void reportProblems(MDIForm1 &main, const QString &userDataProblem, const QStringList &problems) {
+    QStringList parts;
+    if (!userDataProblem.isEmpty())
+        parts << userDataProblem +
+                     QStringLiteral("\nThe program carries on with the delivered files, so "
+                                    "settings cannot be saved until this is put right.");
+    if (!problems.isEmpty())
+        parts << QStringLiteral("Some of the program's files are missing or cannot be read:\n\n") +
+                     problems.join(u'\n') +
+                     QStringLiteral("\n\nThe program carries on, but what needs these files may "
+                                    "not work. Reinstalling the program puts them back.");
+    if (!parts.isEmpty())
+        main.context().messages.inform(&main, parts.join(QStringLiteral("\n\n")), {},
+                                       MessageService::Icon::Warning);
 }
 
 void checkForUpdateInBackground(MDIForm1 &main, const WebNumberFetcher &fetch,
@@ -96,7 +102,7 @@ StartupOutcome runStartup(MDIForm1 &main, const StartupHooks &hooks) {
         problems << read.error;
     values.record = read.record;
     values.showAbout = read.record.viewAbout;
-    reportProblems(main, problems);
+    reportProblems(main, hooks.userDataProblem, problems);
 
     // 7: the about window.
     if (values.showAbout) {

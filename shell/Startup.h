@@ -20,6 +20,8 @@ struct StartupHooks {
     // making the main window, so the file is opened while the window is built and shown);
     // otherwise it is read at its step.
     std::shared_future<ProgramRecordRead> programRecord;
+    // Why the user's own data files could not be set up (startupDataPaths), told at start.
+    QString userDataProblem;
     // Shows the disclaimer modally and returns when it is answered.
     std::function<void(frmDisclaimerYesNo &)> askDisclaimer = defaultAskDisclaimer;
 

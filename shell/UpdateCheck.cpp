@@ -39,28 +39,36 @@ double fetchWebNumber(const QString &address, int deadlineMs) {
     // The transfer timeout only catches silence; the deadline below catches a slow drip.
     request.setTransferTimeout(deadlineMs);
     std::unique_ptr<QNetworkReply> reply(manager.get(request));
+    // Without a bound the reply buffers all a server sends: an endless chunked body grew the
+    // program by gigabytes before any progress signal or the deadline got a turn.
+    reply->setReadBufferSize(kMaxBody + 1);
 
     QEventLoop loop;
     QTimer deadline;
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, reply.get(), &QNetworkReply::abort);
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, reply.get(),
-                     [r = reply.get()](qint64 received, qint64) {
-                         if (received > kMaxBody)
-                             r->abort();
-                     });
+    // The body is taken as it comes and counted, so a long one is stopped whatever its encoding.
+    QByteArray body;
+    bool tooLong = false;
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(), [&, r = reply.get()] {
+        body += r->read(kMaxBody + 1 - body.size());
+        if (body.size() > kMaxBody) {
+            tooLong = true;
+            r->abort();
+        }
+    });
     deadline.start(deadlineMs);
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     deadline.stop();
 
-    if (reply->error() != QNetworkReply::NoError)
+    if (tooLong || reply->error() != QNetworkReply::NoError)
         return 0;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299))
         return 0;
-    const QByteArray body = reply->read(kMaxBody + 1);
+    body += reply->read(kMaxBody + 1 - body.size());
     return body.size() > kMaxBody ? 0 : parseWebNumber(body);
 }
 

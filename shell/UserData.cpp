@@ -4,10 +4,26 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 #include <utility>
 
 namespace quillon::shell {
+
+namespace {
+
+// Why `folder` could not be made: the nearest folder above it that exists is not one, or
+// cannot be written.
+QString whyNotMade(const QString &folder) {
+    QFileInfo above(QDir::cleanPath(folder));
+    while (!above.exists() && !above.isRoot())
+        above = QFileInfo(above.absolutePath());
+    if (above.exists() && !above.isDir())
+        return QStringLiteral("%1 is a file, not a folder").arg(above.absoluteFilePath());
+    return QStringLiteral("%1 cannot be written").arg(above.absoluteFilePath());
+}
+
+} // namespace
 
 DataPaths startupDataPaths(const QString &programFolder, const QString &userFolder,
                            QString *problem) {
@@ -17,32 +33,42 @@ DataPaths startupDataPaths(const QString &programFolder, const QString &userFold
     if (beside && QFileInfo(delivered).isWritable())
         return paths;
 
+    const auto tell = [problem](const QString &text) {
+        if (problem && problem->isEmpty())
+            *problem = text;
+    };
     const QDir user(userFolder);
     if (!user.mkpath(QStringLiteral("."))) {
-        if (problem)
-            *problem = QStringLiteral("The folder %1 could not be made.").arg(userFolder);
+        tell(QStringLiteral("The folder %1 for your own data files could not be made: %2.")
+                 .arg(userFolder, whyNotMade(userFolder)));
         return paths;
     }
+    if (!QFileInfo(user.absolutePath()).isWritable())
+        tell(QStringLiteral("The folder %1 for your own data files cannot be written.")
+                 .arg(userFolder));
     const DataPaths own = DataPaths::forFolder(user.absolutePath());
-    for (const auto &[from, to] : {std::pair{paths.settingsDatabase, own.settingsDatabase},
-                                   std::pair{paths.programStateDatabase, own.programStateDatabase},
-                                   std::pair{paths.reportDatabase, own.reportDatabase}}) {
+    for (const auto &[from, to] : {std::pair{&paths.settingsDatabase, own.settingsDatabase},
+                                   std::pair{&paths.programStateDatabase, own.programStateDatabase},
+                                   std::pair{&paths.reportDatabase, own.reportDatabase}}) {
         // The user's copy is never replaced: it holds the user's settings.
-        if (QFileInfo::exists(to))
-            continue;
-        if (!QFile::copy(from, to)) {
-            if (problem)
-                *problem = QStringLiteral("The data file %1 could not be copied to %2.")
-                               .arg(from, userFolder);
-            continue;
+        if (!QFileInfo::exists(to)) {
+            QFile source(*from);
+            if (!source.copy(to)) {
+                // The delivered file still serves for reading.
+                QFile::remove(to);
+                const bool full =
+                    QStorageInfo(user.absolutePath()).bytesAvailable() < QFileInfo(*from).size();
+                tell(QStringLiteral("The data file %1 could not be copied to %2: %3.")
+                         .arg(*from, userFolder,
+                              full ? QStringLiteral("the disk is full") : source.errorString()));
+                continue;
+            }
+            // The delivered file is read-only; the copy is the user's to write.
+            QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                          QFile::WriteUser);
         }
-        // The delivered file is read-only; the copy is the user's to write.
-        QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                      QFile::WriteUser);
+        *from = to;
     }
-    paths.settingsDatabase = own.settingsDatabase;
-    paths.programStateDatabase = own.programStateDatabase;
-    paths.reportDatabase = own.reportDatabase;
     return paths;
 }
 

@@ -11,7 +11,8 @@ namespace quillon::shell {
 // place. Otherwise (an install, with the files under <prefix>/share/quillon) the three
 // databases are the user's own copies in `userFolder`, copied from the delivered ones when
 // absent there; layouts, the manual and the picture are still read from the install.
-// `problem` tells why a copy could not be made; start-up then reports the missing file.
+// Where the folder cannot be made or written, or a copy cannot be made (a full disk), the
+// delivered file serves instead and `problem` tells the first reason, with its path.
 DataPaths startupDataPaths(const QString &programFolder, const QString &userFolder,
                            QString *problem = nullptr);
 

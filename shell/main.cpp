@@ -53,12 +53,13 @@ int main(int argc, char **argv) {
 
     using namespace quillon;
     // The data files lie beside the program, or the databases in the user's own folder when
-    // the program is installed (start-up tells of a file that is not there).
-    const DataPaths paths =
-        shell::startupDataPaths(QCoreApplication::applicationDirPath(), shell::userDataFolder());
+    // the program is installed (start-up tells why that folder could not serve, and of a file
+    // that is not there).
+    shell::StartupHooks hooks;
+    const DataPaths paths = shell::startupDataPaths(
+        QCoreApplication::applicationDirPath(), shell::userDataFolder(), &hooks.userDataProblem);
     // The program-state record is read on its own thread while the main window is made and
     // shown; start-up needs it only after the first paint.
-    shell::StartupHooks hooks;
     hooks.programRecord = std::async(std::launch::async, [path = paths.programStateDatabase] {
                               return shell::ProgramRecordStore(path).read();
                           }).share();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 namespace quillon {
@@ -13,7 +14,9 @@ public:
     // ReadOnly connections answer queries only, yet may roll back a journal left by a crash.
     enum class Mode { ReadWrite, ReadOnly };
 
-    explicit DatabaseFile(const QString &path, Mode mode = Mode::ReadWrite);
+    // `what` names the file in the messages ("data file", "report database").
+    explicit DatabaseFile(const QString &path, Mode mode = Mode::ReadWrite,
+                          const QString &what = QStringLiteral("data file"));
     ~DatabaseFile();
     DatabaseFile(const DatabaseFile &) = delete;
     DatabaseFile &operator=(const DatabaseFile &) = delete;
@@ -31,5 +34,10 @@ private:
     QString m_error;
     bool m_open = false;
 };
+
+// Why a statement failed, for a message: "in use by another program" for a file another
+// connection holds locked, else SQLite's own words without the driver's generic suffix
+// ("Unable to fetch row").
+QString sqlProblem(const QSqlError &error);
 
 } // namespace quillon

@@ -19,6 +19,11 @@ inline QString endDateMessage(const QString &shownStartDate) {
 inline const QString kPendingDatesMessage = QStringLiteral(
     "The dates entered are not correct please enter a dates between 01/03/2016 and 28/02/2017");
 
+// Calculate on the company-car window while its list holds no vehicle.
+inline const QString kAddBeforeCalculateMessage =
+    QStringLiteral("There is no vehicle in the list to calculate: type the vehicle and press "
+                   "Add first.");
+
 // The company-car "No of days" field, should a typed entry ever reach its range check.
 inline const QString kPeriodOfUseMessage =
     QStringLiteral("The period of use may only be between 1 and 12 months");

@@ -173,6 +173,14 @@ void frmCompCar::applyRegistrationGate() {
 
 void frmCompCar::calculate() {
     commitFocusedField();
+    // The typed vehicle becomes one of the list only on Add; until then there is nothing to work
+    // out (its figures would show a negative private distance).
+    if (m_list.CMVMaxNum == 0) {
+        if (!m_closing)
+            m_context.messages.inform(this, kAddBeforeCalculateMessage, {},
+                                      MessageService::Icon::Information);
+        return;
+    }
     showScreen(calculateCompanyCars(m_list));
     form().showInputs();
     form().showResults();

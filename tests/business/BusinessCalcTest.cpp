@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 using namespace quillon::business;
 using quillon::formatPattern;
@@ -63,14 +64,34 @@ TEST(LoanBuster, CalculatingAgainWithTheShownExtraGivesTheSameFigures) {
     EXPECT_EQ(cents(second.totalSaving), cents(first.totalSaving));
 }
 
-TEST(LoanBuster, ExtraAboveTenRepaymentsKeepsThePreviousRightColumn) {
+// An earlier case's figures would read as this one's: the right column is cleared.
+TEST(LoanBuster, ExtraAboveTenRepaymentsClearsTheRightColumn) {
     Buster b;
-    const BusterResults first = b.run({100000, 240, 12.0f, 200});
+    b.run({100000, 240, 12.0f, 200});
     const BusterResults out = b.run({100000, 240, 12.0f, 20000});
     EXPECT_FALSE(out.extraApplied);
+    EXPECT_TRUE(busterExtraTooLarge(out));
     EXPECT_EQ(out.extraPayment, 20000);
-    EXPECT_EQ(out.newPeriod, first.newPeriod);
-    EXPECT_EQ(out.totalSaving, first.totalSaving);
+    EXPECT_EQ(out.newPeriod, 0);
+    EXPECT_EQ(out.newRepayment, 0);
+    EXPECT_EQ(out.newTotalRepayments, 0);
+    EXPECT_EQ(out.totalSaving, 0);
+}
+
+// The loan calculator's shared figures change only when the buster works a loan out: opening it
+// on an incomplete loan (its period is forgotten on close) must leave them alone.
+TEST(LoanBuster, OnlyAWorkedOutLoanReachesTheLoanCalculator) {
+    const std::pair<BusterInputs, bool> rows[] = {
+        {{0, 0, 0.0f, 0}, false},          // opened after a restart
+        {{100000, 0, 12.0f, 200}, false},  // reopened: no period
+        {{100000, 240, 12.0f, 200}, true}, // worked out
+    };
+    for (const auto &[in, shared] : rows) {
+        Buster b;
+        b.loan->repayment = 2008.93;
+        const BusterResults out = b.run(in);
+        EXPECT_EQ(b.loan->repayment, shared ? out.newRepayment : 2008.93) << in.principal;
+    }
 }
 
 TEST(LoanBuster, NoPeriodGivesZeroTotalsNotNegativeOnes) {
@@ -129,7 +150,7 @@ std::int32_t day(int y, int m, int d) {
 TEST(DailyBalance, InterestOverDays) {
     struct Row {
         const char *name;
-        float capital, rate;
+        double capital, rate;
         std::int32_t start, end;
         std::int32_t days;
         const char *interest;
@@ -139,9 +160,12 @@ TEST(DailyBalance, InterestOverDays) {
         {"a year", 10000, 10, day(2016, 3, 1), day(2017, 3, 1), 365, "1000.00", true},
         {"same day", 10000, 10, day(2016, 3, 1), day(2016, 3, 1), 0, "0.00", false},
         {"no dates after the reset", 10000, 10, kUnsetDay, kUnsetDay, 0, "0.00", false},
-        {"ten days", 2500.5f, 7.75f, day(2016, 12, 25), day(2017, 1, 4), 10, "5.31", true},
-        {"three years, no drift", 500000, 12.5f, day(2014, 3, 1), day(2017, 2, 28), 1095,
+        {"ten days", 2500.5, 7.75, day(2016, 12, 25), day(2017, 1, 4), 10, "5.31", true},
+        {"three years, no drift", 500000, 12.5, day(2014, 3, 1), day(2017, 2, 28), 1095,
          "187500.00", true},
+        // Single precision would make the capital 12345679 and the interest 1234567.90.
+        {"ten digits of capital", 12345678.90, 10, day(2016, 3, 1), day(2017, 3, 1), 365,
+         "1234567.89", true},
     };
     for (const Row &row : rows) {
         const DailyBalanceResults out =
@@ -150,10 +174,6 @@ TEST(DailyBalance, InterestOverDays) {
         EXPECT_EQ(cents(out.interest), QString::fromLatin1(row.interest)) << row.name;
         EXPECT_EQ(dailyBalancePrintable(out), row.printable) << row.name;
     }
-    // Single precision: eight significant digits of capital do not survive.
-    const DailyBalanceResults big =
-        calculateDailyBalance({123456789.0f, 10, day(2016, 3, 1), day(2017, 3, 1)});
-    EXPECT_NE(static_cast<double>(big.interest), 12345678.9);
 }
 
 TEST(DailyBalance, DateChecks) {
@@ -175,10 +195,12 @@ TEST(DailyBalance, DateChecks) {
         {"end past 10960 days", true, "05/03/2046", s, false,
          "The date entered is more than 30 years(360 months) after 01/03/2016."},
         {"end before the start", true, "29/02/2016", s, false,
-         "The date entered is more than 30 years(360 months) after 01/03/2016."},
+         "The end date cannot be before the start date 01/03/2016."},
         {"any end without a start", true, "01/01/2100", kUnsetDay, true, ""},
         {"start the day before the end", false, "29/02/2016", s, true, ""},
         {"start on the end", false, "01/03/2016", s, false,
+         "The start date must be before the end date 01/03/2016."},
+        {"start past 10960 days before", false, "26/02/1986", s, false,
          "The date entered is more than 30 years(360 months) before 01/03/2016."},
         {"unreadable start", false, "1.3.2016", s, false,
          "The date entered is invalid please enter a valid date."},
@@ -203,17 +225,17 @@ TEST(DailyBalance, Spinners) {
 
     struct Row {
         const char *name;
-        float rate;
+        double rate;
         int direction;
-        float result;
+        double result;
         bool beep;
     };
     const Row rows[] = {
-        {"up from 40 wraps", 40, +1, 0.25f, false},
-        {"down from 0.25 wraps with a beep", 0.25f, -1, 40, true},
-        {"up", 10, +1, 10.25f, false},
-        {"up past 40 from 39.9", 39.9f, +1, 0.25f, false},
-        {"down", 10, -1, 9.75f, false},
+        {"up from 40 wraps", 40, +1, 0.25, false},
+        {"down from 0.25 wraps with a beep", 0.25, -1, 40, true},
+        {"up", 10, +1, 10.25, false},
+        {"up past 40 from 39.9", 39.9, +1, 0.25, false},
+        {"down", 10, -1, 9.75, false},
         {"zero rate does not move", 0, +1, 0, false},
     };
     for (const Row &row : rows) {

@@ -1,6 +1,7 @@
 #include "business/frmDayBal.h"
 #include "common/WindowFixture.h"
 #include "controls/DateEdit.h"
+#include "controls/NumericEdit.h"
 #include "controls/Spinner.h"
 #include "report/PrintPanel.h"
 
@@ -83,6 +84,17 @@ TEST_F(DayBalWindow, RefusalsAndRememberedFigures) {
     open<frmDayBal>();
     EXPECT_EQ(shown("dtStartDate"), QString());
     EXPECT_EQ(result("numAnsDB2"), 0);
+}
+
+// A message does not round the typed capital, and the interest is that of the figure shown.
+TEST_F(DayBalWindow, ATypedCapitalStaysAsTyped) {
+    open<frmDayBal>();
+    enter("12345678.90", "01/03/2016", "29/02/2016", "10");
+    EXPECT_EQ(m_messages.last().text,
+              QStringLiteral("The end date cannot be before the start date 01/03/2016."));
+    enter("12345678.90", "01/03/2016", "01/03/2017", "10");
+    EXPECT_EQ(control<NumericEdit>("numCapAmount")->value(), 12345678.90);
+    EXPECT_DOUBLE_EQ(result("numAnsDB1"), 1234567.89);
 }
 
 TEST_F(DayBalWindow, PrintWritesTheRecordWithJulianDays) {

@@ -59,6 +59,16 @@ TEST_F(LoanBusterWindow, SharesTheRepaymentAndForgetsThePeriodOnClose) {
     EXPECT_DOUBLE_EQ(m_state.loanBuster.principal, 100000.0);
 }
 
+// After a worked case, too large an extra payment clears the right column and says why.
+TEST_F(LoanBusterWindow, TooLargeAnExtraPaymentIsTold) {
+    open<frmLoanBuster>();
+    enter("100000", "240", "12", "200");
+    enter("100000", "240", "12", "20000");
+    EXPECT_EQ(m_messages.last().title, QStringLiteral("Extra Payment Too Large!"));
+    EXPECT_EQ(result("numAns2"), 0);
+    EXPECT_EQ(result("numAns17"), 0);
+}
+
 TEST_F(LoanBusterWindow, RefusesRateAndPeriod) {
     open<frmLoanBuster>();
     enter("100000", "601", "12", "0");

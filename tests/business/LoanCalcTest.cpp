@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 using namespace quillon::business;
 using quillon::formatPattern;
@@ -44,7 +45,7 @@ TEST(LoanCalc, WorkedFiguresByMode) {
         {"period 0 gives no principal", LoanMode::Principal, 5000, 0, 12, 1101.09, "0.00", "0",
          "12.000", "1101.09"},
         {"no period within 600 months", LoanMode::Period, 100000, 7, 12, 900, "100000.00", "0",
-         "12.000", "899.99"},
+         "12.000", "900.00"},
         {"rate target below a 0.01% rate", LoanMode::Rate, 100000, 240, 3, 400, "100000.00", "240",
          "0.000", "400.00"},
     };
@@ -114,6 +115,22 @@ TEST(LoanCalc, PeriodSearchRepaysThePrincipalAndNeverLowersTheRepayment) {
         EXPECT_GE(out.repayment, entered - 1e-9) << entered;
         EXPECT_GE(loanPrincipal(out.period, 11.5, out.repayment), 100000) << entered;
         EXPECT_LT(loanPrincipal(out.period, 11.5, out.repayment - 0.01), 100000) << entered;
+    }
+}
+
+// A repayment that repays the loan in no period keeps the figure typed (each recalculation took
+// a cent off), says why, and shows no negative interest.
+TEST(LoanCalc, APeriodSearchWithoutResultKeepsTheTypedRepayment) {
+    const std::pair<double, const char *> rows[] = {
+        {900, "does not cover the interest of 1000.00 a month: the loan is never repaid."},
+        {1000.5, "does not repay the loan within 600 months."}, // 765 months
+    };
+    for (const auto &[repayment, message] : rows) {
+        const LoanResults out = solve(LoanMode::Period, 100000, 0, 12, repayment, true);
+        EXPECT_FALSE(out.periodFound);
+        EXPECT_EQ(out.repayment, repayment);
+        EXPECT_EQ(out.totalInterest, 0);
+        EXPECT_TRUE(periodNotFoundMessage(100000, 12, repayment).endsWith(QLatin1String(message)));
     }
 }
 

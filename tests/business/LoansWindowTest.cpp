@@ -1,6 +1,7 @@
 #include "business/LoanGraph.h"
 #include "business/LoanGridModel.h"
 #include "business/LoanGridPanel.h"
+#include "business/LoanSchedule.h"
 #include "business/frmLoans.h"
 #include "common/WindowFixture.h"
 #include "controls/NumericEdit.h"
@@ -155,6 +156,16 @@ TEST_F(LoansWindow, ASolvedRateAboveFiftyShowsTheErrorMarker) {
     EXPECT_FALSE(visible("Text1"));
 }
 
+// Too small a repayment in "Repayment period" mode stays as typed however often the window
+// calculates, and the user is told.
+TEST_F(LoansWindow, ARepaymentBelowTheInterestIsKeptAndTold) {
+    enter("optLoanCalc2",
+          {{"numPrinAmount", "100000"}, {"numIntRate", "12"}, {"numMonRePay", "900"}});
+    click("cmdCalculate");
+    EXPECT_EQ(shown("numMonRePay"), QStringLiteral("900.00"));
+    EXPECT_EQ(m_messages.last().title, QStringLiteral("Repayment Too Small!"));
+}
+
 TEST_F(LoansWindow, FiguresOutliveTheWindowUntilInitialiseAll) {
     enter("optLoanCalc3",
           {{"numPrinAmount", "100000"}, {"numPeriod", "240"}, {"numMonRePay", "1101.09"}});
@@ -241,11 +252,13 @@ TEST_F(LoanSchedules, GridsAndGraphAreRefusedWithoutTheirFigures) {
         const char *period;
         const char *button;
         const char *focus;
+        bool told; // a complete loan is told why; a missing figure is not
     };
     for (const Row &row :
-         {Row{"12", "cmdAnnAmort", "numPrinAmount"}, Row{"12", "cmdLoanGraph", "cmdOk"},
-          Row{"0", "cmdMonAmort", "numPrinAmount"}}) {
+         {Row{"12", "cmdAnnAmort", "numPrinAmount", true}, Row{"12", "cmdLoanGraph", "cmdOk", true},
+          Row{"0", "cmdMonAmort", "numPrinAmount", false}}) {
         SCOPED_TRACE(row.button);
+        m_messages.clear();
         type("numPeriod", QString::fromLatin1(row.period));
         click("cmdCalculate");
         click(row.button);
@@ -253,6 +266,9 @@ TEST_F(LoanSchedules, GridsAndGraphAreRefusedWithoutTheirFigures) {
         EXPECT_FALSE(grid().isOpen());
         EXPECT_EQ(m_window->findChild<business::LoanGraph *>(), nullptr);
         EXPECT_EQ(QApplication::focusWidget(), control(row.focus));
+        EXPECT_EQ(!m_messages.messages().empty() &&
+                      m_messages.last().text == business::kAnnualNeedsAYearMessage,
+                  row.told);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 using namespace quillon;
 
@@ -73,6 +74,28 @@ TEST(Batch, NumbersAreReadAsWritten) {
     EXPECT_EQ(parsed(lines[3]).value(QStringLiteral("line")).toInt(), 4);
     EXPECT_EQ(parsed(lines[4]).value(QStringLiteral("line")).toInt(), 5);
     EXPECT_EQ(lines[5], lines[0]);
+}
+
+// Lines that crashed the tool or were misread are refused in place; the next is still answered.
+TEST(Batch, HostileLinesAreRefusedInPlace) {
+    const auto nested = [](int depth) -> QString {
+        return QStringLiteral("{\"zz\":") + QString(depth - 1, u'[') + QString(depth - 1, u']') +
+               QChar(u'}');
+    };
+    const std::pair<QString, const char *> rows[] = {
+        {nested(100000), "nested more than 64 deep"},
+        {nested(64), "unknown key \"zz\""},
+        {QStringLiteral("{\"salary\":1}") + QChar(u'\0') + QChar(u'}'),
+         "a NUL byte (at character 13)"},
+        {QStringLiteral("{\"employeeName\":\"%1\"}").arg(QString(51, u'x')), "at most 50 char"},
+    };
+    for (const auto &[line, error] : rows) {
+        const QStringList lines = annual(line + QStringLiteral("\n{\"salary\":300000}\n")).lines();
+        ASSERT_EQ(lines.size(), 2) << error;
+        EXPECT_TRUE(parsed(lines[0])[u"error"].toString().contains(QLatin1String(error))) << error;
+        EXPECT_TRUE(parsed(lines[1]).contains(u"taxLiability")) << error;
+    }
+    static_assert(sizeof(std::declval<cli::LineReader>().lineNumber()) == 8, "past 2^31 lines");
 }
 
 TEST(Batch, WholeRunRefusals) {

@@ -79,7 +79,7 @@ TEST(BusinessCommands, RefusedInputs) {
         {"daily-balance", R"({"rate":41})", "The maximum Interest Rate allowed is 40%"},
         {"daily-balance", R"({"startDate":"31/02/2016"})", "please enter a valid date"},
         {"daily-balance", R"({"startDate":"01/03/2016","endDate":"29/02/2016"})",
-         "more than 30 years(360 months) after 01/03/2016."},
+         "The end date cannot be before the start date 01/03/2016."},
         {"inflation", R"({"period":41})", "The maximum period allowed 40 years"},
         {"inflation", R"({"rate":-5.5})", "\"rate\" must be a number from -5 to 40"},
     };

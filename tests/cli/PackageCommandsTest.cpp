@@ -84,7 +84,8 @@ TEST(PackageCommands, BadInputAndStoppedSearchesFail) {
     const Case cases[] = {
         {"quillon-annual", R"({"netRequired":90000,"travelAllowance":100000})",
          "Fringe benefits more than salary required!"},
-        {"quillon-monthly", R"({"netRequired":999999999999.99})", "no gross salary found"},
+        {"quillon-monthly", R"({"netRequired":999999999999.99})",
+         "Not even the largest gross salary (999 999 999 999) leaves the net salary required"},
         {"brisvane-annual", R"({"package":"lots"})", "\"package\" must be a number"},
         {"brisvane-annual", R"({"netRequired":1000})", "unknown key \"netRequired\""},
         {"brisvane-monthly", R"({"beneficiaries":-1})",

@@ -108,7 +108,7 @@ TEST(FastSearch, GivesUpOnATargetNoGrossReaches) {
     PackageResults out;
     TaxLookup lookup;
     EXPECT_EQ(searchGross(in, quillon::tax::deliveredSetup(), true, out, lookup), 0);
-    EXPECT_EQ(out.Gross, 1e9);
+    EXPECT_EQ(out.Gross, kLargestGross);
 }
 
 } // namespace

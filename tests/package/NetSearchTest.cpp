@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 using namespace quillon::package;
 using quillon::tax::SetupRecord;
@@ -197,6 +198,24 @@ TEST(NetSearch, EndlessSearchesAreStopped) {
         } else {
             EXPECT_GT(r.NetFound, in.Amount) << row.name;
         }
+    }
+}
+
+// Targets past the old caps (R 1 000 000 000 a year, R 100 000 000 a month) are found; a net
+// that not even the largest gross the field holds leaves is refused as such.
+TEST(NetSearch, LargeTargetsAreSearchedOverTheWholeField) {
+    const std::tuple<bool, double, Outcome> rows[] = {
+        {true, 1000000000, Outcome::Calculated},
+        {false, 100000000, Outcome::Calculated},
+        {true, 999999999999, Outcome::NetBeyondLargestGross},
+    };
+    for (const auto &[annual, net, outcome] : rows) {
+        const PackageResults r = runNet(typed(40, net), annual);
+        ASSERT_EQ(r.outcome, outcome) << net;
+        if (outcome == Outcome::Calculated)
+            EXPECT_GT(r.NetFound, net);
+        else
+            EXPECT_TRUE(r.message().startsWith(u"Not even the largest gross salary"));
     }
 }
 

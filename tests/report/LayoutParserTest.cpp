@@ -1,8 +1,11 @@
 #include "report/LayoutParser.h"
 #include "report/ReportRenderer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -191,6 +194,9 @@ TEST(LayoutParser, MissingFileIsNamed) {
     QString error;
     EXPECT_FALSE(LayoutParser::parseFile(QStringLiteral("/nonexistent/Annual.rpt"), &error));
     EXPECT_EQ(error, QStringLiteral("The report layout /nonexistent/Annual.rpt was not found."));
+    QTemporaryDir dir;
+    EXPECT_FALSE(LayoutParser::parseFile(dir.path(), &error));
+    EXPECT_EQ(error, QStringLiteral("The report layout %1 is not a file.").arg(dir.path()));
 }
 
 // Shared statements come from files beside the layout, one level deep.
@@ -203,6 +209,11 @@ TEST(LayoutParser, IncludesFilesBesideTheLayout) {
     };
     write("page.inc", "table Loans\nstyle money format=\"0.00\"\n");
     write("nested.inc", "include \"page.inc\"\n");
+    // A pipe would block the read for good; a link must not show a file outside the folder.
+    ASSERT_EQ(::mkfifo(dir.filePath(QStringLiteral("pipe.inc")).toLocal8Bit().constData(), 0600),
+              0);
+    ASSERT_TRUE(QFile::link(QCoreApplication::applicationFilePath(),
+                            dir.filePath(QStringLiteral("outside.inc"))));
     struct Case {
         const char *included;
         const char *error; // empty when the layout parses
@@ -211,7 +222,9 @@ TEST(LayoutParser, IncludesFilesBesideTheLayout) {
         {"page.inc", ""},
         {"nested.inc",
          "line 2: in \"nested.inc\", line 1: an included file cannot include another"},
-        {"none.inc", "line 2: the included file \"none.inc\" cannot be read"},
+        {"none.inc", "line 2: the included file \"none.inc\" is not a file of the layout folder"},
+        {"pipe.inc", "\"pipe.inc\" is not a file of the layout folder"},
+        {"outside.inc", "\"outside.inc\" is not a file of the layout folder"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.included);

@@ -3,6 +3,8 @@
 #include "ReportTestSupport.h"
 
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
@@ -128,6 +130,27 @@ TEST(ReportDatabase, AMissingFileIsAnErrorAndIsNotCreated) {
     EXPECT_FALSE(db.writeRecord(QStringLiteral("IRP5Ann"), {}));
     EXPECT_EQ(db.error(), QStringLiteral("The report database %1 was not found.").arg(missing));
     EXPECT_FALSE(QFileInfo::exists(missing));
+}
+
+// A locked file and a folder in its place are told as such, not as "not readable: ... Unable to
+// fetch row" and "was not found".
+TEST(ReportDatabase, ALockedFileOrAFolderIsToldAsSuch) {
+    ReportFolder folder;
+    const QString path = folder.databasePath();
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+        other.setDatabaseName(path);
+        ASSERT_TRUE(other.open() && QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        ReportDatabase db(path);
+        EXPECT_FALSE(db.writeRecord(QStringLiteral("Loans"), {}));
+        EXPECT_EQ(db.error(),
+                  QStringLiteral("The report database %1 is in use by another program.").arg(path));
+    }
+    QSqlDatabase::removeDatabase(path);
+    ReportDatabase db(folder.folder());
+    EXPECT_FALSE(db.readFirstRecord(QStringLiteral("Loans")));
+    EXPECT_EQ(db.error(),
+              QStringLiteral("The report database %1 is not a file.").arg(folder.folder()));
 }
 
 TEST(ReportDatabase, ATableWithoutItsRecordIsAnErrorNotAnInsert) {

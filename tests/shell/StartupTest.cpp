@@ -21,9 +21,10 @@ enum class Answer { Accept, Decline, CloseBox };
 class StartupTest : public test::ShellFixture {
 protected:
     // Start-up with a fixed web number; the disclaimer, when asked, is answered as given.
-    StartupOutcome start(Answer answer, double webNumber = 0) {
+    StartupOutcome start(Answer answer, double webNumber = 0, QString userDataProblem = {}) {
         m_main = std::make_unique<MDIForm1>(context(), WindowCatalogue::standard());
         StartupHooks hooks;
+        hooks.userDataProblem = std::move(userDataProblem);
         // The fetch runs on its own thread and may outlive the test: it holds its own gate.
         hooks.fetchWebNumber = [gate = m_answerGate, webNumber](const QString &) {
             gate->acquire();
@@ -156,6 +157,17 @@ TEST_F(StartupTest, MissingPictureAndDataFilesAreToldOnce) {
     EXPECT_TRUE(saidSomething(QStringLiteral("Settings.mdb")));
     EXPECT_TRUE(saidSomething(QStringLiteral("Crysprin.mdb")));
     EXPECT_TRUE(m_main->isVisible());
+}
+
+TEST_F(StartupTest, AUserDataProblemIsToldOnceWithoutAdvisingReinstall) {
+    prepare();
+    setRecord(0, 180);
+    start(Answer::Accept, 0,
+          QStringLiteral("The data file /x/Settings.mdb could not be copied to "
+                         "/home/u: the disk is full."));
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_TRUE(saidSomething(QStringLiteral("the disk is full")));
+    EXPECT_FALSE(saidSomething(QStringLiteral("Reinstalling")));
 }
 
 TEST_F(StartupTest, StartupRunsTheSharedReset) {

@@ -1,6 +1,8 @@
 #include "shell/UpdateCheck.h"
 #include "forms/LazyModule.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -17,7 +19,7 @@ namespace {
 // A small web server on 127.0.0.1 that answers every request in one of a few ways.
 class TestServer : public QObject {
 public:
-    enum class Mode { Answer, Silent, Drip };
+    enum class Mode { Answer, Silent, Drip, EndlessChunks };
 
     TestServer(Mode mode, QByteArray body, int status = 200)
         : m_mode(mode), m_body(std::move(body)), m_status(status) {
@@ -28,6 +30,9 @@ public:
         });
     }
 
+    qint64 sent = 0;
+    bool closed = false;
+
     QString address() const {
         return QStringLiteral("http://127.0.0.1:%1/version.txt").arg(m_server.serverPort());
     }
@@ -36,6 +41,19 @@ private:
     void respond(QTcpSocket *socket) {
         if (!socket->readAll().contains("\r\n\r\n") || m_mode == Mode::Silent)
             return;
+        if (m_mode == Mode::EndlessChunks) {
+            // 16 KB chunks as fast as they are taken, up to 1 GB, counting what left.
+            socket->write("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n");
+            const QByteArray chunk = "4000\r\n" + QByteArray(0x4000, '1') + "\r\n";
+            const auto more = [this, socket, chunk] {
+                for (; socket->bytesToWrite() < (1 << 20) && sent < (qint64(1) << 30);
+                     sent += chunk.size())
+                    socket->write(chunk);
+            };
+            connect(socket, &QTcpSocket::bytesWritten, socket, more);
+            connect(socket, &QTcpSocket::disconnected, this, [this] { closed = true; });
+            return more();
+        }
         const QByteArray head =
             "HTTP/1.1 " + QByteArray::number(m_status) +
             " X\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: ";
@@ -118,6 +136,17 @@ TEST(UpdateCheck, GivesUpOnAServerThatNeverAnswersOrOnlyDrips) {
         // Generous: it must stop at the deadline, not wait for the server.
         EXPECT_LT(clock.elapsed(), kShortDeadline * 4);
     }
+}
+
+// An endless chunked body is cut off once past the number's length: the server gets out only
+// what the socket buffers hold, not the hundreds of megabytes it poured in when it was not.
+TEST(UpdateCheck, CutsOffAnEndlessChunkedReply) {
+    TestServer server(TestServer::Mode::EndlessChunks, {});
+    EXPECT_EQ(fetchWebNumber(server.address(), kShortDeadline * 5), 0);
+    for (QDeadlineTimer wait(5000); !server.closed && !wait.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_TRUE(server.closed);
+    EXPECT_LT(server.sent, 64 << 20);
 }
 
 } // namespace

@@ -67,4 +67,19 @@ TEST_F(UserDataTest, AnInstallUsesTheUsersOwnCopiesAndNeverReplacesThem) {
     }
 }
 
+// A data folder that cannot be made (here a file stands in its way, which stops root too) is
+// told with its path and why; the delivered files serve meanwhile.
+TEST_F(UserDataTest, AFolderThatCannotBeMadeIsToldWithItsPath) {
+    deliver(at("usr/share/quillon"));
+    ASSERT_TRUE(QDir().mkpath(at("usr/bin")));
+    QFile blocker(at("home"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    QString problem;
+    const DataPaths paths = shell::startupDataPaths(at("usr/bin"), at("home/user"), &problem);
+    EXPECT_EQ(problem, QStringLiteral("The folder %1 for your own data files could not be made: "
+                                      "%2 is a file, not a folder.")
+                           .arg(at("home/user"), at("home")));
+    EXPECT_EQ(content(paths.settingsDatabase), "Settings.mdb");
+}
+
 } // namespace

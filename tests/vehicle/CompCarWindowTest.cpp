@@ -40,6 +40,19 @@ TEST_F(CompCarWindow, RegistrationNumberOpensTheWindow) {
     EXPECT_FALSE(control("cmdForward")->isEnabled());
 }
 
+// Calculate on the typed first vehicle, before Add, tells the user and shows no figures; closing
+// the window then stays silent.
+TEST_F(CompCarWindow, CalculateBeforeAddTellsTheUser) {
+    open<frmCompCar>();
+    type("txtCCRegNumber", QStringLiteral("CA 1"));
+    type("numBusDistance", QStringLiteral("12000"));
+    click("cmdCalculate");
+    EXPECT_TRUE(m_messages.last().text.startsWith(u"There is no vehicle in the list"));
+    EXPECT_EQ(result("numPrivateDistance"), 0);
+    m_window->close();
+    EXPECT_EQ(m_messages.messages().size(), 1u);
+}
+
 // The first worked vehicle: R300 000, no plan, the whole year, 12 000 of 30 000 km on business
 // with a log book, R126 000 on the IRP5s, fuel R20 000 less R5 000, insurance and licence.
 TEST_F(CompCarWindow, EveryFieldHasASpokenName) {
