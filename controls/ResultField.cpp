@@ -8,6 +8,17 @@
 
 namespace quillon {
 
+namespace {
+
+// A figure reads as the printouts show it: thousands grouped with a blank ("11 139.50").
+QString groupedPattern(const QString &pattern) {
+    if (pattern.contains(u' ') || pattern.contains(u','))
+        return pattern;
+    return QStringLiteral("# ##") + pattern;
+}
+
+} // namespace
+
 ResultField::ResultField(const QString &pattern, QWidget *parent)
     : QLineEdit(parent), m_pattern(pattern) {
     setReadOnly(true);
@@ -30,7 +41,7 @@ void ResultField::setPattern(const QString &pattern) {
 
 void ResultField::setValue(double value) {
     m_value = value;
-    setText(formatPattern(value, m_pattern));
+    setText(formatPattern(value, groupedPattern(m_pattern)));
     // A figure wider than the field widens it: a cut figure would show another number.
     if (minimumWidth() < sizeHint().width()) {
         setMinimumWidth(sizeHint().width());

@@ -5,8 +5,9 @@
 
 namespace quillon {
 
-// A calculated figure: read-only, shown through a display pattern, bold on a grey ground so it
-// is not mistaken for an input, and left out of the Tab order. It keeps the full-precision
+// A calculated figure: read-only, shown through a display pattern with its thousands grouped as
+// the printouts group them, bold on a grey ground so it is not mistaken for an input, and left
+// out of the Tab order. It keeps the full-precision
 // value beside the rounded text.
 class ResultField : public QLineEdit {
     Q_OBJECT

@@ -150,7 +150,7 @@ TEST_F(AnnualWindow, TypedFiguresGiveTheCoresResults) {
     const Row rows[] = {
         {"a worked figure: salary only",
          {{"silgEdit1", "40"}, {"silgEdit2", "300000"}},
-         "49780.00"},
+         "49 780.00"},
         {"part year with a bonus and travel allowance",
          {{"silgEdit1", "30"},
           {"silgEdit2", "150000"},
@@ -197,7 +197,7 @@ TEST_F(AnnualWindow, PensionerWorkedFigure) {
     click("cmdDuplicate");
     click("cmdCalculate");
     EXPECT_EQ(result("numTaxCredit"), 6864);
-    EXPECT_EQ(shown("numMTCForContri"), QStringLiteral("3132.86"));
+    EXPECT_EQ(shown("numMTCForContri"), QStringLiteral("3 132.86"));
 }
 
 TEST_F(AnnualWindow, MonthsOutsideThePeriodAreClearedWhenMedicalAidIsPaid) {
@@ -444,7 +444,7 @@ TEST_F(AnnualWindow, AFailedPrintLeavesTheWindowWithItsFigures) {
     EXPECT_FALSE(m_messages.messages().empty()); // the report component told the user
     EXPECT_FALSE(control<QWidget>("fraPrint")->isVisible());
     EXPECT_TRUE(m_window->isVisible());
-    EXPECT_EQ(shown("numAns1"), QStringLiteral("49780.00"));
+    EXPECT_EQ(shown("numAns1"), QStringLiteral("49 780.00"));
     EXPECT_EQ(shown("silgEdit2"), QStringLiteral("300000"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

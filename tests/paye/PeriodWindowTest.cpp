@@ -39,7 +39,7 @@ TEST_F(PeriodWindow, MonthlyWorkedFigure) {
     type("silgEdit9", QStringLiteral("40"));
     type("numSalRemun", QStringLiteral("20000"));
     click("cmdCalculate");
-    EXPECT_EQ(shown("numMAns"), QStringLiteral("2821.67"));
+    EXPECT_EQ(shown("numMAns"), QStringLiteral("2 821.67"));
     EXPECT_EQ(shown("numMAns1"), QStringLiteral("148.72"));
     EXPECT_EQ(shown("numMAns3"), QStringLiteral("200.00"));
 }
@@ -92,7 +92,7 @@ TEST_F(PeriodWindow, WeeklyWorkedFigureAndDayCount) {
     type("numSalRemun", QStringLiteral("1000"));
     type("sidbEdit4", QStringLiteral("10000"));
     click("cmdCalculate");
-    EXPECT_EQ(shown("numMAns"), QStringLiteral("1720.38"));
+    EXPECT_EQ(shown("numMAns"), QStringLiteral("1 720.38"));
     EXPECT_EQ(shown("numMAns1"), QStringLiteral("34.32")); // held to the weekly UIF ceiling
     type("silgEdit22", QStringLiteral("8"));
     click("cmdCalculate");
