@@ -113,4 +113,14 @@ FieldRow spoken(FieldRow fieldRow, const QString &name) {
     return fieldRow;
 }
 
+FieldRow underHeading(FieldRow fieldRow, const QString &heading) {
+    fieldRow.heading = heading;
+    return fieldRow;
+}
+
+FieldRow underColumnHeads(FieldRow fieldRow, const QStringList &heads) {
+    fieldRow.columnHeads = heads;
+    return fieldRow;
+}
+
 } // namespace quillon

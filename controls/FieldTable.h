@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -51,6 +52,8 @@ struct FieldRow {
     bool besidePrevious = false; // on the row of the field before it, after that field
     QString suffix;              // a short text after the field ("%")
     QString spokenName;          // what a screen reader calls a field with no caption of its own
+    QString heading;             // a title on a line of its own above the field's row
+    QStringList columnHeads;     // titles over the field and over the one beside it
 };
 
 using FieldTable = std::vector<FieldRow>;
@@ -74,5 +77,9 @@ FieldRow beside(FieldRow fieldRow);
 FieldRow withSuffix(FieldRow fieldRow, const QString &suffix);
 // The name a screen reader gives a field that has no caption beside it.
 FieldRow spoken(FieldRow fieldRow, const QString &name);
+// A title on its own line above the field's row.
+FieldRow underHeading(FieldRow fieldRow, const QString &heading);
+// Titles over the field and over the field placed beside it ("80%", "20%").
+FieldRow underColumnHeads(FieldRow fieldRow, const QStringList &heads);
 
 } // namespace quillon

@@ -97,6 +97,19 @@ void Form::addRow(const FieldRow &fieldRow, QWidget *control) {
         }
         return;
     }
+    if (!fieldRow.heading.isEmpty()) {
+        auto *heading = new QLabel(fieldRow.heading, m_owner);
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        grid->addWidget(heading, grid->rowCount(), 0, 1, 4);
+    }
+    if (!fieldRow.columnHeads.isEmpty()) {
+        const int headRow = grid->rowCount();
+        for (qsizetype i = 0; i < fieldRow.columnHeads.size() && i < 2; ++i)
+            grid->addWidget(new QLabel(fieldRow.columnHeads[i], m_owner), headRow, i == 0 ? 2 : 4,
+                            Qt::AlignCenter);
+    }
     const int row = grid->rowCount();
     if (!fieldRow.suffix.isEmpty()) {
         auto *suffix = new QLabel(fieldRow.suffix, m_owner);

@@ -52,7 +52,7 @@ FieldTable frmCompCar::fieldTable() {
     const auto pair = [&](const char *name80, const char *name20, const char *caption,
                           const double &share80, const double &share20) {
         // The two figures share one caption; each is spoken with its rate.
-        const QString benefit = QString::fromLatin1(caption).section(QStringLiteral(" ("), 0, 0);
+        const QString benefit = QString::fromLatin1(caption);
         return FieldTable{
             spoken(shown(name80, caption, share80, 2), benefit + QStringLiteral(" at 80%")),
             spoken(beside(shown(name20, "", share20, 2)), benefit + QStringLiteral(" at 20%"))};
@@ -81,12 +81,14 @@ FieldTable frmCompCar::fieldTable() {
         actual3802,
         rand("numFB3802ThisCar", "Code 3802 f/benefit for this car", &CompCarRecord::FB3802ThisCar,
              1),
-        rand("numActualExpEmployee", "Actual fuel expenses paid by the employee",
-             &CompCarRecord::ActualExpEmployee, 1),
+        underHeading(rand("numActualExpEmployee", "Actual fuel expenses paid by the employee",
+                          &CompCarRecord::ActualExpEmployee, 1),
+                     QStringLiteral("Fuel expenses paid by employee")),
         rand("numFuelReimbEmployer", "Fuel expenses reimbursement by employer",
              &CompCarRecord::FuelReimbEmployer, 1),
-        rand("numEmpPaidInsurance", "Employee paid ALL insurance costs",
-             &CompCarRecord::EmpPaidInsurance, 1),
+        underHeading(rand("numEmpPaidInsurance", "Employee paid ALL insurance costs",
+                          &CompCarRecord::EmpPaidInsurance, 1),
+                     QStringLiteral("Additional expenses paid by taxpayer")),
         rand("numEmpPaidLicence", "Employee paid ALL licensing fees",
              &CompCarRecord::EmpPaidLicence, 1),
         rand("numEmpPaidMaintenance", "Employee paid ALL maintenance costs",
@@ -105,12 +107,16 @@ FieldTable frmCompCar::fieldTable() {
               m_shown.SARSDeductionClaim, 2),
         shown("numIRP53802", "IRP5 code 3802 amount for this car", m_shown.IRP53802, 2),
     };
-    for (FieldTable rows : {pair("numMonFB80", "numMonFB20", "Monthly f/benefit (80% / 20%)",
-                                 m_shown.MonFB80, m_shown.MonFB20),
-                            pair("numFortFB80", "numFortFB20", "Fortnightly f/benefit (80% / 20%)",
-                                 m_shown.FortFB80, m_shown.FortFB20),
-                            pair("numWeekFB80", "numWeekFB20", "Weekly f/benefit (80% / 20%)",
-                                 m_shown.WeekFB80, m_shown.WeekFB20)})
+    FieldTable monthly = pair("numMonFB80", "numMonFB20", "Monthly f/benefit amount for this car",
+                              m_shown.MonFB80, m_shown.MonFB20);
+    monthly.front() =
+        underColumnHeads(monthly.front(), {QStringLiteral("80%"), QStringLiteral("20%")});
+    for (FieldTable rows :
+         {monthly,
+          pair("numFortFB80", "numFortFB20", "Fortnightly f/benefit amount for this car",
+               m_shown.FortFB80, m_shown.FortFB20),
+          pair("numWeekFB80", "numWeekFB20", "Weekly f/benefit amount for this car",
+               m_shown.WeekFB80, m_shown.WeekFB20)})
         table.insert(table.end(), rows.begin(), rows.end());
     table.push_back(
         shown("numTotAdjustTaxableInc", "Total Adjustment to taxable income", m_total, 2));

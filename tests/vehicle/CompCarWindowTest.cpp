@@ -58,7 +58,8 @@ TEST_F(CompCarWindow, CalculateBeforeAddTellsTheUser) {
 TEST_F(CompCarWindow, EveryFieldHasASpokenName) {
     open<frmCompCar>();
     expectEveryFieldNamed();
-    EXPECT_EQ(control("numWeekFB20")->accessibleName(), QStringLiteral("Weekly f/benefit at 20%"));
+    EXPECT_EQ(control("numWeekFB20")->accessibleName(),
+              QStringLiteral("Weekly f/benefit amount for this car at 20%"));
 }
 
 TEST_F(CompCarWindow, WorkedFiguresOfOneVehicle) {
