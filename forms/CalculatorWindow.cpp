@@ -15,13 +15,38 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quillon {
+
+namespace {
+
+// Holds the form above the button row: as large as the form wants, yet able to shrink and
+// scroll where the screen is smaller than the form, so the buttons always stay in view.
+class FormArea : public QScrollArea {
+public:
+    explicit FormArea(QWidget *parent) : QScrollArea(parent) {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        viewport()->setAutoFillBackground(false);
+    }
+    QSize sizeHint() const override {
+        const QSize content = widget() ? widget()->sizeHint() : QSize();
+        return content + QSize(2 * frameWidth(), 2 * frameWidth());
+    }
+    QSize minimumSizeHint() const override { return {100, 60}; }
+};
+
+} // namespace
 
 CalculatorWindow::CalculatorWindow(const AppContext &context, const QString &name,
                                    const QString &caption, QWidget *parent)
@@ -90,6 +115,9 @@ void CalculatorWindow::addCloseButton(const QString &name, const QString &captio
 }
 
 void CalculatorWindow::finishLayout() {
+    m_formArea = new FormArea(this);
+    m_content = new QWidget(m_formArea);
+    m_content->setAutoFillBackground(false);
     auto *columns = new QHBoxLayout;
     for (int c = 0; c < m_form->columnCount(); ++c) {
         if (c > 0)
@@ -98,11 +126,15 @@ void CalculatorWindow::finishLayout() {
         grid->setRowStretch(grid->rowCount(), 1);
         columns->addLayout(grid, 1);
     }
-    auto *page = new QVBoxLayout(this);
-    page->addLayout(columns);
+    auto *form = new QVBoxLayout(m_content);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->addLayout(columns);
     for (QWidget *w : m_below)
-        page->addWidget(w);
-    page->addStretch(1);
+        form->addWidget(w);
+    form->addStretch(1);
+    m_formArea->setWidget(m_content);
+    auto *page = new QVBoxLayout(this);
+    page->addWidget(m_formArea, 1);
     page->addLayout(m_buttonRow);
     // The form keeps its natural size; a maximised window does not spread it.
     page->setSizeConstraint(QLayout::SetMinimumSize);
@@ -267,6 +299,14 @@ void CalculatorWindow::becomeActive() {
 // Installed on the application: sees the window's and its frame's activation as well as keys.
 bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event) {
     noteActivation(watched, event->type());
+    const bool formResized = watched == m_content && event->type() == QEvent::LayoutRequest;
+    const bool shown = watched == this && event->type() == QEvent::Show;
+    if ((formResized || shown) && !m_growPending) {
+        // The form changed its size (a panel shown, a figure widened): once its layout has
+        // worked the new size out, the window follows.
+        m_growPending = true;
+        QMetaObject::invokeMethod(this, &CalculatorWindow::growToForm, Qt::QueuedConnection);
+    }
     const bool keyEvent =
         event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
     if (keyEvent && watched->isWidgetType()) {
@@ -320,6 +360,42 @@ void CalculatorWindow::keyPressEvent(QKeyEvent *event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+// The window (or the frame it sits in) grows to show the whole form, but never past the
+// room it has: the main window's client area, or the screen. What does not fit scrolls.
+void CalculatorWindow::growToForm() {
+    m_growPending = false;
+    if (!m_formArea || !isVisible())
+        return;
+    m_formArea->updateGeometry();
+    auto *sub = qobject_cast<QMdiSubWindow *>(m_frame);
+    QWidget *frame = sub ? static_cast<QWidget *>(sub) : (isWindow() ? this : nullptr);
+    if (!frame)
+        return;
+    QRect room;
+    if (sub && sub->mdiArea())
+        room = sub->mdiArea()->viewport()->rect();
+    else if (const QScreen *screen = frame->screen())
+        room = screen->availableGeometry();
+    // The frame's title bar and borders come on top of the form's own size.
+    QSize wanted = (sub ? sub->sizeHint() : sizeHint()).expandedTo(frame->size());
+    // A form cut in one direction scrolls that way: its scroll bar takes room in the other.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    if (room.isValid() && wanted.width() > room.width())
+        wanted.rheight() += bar;
+    if (room.isValid() && wanted.height() > room.height())
+        wanted.rwidth() += bar;
+    const QSize fits = room.isValid() ? wanted.boundedTo(room.size()) : wanted;
+    if (fits == frame->size())
+        return;
+    frame->resize(fits);
+    if (room.isValid() && sub) {
+        const QRect placed = sub->geometry();
+        sub->move(
+            std::max(room.left(), std::min(placed.left(), room.right() + 1 - placed.width())),
+            std::max(room.top(), std::min(placed.top(), room.bottom() + 1 - placed.height())));
+    }
 }
 
 void CalculatorWindow::closeWindow() {

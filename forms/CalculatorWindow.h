@@ -18,6 +18,7 @@
 class QHBoxLayout;
 class QKeyEvent;
 class QPushButton;
+class QScrollArea;
 class QToolButton;
 class QVBoxLayout;
 
@@ -118,6 +119,7 @@ private:
     void openPrintPanel(const std::function<bool()> &beforeOpen);
     QWidget *mnemonicTarget(int key) const;
     void print(report::Destination destination);
+    void growToForm();
 
     std::unique_ptr<Form> m_form;
     QList<QWidget *> m_buttons;
@@ -129,6 +131,9 @@ private:
     PrintPattern m_pattern = PrintPattern::A;
     bool m_active = false;
     QWidget *m_frame = nullptr;
+    QScrollArea *m_formArea = nullptr; // the form's columns and what stands below them
+    QWidget *m_content = nullptr;
+    bool m_growPending = false;
     bool m_settingsRead = true;
     // Pattern C: what "&Print" wrote, run later on view or printer.
     std::optional<report::PrintJob> m_writtenJob;

@@ -122,7 +122,7 @@ TEST_F(CalculatorWindowTest, NoCommandRunsOnATextAFieldCannotTake) {
         EXPECT_EQ(w.m_inputs.amount, 250);
         ASSERT_EQ(m_messages.messages().size(), 1u);
         EXPECT_EQ(m_messages.last().title, QStringLiteral("Amount"));
-        QTRY_VERIFY(control("numAmount")->hasFocus());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return control("numAmount")->hasFocus(); }));
     }
 }
 
@@ -136,6 +136,30 @@ TEST_F(CalculatorWindowTest, AnOpenPanelDisablesTheRowUntilItCloses) {
     EXPECT_FALSE(panel()->isVisible());
     for (const char *name : {"cmdCalculate", "cmdPrint", "cmdOK"})
         EXPECT_TRUE(control(name)->isEnabled()) << name;
+}
+
+// In a client area smaller than its form, a window grows to the area and no further: the form
+// scrolls and the button row stays in view.
+TEST_F(CalculatorWindowTest, AWindowFitsASmallClientAreaWithItsButtonsInView) {
+    QMainWindow main;
+    auto *area = new QMdiArea;
+    main.setCentralWidget(area);
+    main.resize(480, 180);
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    auto *window = new SampleWindow(*m_context, Pattern::B);
+    QMdiSubWindow *frame = area->addSubWindow(window);
+    frame->resize(120, 80);
+    frame->show();
+    const QRect room = area->viewport()->rect();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->width() > 120; }));
+    EXPECT_TRUE(room.contains(frame->geometry()));
+    for (const char *name : {"cmdCalculate", "cmdPrint", "cmdOK"}) {
+        QWidget *button = window->control(QString::fromLatin1(name));
+        const QRect shown(button->mapTo(area->viewport(), QPoint(0, 0)), button->size());
+        EXPECT_TRUE(room.contains(shown)) << name;
+    }
 }
 
 TEST_F(CalculatorWindowTest, ANarrowWindowShowsItsWholePrintPanel) {

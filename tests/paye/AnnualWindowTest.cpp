@@ -290,7 +290,7 @@ TEST_F(AnnualWindow, DatesNarrowOnFocusAndRefusalsReturnTheFocus) {
         EXPECT_EQ(m_messages.last().title, QStringLiteral("Incorrect Date"));
         EXPECT_EQ(m_messages.last().icon, Icon::Critical);
         EXPECT_EQ(shown(row.field), before);
-        QTRY_VERIFY(control<QWidget>(row.field)->hasFocus());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return control<QWidget>(row.field)->hasFocus(); }));
     }
     EXPECT_EQ(m_window->inputs().startDate, QDate(2016, 7, 1));
     EXPECT_EQ(m_window->inputs().endDate, QDate(2016, 11, 30));

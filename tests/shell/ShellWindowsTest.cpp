@@ -236,7 +236,7 @@ TEST_F(ShellWindowsTest, NoticesAnswerEnterAndEscapeAsTheyOpen) {
             QWidget *focused = QApplication::focusWidget();
             ASSERT_NE(focused, nullptr);
             QTest::keyClick(focused, key);
-            QTRY_VERIFY(m_main->area().subWindowList().isEmpty());
+            EXPECT_TRUE(QTest::qWaitFor([&] { return m_main->area().subWindowList().isEmpty(); }));
         }
     }
 }
