@@ -93,7 +93,6 @@ void NumericEdit::readText() {
         else if (hasFocus())
             showNote();
         update();
-        Q_EMIT problemChanged(m_refusal);
     } else if (m_note && m_note->isVisible()) {
         showNote(); // the field may have widened
     }

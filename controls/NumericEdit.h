@@ -66,8 +66,6 @@ public:
 Q_SIGNALS:
     void valueChanged(double value);
     void rangeError(double value);
-    // The text turned unreadable (with the reason) or readable again (an empty reason).
-    void problemChanged(const QString &reason);
     // A readable text was taken as the field's figure.
     void committed(double value);
 

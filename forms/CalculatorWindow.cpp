@@ -68,17 +68,22 @@ void CalculatorWindow::addBelowColumns(QWidget *widget) {
     m_below << widget;
 }
 
-QPushButton *CalculatorWindow::addButton(const QString &name, const QString &caption,
-                                         std::function<void()> action) {
+QPushButton *CalculatorWindow::rowButton(const QString &name, const QString &caption) {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setAutoDefault(false);
+    m_buttonRow->addWidget(button);
+    m_buttons << button;
+    return button;
+}
+
+QPushButton *CalculatorWindow::addButton(const QString &name, const QString &caption,
+                                         std::function<void()> action) {
+    QPushButton *button = rowButton(name, caption);
     connect(button, &QPushButton::clicked, this, [this, action] {
         if (Form::takeTypedFigures(this))
             action();
     });
-    m_buttonRow->addWidget(button);
-    m_buttons << button;
     return button;
 }
 
@@ -102,16 +107,12 @@ InfoPanel *CalculatorWindow::addInfoButton(const QString &title, const QString &
 
 void CalculatorWindow::addCloseButton(const QString &name, const QString &caption) {
     m_buttonRow->addStretch();
-    m_closeButton = new QPushButton(caption, this);
-    m_closeButton->setObjectName(name);
-    m_closeButton->setAutoDefault(false);
+    m_closeButton = rowButton(name, caption);
     // Closing calculates nothing: a text a field cannot take is left behind with its figure.
     connect(m_closeButton, &QPushButton::clicked, this, [this] {
         commitFocusedField();
         closeWindow();
     });
-    m_buttonRow->addWidget(m_closeButton);
-    m_buttons << m_closeButton;
 }
 
 void CalculatorWindow::finishLayout() {

@@ -120,6 +120,8 @@ private:
     QWidget *mnemonicTarget(int key) const;
     void print(report::Destination destination);
     void growToForm();
+    // A button placed in the row and disabled with it while a panel is open.
+    QPushButton *rowButton(const QString &name, const QString &caption);
 
     std::unique_ptr<Form> m_form;
     QList<QWidget *> m_buttons;

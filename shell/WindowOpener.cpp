@@ -52,10 +52,6 @@ QMdiSubWindow *WindowOpener::showChild(QWidget *widget) {
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setObjectName(widget->objectName() + QStringLiteral("Frame"));
     sub->adjustSize();
-    // A window larger than the client area opens to fit it and scrolls its form.
-    const QSize room = m_area.viewport()->size();
-    if (!room.isEmpty())
-        sub->resize(sub->size().boundedTo(room));
     sub->show();
     bringToFront(sub);
     return sub;
