@@ -114,6 +114,10 @@ std::int16_t InputReader::int16(const QString &key, const tax::FieldRange &range
 
 double InputReader::choice(const QString &key, std::initializer_list<double> allowed,
                            double fallback) {
+    return choice(key, std::span<const double>(allowed.begin(), allowed.size()), fallback);
+}
+
+double InputReader::choice(const QString &key, std::span<const double> allowed, double fallback) {
     const JsonInputValue *v = take(key);
     if (!v)
         return fallback;

@@ -43,6 +43,7 @@ public:
     std::int16_t int16(const QString &key, const tax::FieldRange &range, std::int16_t fallback = 0);
     // One of a few exact values (the 80 % / 20 % options).
     double choice(const QString &key, std::initializer_list<double> allowed, double fallback);
+    double choice(const QString &key, std::span<const double> allowed, double fallback);
     // dd/mm/yyyy or yyyy-mm-dd.
     QDate date(const QString &key, const QDate &fallback);
     QString text(const QString &key, const QString &fallback = {});

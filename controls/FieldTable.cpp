@@ -1,6 +1,10 @@
 #include "controls/FieldTable.h"
 
+#include "controls/DescribedRows.h"
 #include "taxengine/TaxRules.h"
+
+#include <algorithm>
+#include <stdexcept>
 
 namespace quillon {
 
@@ -44,6 +48,14 @@ FieldBinding FieldBinding::from(const std::int16_t &source) {
 }
 
 namespace {
+
+FieldTable::iterator findRow(FieldTable &table, const QString &name) {
+    const auto it =
+        std::find_if(table.begin(), table.end(), [&](const FieldRow &f) { return f.name == name; });
+    if (it == table.end())
+        throw std::logic_error("no field row is named " + name.toStdString());
+    return it;
+}
 
 FieldRow row(const QString &name, const QString &caption, FieldKind kind, tax::FieldRange range,
              FieldBinding binding, int width) {
@@ -121,6 +133,42 @@ FieldRow underHeading(FieldRow fieldRow, const QString &heading) {
 FieldRow underColumnHeads(FieldRow fieldRow, const QStringList &heads) {
     fieldRow.columnHeads = heads;
     return fieldRow;
+}
+
+FieldBinding bindingTo(const tax::ValueSlot &place) {
+    if (auto *figure = std::get_if<double *>(&place))
+        return FieldBinding::to(**figure);
+    if (auto *count = std::get_if<std::int16_t *>(&place))
+        return FieldBinding::to(**count);
+    if (auto *day = std::get_if<QDate *>(&place))
+        return FieldBinding::to(**day);
+    if (auto *words = std::get_if<QString *>(&place))
+        return FieldBinding::to(**words);
+    throw std::logic_error("a window field has no place in its inputs");
+}
+
+FieldRow &rowNamed(FieldTable &table, const QString &name) {
+    return *findRow(table, name);
+}
+
+void placeAfter(FieldTable &table, const QString &name, const QString &other) {
+    FieldRow moved = *findRow(table, name);
+    table.erase(findRow(table, name));
+    table.insert(std::next(findRow(table, other)), std::move(moved));
+}
+
+void placeBeside(FieldTable &table, const QString &name, const QString &other) {
+    placeAfter(table, name, other);
+    FieldRow &fieldRow = rowNamed(table, name);
+    fieldRow.column = rowNamed(table, other).column;
+    fieldRow.besidePrevious = true;
+    fieldRow.spokenName = fieldRow.caption;
+    fieldRow.caption.clear();
+}
+
+void placeInColumn(FieldTable &table, const QStringList &names, int column) {
+    for (const QString &name : names)
+        rowNamed(table, name).column = column;
 }
 
 } // namespace quillon

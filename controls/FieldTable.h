@@ -54,6 +54,7 @@ struct FieldRow {
     QString spokenName;          // what a screen reader calls a field with no caption of its own
     QString heading;             // a title on a line of its own above the field's row
     QStringList columnHeads;     // titles over the field and over the one beside it
+    QString help;                // one sentence: the field's tooltip and accessible description
 };
 
 using FieldTable = std::vector<FieldRow>;
@@ -82,4 +83,14 @@ FieldRow underHeading(FieldRow fieldRow, const QString &heading);
 // Titles over the field and over the field placed beside it ("80%", "20%").
 FieldRow underColumnHeads(FieldRow fieldRow, const QStringList &heads);
 
+// Named places of a table built from a calculator's description. Each throws
+// std::logic_error for a name the table does not hold: a fault in the window's code.
+FieldRow &rowNamed(FieldTable &table, const QString &name);
+// Moves the field onto the row of `other`, to its right, in the same column; its caption
+// becomes what a screen reader calls it.
+void placeBeside(FieldTable &table, const QString &name, const QString &other);
+// Moves the fields to a column of the form, keeping their order.
+void placeInColumn(FieldTable &table, const QStringList &names, int column);
+// Moves the field to stand right after `other` in the table's order.
+void placeAfter(FieldTable &table, const QString &name, const QString &other);
 } // namespace quillon

@@ -29,6 +29,12 @@ Form::Form(QWidget *owner, FieldTable fields, MessageService &messages)
         // A captioned field is named by its caption (its buddy); the others by their row.
         if (!fieldRow.spokenName.isEmpty())
             control->setAccessibleName(fieldRow.spokenName);
+        if (auto *edit = qobject_cast<NumericEdit *>(control))
+            edit->setHelp(fieldRow.help);
+        else if (!fieldRow.help.isEmpty()) {
+            control->setToolTip(fieldRow.help);
+            control->setAccessibleDescription(fieldRow.help);
+        }
         m_controls.insert(fieldRow.name, control);
         addRow(fieldRow, control);
         // The Tab key visits the inputs in the order of the table.

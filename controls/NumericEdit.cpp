@@ -77,6 +77,14 @@ void NumericEdit::updateRules() {
     m_rules = rulesFor(m_pattern, m_minimum);
 }
 
+void NumericEdit::setHelp(const QString &help) {
+    m_help = help;
+    if (m_refusal.isEmpty()) {
+        setToolTip(help);
+        setAccessibleDescription(help);
+    }
+}
+
 // Every change of the text: the figure it means comes into force, or the committed one stays.
 void NumericEdit::readText() {
     const NumberReading reading = readNumber(text(), m_rules);
@@ -86,8 +94,8 @@ void NumericEdit::readText() {
     m_problemTold = false;
     if (refusal != m_refusal) {
         m_refusal = refusal;
-        setToolTip(m_refusal);
-        setAccessibleDescription(m_refusal);
+        setToolTip(m_refusal.isEmpty() ? m_help : m_refusal);
+        setAccessibleDescription(m_refusal.isEmpty() ? m_help : m_refusal);
         if (m_refusal.isEmpty())
             hideNote();
         else if (hasFocus())

@@ -36,6 +36,8 @@ public:
 
     // Where an unreadable text is told, and the field's name in that message.
     void setMessages(MessageService *messages, const QString &caption);
+    // The field's help: its tooltip and accessible description while its text can be read.
+    void setHelp(const QString &help);
 
     // The figure in force.
     double value() const { return m_value; }
@@ -92,7 +94,8 @@ private:
     bool m_committing = false;
     double m_value = 0;          // the figure in force
     double m_committedValue = 0; // the figure of the last commit
-    QString m_refusal;           // why the text cannot be read, empty when it can
+    QString m_help;
+    QString m_refusal; // why the text cannot be read, empty when it can
     bool m_problemTold = false;
     MessageService *m_messages = nullptr;
     QString m_caption;

@@ -67,44 +67,4 @@ PayWindow::recalculatedJob(const QString &table,
     return report::singleRecordJob(table, record(), layout, title);
 }
 
-FieldTable payInputRows(PayInputs &in, const PayFieldNames &n) {
-    const tax::FieldRange whole = tax::kWholeRand;
-    return {
-        number(n.age, QStringLiteral("Age"), in.age),
-        money(n.salary, QStringLiteral("Salary/remuneration"), in.salary, n.amounts),
-        money(QStringLiteral("numEmpERMedAidCont"), QStringLiteral("Employer's med aid contrib."),
-              in.employerMedAid, n.amounts),
-        money(QStringLiteral("numEmpEEMedAidCont"), QStringLiteral("Employee's med aid contrib."),
-              in.employeeMedAid, n.amounts),
-        money(QStringLiteral("numEmpRRFundCont"),
-              QStringLiteral("Employer's R/Fund contributions "), in.employerFund, whole),
-        money(QStringLiteral("numEmpERFundCont"), QStringLiteral("Employee's R/Fund contributions"),
-              in.employeeFund, whole),
-        money(n.commission, QStringLiteral("Commissions"), in.commission, n.amounts),
-        money(n.bonus, QStringLiteral("Bonus"), in.bonus, n.bonusAndTravel),
-        money(n.travel, n.travelCaption, in.travelAllowance, n.bonusAndTravel),
-        number(QStringLiteral("numMedAidBens"), QStringLiteral("Medical aid fund beneficiaries"),
-               in.medAidBeneficiaries, n.beneficiaries),
-    };
-}
-
-FieldTable payResultRows(const PayResults &out) {
-    return {
-        result(QStringLiteral("numAllowableRFundDed"), QStringLiteral("Allowable R/Fund deduction"),
-               out.allowableDeduction, u"0"),
-        result(QStringLiteral("numMAns1"), QStringLiteral("UIF contribution Employee"),
-               out.employeeUif),
-        result(QStringLiteral("numMAns2"), QStringLiteral("UIF contribution Employer"),
-               out.employerUif),
-        result(QStringLiteral("numMAns3"), QStringLiteral("S.D.L."), out.skillsLevy),
-        result(QStringLiteral("numMAns"), QStringLiteral("Tax liability"), out.periodTax),
-        result(QStringLiteral("numTaxCredit"), QStringLiteral("Tax credits for beneficiaries"),
-               out.medicalCredit),
-        result(QStringLiteral("numMTCForContri"), QStringLiteral("Tax credits for contributions"),
-               out.additionalCredit),
-        result(QStringLiteral("numTaxLiability"), QStringLiteral("Total tax deduction"),
-               out.taxLiability),
-    };
-}
-
 } // namespace quillon::paye

@@ -63,22 +63,4 @@ private:
     PeriodSettingsPanel *m_settings = nullptr;
 };
 
-// The rows of the pay fields every period window shows, with the names and patterns that
-// differ from window to window.
-struct PayFieldNames {
-    QString age;
-    QString bonus;
-    QString travel;
-    QString travelCaption = QStringLiteral("Travel allowance received");
-    QString commission = QStringLiteral("numComm");
-    QString salary = QStringLiteral("numSalRemun");
-    tax::FieldRange amounts = tax::kRandAndCents; // salary, medical aid, commission
-    tax::FieldRange bonusAndTravel = tax::kRandAndCents;
-    tax::FieldRange beneficiaries = tax::kCount;
-};
-FieldTable payInputRows(PayInputs &in, const PayFieldNames &names);
-
-// The result rows of the monthly, fortnightly, weekly and daily windows.
-FieldTable payResultRows(const PayResults &out);
-
 } // namespace quillon::paye

@@ -1,6 +1,7 @@
 #include "paye/WeekWindow.h"
 
-#include "controls/Form.h"
+#include "controls/DescribedRows.h"
+#include "paye/PayFields.h"
 #include "paye/WeeklyReport.h"
 
 namespace quillon::paye {
@@ -22,23 +23,7 @@ WeekWindow::WeekWindow(const AppContext &context, WeekPeriod period, QWidget *pa
 }
 
 FieldTable WeekWindow::fieldTable() {
-    PayFieldNames names;
-    names.age = QStringLiteral("silgEdit14");
-    names.bonus = QStringLiteral("sidbEdit4");
-    names.travel = QStringLiteral("sidbEdit6");
-    FieldTable table = payInputRows(m_inputs, names);
-    const bool week = isWeek(m_inputs.period);
-    table.push_back(
-        number(QStringLiteral("silgEdit21"),
-               week ? QStringLiteral("Normal work week") : QStringLiteral("Normal fortnight"),
-               m_inputs.normalDays));
-    table.push_back(
-        number(QStringLiteral("silgEdit22"),
-               week ? QStringLiteral("This work week") : QStringLiteral("This fortnight"),
-               m_inputs.thisDays));
-    const FieldTable results = payResultRows(m_results);
-    table.insert(table.end(), results.begin(), results.end());
-    return table;
+    return describedRows(weeklyDescription(m_inputs.period), m_inputs, m_results);
 }
 
 bool WeekWindow::calculate() {

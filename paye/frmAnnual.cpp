@@ -1,10 +1,12 @@
 #include "paye/frmAnnual.h"
 
 #include "controls/DateRange.h"
+#include "controls/DescribedRows.h"
 #include "controls/Form.h"
 #include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
 #include "paye/AnnualReport.h"
+#include "paye/PayFields.h"
 #include "paye/PayMessages.h"
 #include "taxengine/TaxRules.h"
 
@@ -46,37 +48,11 @@ frmAnnual::frmAnnual(const AppContext &context, QWidget *parent)
 }
 
 FieldTable frmAnnual::fieldTable() {
-    PayFieldNames names;
-    names.age = QStringLiteral("silgEdit1");
-    names.salary = QStringLiteral("silgEdit2");
-    names.commission = QStringLiteral("numDirFees");
-    names.bonus = QStringLiteral("silgEdit4");
-    names.travel = QStringLiteral("silgEdit8");
-    names.amounts = tax::kWholeRand;
-    names.bonusAndTravel = tax::kWholeRand;
-    FieldTable table = payInputRows(m_inputs, names);
-    const FieldTable side = {
-        inColumn(money(QStringLiteral("silgEdit15"),
-                       QStringLiteral("Med Aid contribution deduction"),
-                       m_inputs.medAidContributionDeduction, tax::kInt32Rand),
-                 1),
-        inColumn(
-            date(QStringLiteral("dtStartDate"), QStringLiteral("Start date"), m_inputs.startDate),
-            1),
-        inColumn(date(QStringLiteral("dtEndDate"), QStringLiteral("End date"), m_inputs.endDate),
-                 1),
-        result(QStringLiteral("numAllowableRFundDed"), QStringLiteral("Allowable R/Fund deduction"),
-               m_results.allowableDeduction, u"0"),
-        result(QStringLiteral("numMAns"), QStringLiteral("Tax liability"), m_results.periodTax),
-        result(QStringLiteral("numTaxCredit"), QStringLiteral("Tax credits for beneficiaries"),
-               m_results.medicalCredit),
-        result(QStringLiteral("numMTCForContri"), QStringLiteral("Tax credits for contributions"),
-               m_results.additionalCredit),
-        result(QStringLiteral("numTaxLiability"), QStringLiteral("Total tax deduction"),
-               m_results.taxLiability),
-        result(QStringLiteral("numAns1"), QStringLiteral("PAYE"), m_results.taxLiability),
-    };
-    table.insert(table.end(), side.begin(), side.end());
+    FieldTable table = describedRows(annualDescription(), m_inputs, m_results);
+    placeInColumn(
+        table,
+        {QStringLiteral("silgEdit15"), QStringLiteral("dtStartDate"), QStringLiteral("dtEndDate")},
+        1);
     return table;
 }
 

@@ -1,22 +1,14 @@
 #include "paye/frmDaily.h"
 
-#include "controls/Form.h"
+#include "controls/DescribedRows.h"
 #include "paye/DailyReport.h"
+#include "paye/PayFields.h"
 
 namespace quillon::paye {
 
 frmDaily::frmDaily(const AppContext &context, QWidget *parent)
     : PayWindow(context, QStringLiteral("frmDaily"), QStringLiteral("Daily"), parent) {
-    PayFieldNames names;
-    names.age = QStringLiteral("silgEdit23");
-    names.bonus = QStringLiteral("sidbEdit4");
-    names.travel = QStringLiteral("sidbEdit6");
-    // The daily credit's 16-bit arithmetic holds up to 16 beneficiaries.
-    names.beneficiaries = tax::kDailyBeneficiaries;
-    FieldTable table = payInputRows(m_inputs, names);
-    const FieldTable results = payResultRows(m_results);
-    table.insert(table.end(), results.begin(), results.end());
-    buildWindow(std::move(table));
+    buildWindow(describedRows(dailyDescription(), m_inputs, m_results));
 }
 
 bool frmDaily::calculate() {

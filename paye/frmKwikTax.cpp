@@ -1,5 +1,6 @@
 #include "paye/frmKwikTax.h"
 
+#include "controls/DescribedRows.h"
 #include "controls/Form.h"
 #include "paye/QuickTaxReport.h"
 
@@ -15,7 +16,8 @@ QString field(int index) {
 } // namespace
 
 frmKwikTax::frmKwikTax(const AppContext &context, QWidget *parent)
-    : CalculatorWindow(context, QStringLiteral("frmKwikTax"), QStringLiteral("QuickTax"), parent) {
+    : CalculatorWindow(context, QStringLiteral("frmKwikTax"), QStringLiteral("QuickTax"), parent),
+      m_inputs{m_context.state.taxLookup, m_context.state.quickTax} {
     setFields(fieldTable());
     addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
               [this] { calculate(); });
@@ -30,29 +32,14 @@ frmKwikTax::frmKwikTax(const AppContext &context, QWidget *parent)
 }
 
 FieldTable frmKwikTax::fieldTable() {
-    ProgramState &state = m_context.state;
-    const auto whole = [](FieldRow fieldRow) { return inColumn(std::move(fieldRow), 0); };
-    return {
-        // Typing an income sets the shared lookup's income for every calculator.
-        money(field(0), QStringLiteral("Taxable Income"), state.taxLookup.AnnualTaxableIncome,
-              tax::kWholeRand),
-        number(field(1), QStringLiteral("Age"), state.quickTax.age),
-        whole(result(field(2), QStringLiteral("Tax on taxable income"), m_results.baseTax, u"0")),
-        withSuffix(whole(result(field(3), QStringLiteral("+ Portion @ M/Rate ("),
-                                m_results.marginalRate, u"0", false)),
-                   QStringLiteral("%) R")),
-        spoken(beside(whole(result(field(4), {}, m_results.taxOnExcess, u"0"))),
-               QStringLiteral("Portion at the marginal rate")),
-        whole(result(field(5), QStringLiteral("Total tax"), m_results.totalTax, u"0")),
-        whole(result(field(6), QStringLiteral("Less rebates"), m_results.rebates, u"0")),
-        whole(result(field(7), QStringLiteral("Tax commitment"), m_results.taxCommitment, u"0")),
-        withSuffix(whole(result(field(8), QStringLiteral("Average rate before rebates    "),
-                                m_results.averageRateBefore, u"0.0", false)),
-                   QStringLiteral("%")),
-        withSuffix(whole(result(field(9), QStringLiteral("Average rate after rebates       "),
-                                m_results.averageRateAfter, u"0.0", false)),
-                   QStringLiteral("%")),
-    };
+    FieldTable table = describedRows(quickTaxDescription(), m_inputs, m_results);
+    for (int index = 2; index <= 9; ++index)
+        rowNamed(table, field(index)).column = 0;
+    rowNamed(table, field(3)).suffix = QStringLiteral("%) R");
+    placeBeside(table, field(4), field(3));
+    rowNamed(table, field(8)).suffix = QStringLiteral("%");
+    rowNamed(table, field(9)).suffix = QStringLiteral("%");
+    return table;
 }
 
 void frmKwikTax::calculate() {

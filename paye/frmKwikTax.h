@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/CalculatorWindow.h"
-#include "paye/QuickTaxCalc.h"
+#include "paye/PayFields.h"
 
 namespace quillon::paye {
 
@@ -29,6 +29,7 @@ private:
     FieldTable fieldTable();
     void recalculate();
 
+    QuickTaxInputs m_inputs;
     QuickTaxResults m_results;
 };
 

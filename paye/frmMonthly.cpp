@@ -1,9 +1,8 @@
 #include "paye/frmMonthly.h"
 
-#include "controls/Form.h"
+#include "controls/DescribedRows.h"
 #include "paye/MonthlyReport.h"
-
-#include <algorithm>
+#include "paye/PayFields.h"
 
 namespace quillon::paye {
 
@@ -15,28 +14,10 @@ frmMonthly::frmMonthly(const AppContext &context, QWidget *parent)
 }
 
 FieldTable frmMonthly::fieldTable() {
-    PayFieldNames names;
-    names.age = QStringLiteral("silgEdit9");
-    names.bonus = QStringLiteral("silgEdit12");
-    names.travel = QStringLiteral("silgEdit13");
-    names.travelCaption = QStringLiteral("Travel Allowance R");
-    names.bonusAndTravel = tax::kWholeRand;
-    FieldTable table = payInputRows(m_inputs, names);
+    FieldTable table = describedRows(monthlyDescription(), m_inputs, m_results);
     // The travel allowance is the only money row captioned with its own "R".
-    auto travel = std::find_if(table.begin(), table.end(),
-                               [](const FieldRow &f) { return f.name == u"silgEdit13"; });
-    travel->rand = false;
-    const auto taxable = std::next(travel);
-    table.insert(taxable, spoken(beside(inColumn(result(QStringLiteral("numMTAAns"), {},
-                                                        m_results.taxableTravelShown, u"0"),
-                                                 0)),
-                                 QStringLiteral("Taxable travel allowance")));
-    table.push_back(
-        date(QStringLiteral("dtMStartDate"), QStringLiteral("Start date"), m_inputs.startDate));
-    table.push_back(
-        date(QStringLiteral("dtMEndDate"), QStringLiteral("End date"), m_inputs.endDate));
-    const FieldTable results = payResultRows(m_results);
-    table.insert(table.end(), results.begin(), results.end());
+    rowNamed(table, QStringLiteral("silgEdit13")).rand = false;
+    placeBeside(table, QStringLiteral("numMTAAns"), QStringLiteral("silgEdit13"));
     return table;
 }
 
