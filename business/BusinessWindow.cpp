@@ -20,7 +20,7 @@ void BusinessWindow::addCalculatePrintOk(const QString &okName) {
               [this] { calculate(); });
     report::PrintPanel::Options options;
     options.objectName = QStringLiteral("fraPrint");
-    setPrinting(PrintPattern::C, options);
+    setPrinting(PrintPattern::WriteThenPanel, options);
     addCloseButton(okName, QStringLiteral("&OK"));
 }
 

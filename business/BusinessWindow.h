@@ -13,16 +13,13 @@ class BusinessWindow : public CalculatorWindow {
 public:
     using CalculatorWindow::CalculatorWindow;
 
-    // "&Calculate".
-    virtual void calculate() = 0;
-
 protected:
     // Works the figures out again from the remembered inputs and shows them.
     virtual void recalculate() = 0;
     // The remembered inputs shown again and the figures worked out again.
     void activated() override;
-    // The button row these windows share: "&Calculate", "&Print" by pattern C with its panel
-    // fraPrint, and "&OK" named `okName` (cmdOk or cmdOK, as each window spells it).
+    // The button row these windows share: "&Calculate", "&Print" writing first (WriteThenPanel)
+    // with its panel fraPrint, and "&OK" named `okName` (cmdOk or cmdOK, as each window spells it).
     void addCalculatePrintOk(const QString &okName);
     // A widget (a spinner) placed to the right of a field, on its row.
     void placeBeside(const QString &fieldName, QWidget *widget);

@@ -96,10 +96,12 @@ void frmDayBal::recalculate() {
     form().showResults();
 }
 
-void frmDayBal::calculate() {
+bool frmDayBal::calculate() {
     commitFocusedField();
-    if (form().dateEdit(kStart)->date().isValid() && form().dateEdit(kEnd)->date().isValid())
-        recalculate();
+    if (!form().dateEdit(kStart)->date().isValid() || !form().dateEdit(kEnd)->date().isValid())
+        return false;
+    recalculate();
+    return true;
 }
 
 void frmDayBal::stepDate(int direction) {

@@ -16,7 +16,7 @@ public:
     const DailyBalanceResults &results() const { return m_results; }
 
     // "&Calculate": only with both dates set.
-    void calculate() override;
+    bool calculate() override;
     void stepDate(int direction);
     void stepRate(int direction);
 

@@ -76,9 +76,10 @@ void frmInflation::recalculate() {
     m_tooLarge->setVisible(m_results.tooLarge);
 }
 
-void frmInflation::calculate() {
+bool frmInflation::calculate() {
     commitFocusedField();
     recalculate();
+    return true;
 }
 
 void frmInflation::stepRate(int direction) {

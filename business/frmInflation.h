@@ -15,7 +15,7 @@ public:
     explicit frmInflation(const AppContext &context, QWidget *parent = nullptr);
 
     // "&Calculate".
-    void calculate() override;
+    bool calculate() override;
     void stepRate(int direction);
     void stepPeriod(int direction);
 

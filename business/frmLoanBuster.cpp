@@ -79,11 +79,13 @@ void frmLoanBuster::recalculate() {
     form().showResults();
 }
 
-void frmLoanBuster::calculate() {
+bool frmLoanBuster::calculate() {
     commitFocusedField();
     recalculate();
-    if (busterExtraTooLarge(m_results))
-        refuse(kBusterExtraTooLargeMessage, kBusterExtraTooLargeTitle, kExtra);
+    if (!busterExtraTooLarge(m_results))
+        return true;
+    refuse(kBusterExtraTooLargeMessage, kBusterExtraTooLargeTitle, kExtra);
+    return false;
 }
 
 std::optional<report::PrintJob> frmLoanBuster::printJob(std::optional<report::PrintLanguage>) {

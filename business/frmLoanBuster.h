@@ -16,7 +16,7 @@ public:
     const BusterResults &results() const { return m_results; }
 
     // "&Calculate".
-    void calculate() override;
+    bool calculate() override;
 
 protected:
     std::optional<report::PrintJob>

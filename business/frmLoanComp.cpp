@@ -92,9 +92,10 @@ void frmLoanComp::recalculate() {
         }
 }
 
-void frmLoanComp::calculate() {
+bool frmLoanComp::calculate() {
     commitFocusedField();
     recalculate();
+    return true;
 }
 
 std::optional<report::PrintJob> frmLoanComp::printJob(std::optional<report::PrintLanguage>) {

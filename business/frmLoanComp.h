@@ -17,7 +17,7 @@ public:
     const ComparisonResults &results() const { return m_results; }
 
     // "&Calculate".
-    void calculate() override;
+    bool calculate() override;
 
 protected:
     std::optional<report::PrintJob>

@@ -59,7 +59,7 @@ frmLoans::frmLoans(const AppContext &context, QWidget *parent)
     report::PrintPanel::Options options;
     options.cancelName = QStringLiteral("cmdPrintCancel");
     options.cancelCaption = QStringLiteral("C&ancel");
-    setPrinting(PrintPattern::D, options);
+    setPrinting(PrintPattern::CheckOnOutput, options);
     buildPrintChoice();
     addCloseButton(QStringLiteral("cmdOk"), QStringLiteral("&OK"));
     m_grid = new LoanGridPanel(this);
@@ -213,7 +213,7 @@ void frmLoans::markMode(LoanMode mode) {
     }
 }
 
-void frmLoans::calculate() {
+bool frmLoans::calculate() {
     commitFocusedField();
     BusyCursor busy;
     m_errorMarker->hide();
@@ -226,6 +226,7 @@ void frmLoans::calculate() {
     }
     if (m_loan.financeChargesShown())
         showFinanceCharges();
+    return true;
 }
 
 void frmLoans::showFinanceCharges() {

@@ -26,7 +26,7 @@ public:
     explicit frmLoans(const AppContext &context, QWidget *parent = nullptr);
 
     // "&Calculate"; also on activation and before every print.
-    void calculate();
+    bool calculate() override;
     // Chooses a mode as its option button does: marks the result field, moves the focus.
     void chooseMode(LoanMode mode);
 

@@ -166,7 +166,7 @@ void CalculatorWindow::setPrinting(PrintPattern pattern, const report::PrintPane
 void CalculatorWindow::openPrintPanel(const std::function<bool()> &beforeOpen) {
     if (beforeOpen && !beforeOpen())
         return;
-    if (m_pattern == PrintPattern::C) {
+    if (m_pattern == PrintPattern::WriteThenPanel) {
         m_writtenJob.reset();
         std::optional<report::PrintJob> job = printJob(std::nullopt);
         if (!job) {
@@ -187,7 +187,7 @@ void CalculatorWindow::print(report::Destination destination) {
         m_printPanel->dismiss();
         return;
     }
-    if (m_pattern == PrintPattern::C) {
+    if (m_pattern == PrintPattern::WriteThenPanel) {
         if (m_writtenJob) {
             BusyCursor busy;
             const QString title = destination == report::Destination::Preview
@@ -199,7 +199,7 @@ void CalculatorWindow::print(report::Destination destination) {
         return;
     }
     std::optional<report::PrintLanguage> language;
-    if (m_pattern == PrintPattern::A) {
+    if (m_pattern == PrintPattern::ChooseLanguage) {
         // Nothing is printed until a language is chosen.
         language = m_printPanel->language();
         if (!language) {
@@ -216,7 +216,7 @@ void CalculatorWindow::print(report::Destination destination) {
                 job->previewTitle.clear();
             // A failure has been told by the report component; the window keeps its figures.
             m_context.reports.print(*job, this);
-        } else if (m_pattern == PrintPattern::D) {
+        } else if (m_pattern == PrintPattern::CheckOnOutput) {
             // No valid result: nothing happens and the panel stays for another try.
             return;
         }

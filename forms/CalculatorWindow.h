@@ -35,13 +35,19 @@ class OverlayPanel;
 class CalculatorWindow : public QWidget {
     Q_OBJECT
 public:
-    // How the user prints. A: the print panel with the language choice writes and runs on view
-    // or printer. B: the print panel (after an optional recalculation) writes and runs on view
-    // or printer. C: "&Print" writes the tables at once and opens the panel only for a valid
-    // result (otherwise the focus goes to OK); view or printer then run what was written.
-    // D: the panel opens at once; view or printer recalculate and print only a valid result,
-    // leaving the panel open otherwise.
-    enum class PrintPattern { A, B, C, D };
+    // How the user prints.
+    enum class PrintPattern {
+        // The print panel with the language choice writes and runs on view or printer.
+        ChooseLanguage,
+        // The print panel (after an optional recalculation) writes and runs on view or printer.
+        PanelThenWrite,
+        // "&Print" writes the tables at once and opens the panel only for a valid result
+        // (otherwise the focus goes to OK); view or printer then run what was written.
+        WriteThenPanel,
+        // The panel opens at once; view or printer recalculate and print only a valid result,
+        // leaving the panel open otherwise.
+        CheckOnOutput,
+    };
 
     CalculatorWindow(const AppContext &context, const QString &name, const QString &caption,
                      QWidget *parent = nullptr);
@@ -49,6 +55,10 @@ public:
 
     const Form &form() const { return *m_form; }
     report::PrintPanel *printPanel() const { return m_printPanel; }
+
+    // "&Calculate": works out and shows the figures of the inputs on the screen; false when the
+    // inputs were refused (the user has been told).
+    virtual bool calculate() = 0;
 
 protected:
     // Runs once each time the window becomes active: on its own, or as the child of a frame that
@@ -76,13 +86,13 @@ protected:
     // A panel in front of the form: the row's buttons are disabled while it is open.
     void adoptPanel(OverlayPanel *panel);
 
-    // The print panel and the pattern it follows. `beforeOpen` runs before a pattern B panel
+    // The print panel and the pattern it follows. `beforeOpen` runs before a PanelThenWrite panel
     // opens (the windows that recalculate first); false keeps the panel closed.
     void setPrinting(PrintPattern pattern, const report::PrintPanel::Options &options,
                      std::function<bool()> beforeOpen = {},
                      const QString &buttonName = QStringLiteral("cmdPrint"));
     // The job of one print, or nothing when nothing is (validly) to be printed. The language is
-    // given on pattern A only.
+    // given on ChooseLanguage only.
     virtual std::optional<report::PrintJob>
     printJob(std::optional<report::PrintLanguage> language) = 0;
 
@@ -130,14 +140,14 @@ private:
     QHBoxLayout *m_buttonRow = nullptr;
     QPushButton *m_closeButton = nullptr;
     report::PrintPanel *m_printPanel = nullptr;
-    PrintPattern m_pattern = PrintPattern::A;
+    PrintPattern m_pattern = PrintPattern::ChooseLanguage;
     bool m_active = false;
     QWidget *m_frame = nullptr;
     QScrollArea *m_formArea = nullptr; // the form's columns and what stands below them
     QWidget *m_content = nullptr;
     bool m_growPending = false;
     bool m_settingsRead = true;
-    // Pattern C: what "&Print" wrote, run later on view or printer.
+    // WriteThenPanel: what "&Print" wrote, run later on view or printer.
     std::optional<report::PrintJob> m_writtenJob;
 };
 

@@ -69,7 +69,7 @@ PackageCalcWindow::PackageCalcWindow(const AppContext &context, PackageWindow ki
     options.objectName = QStringLiteral("Frame1");
     options.nameField = true;
     options.nameCaption = QStringLiteral("Taxpayer's name :(max50Chrs.");
-    setPrinting(PrintPattern::B, options, [this] {
+    setPrinting(PrintPattern::PanelThenWrite, options, [this] {
         calculate();
         return true;
     });
@@ -293,7 +293,7 @@ void PackageCalcWindow::openRaPanel() {
     m_raPanel->open();
 }
 
-void PackageCalcWindow::calculate() {
+bool PackageCalcWindow::calculate() {
     commitFocusedField();
     BusyCursor busy;
     tax::TaxLookup &lookup = m_context.state.taxLookup;
@@ -315,6 +315,7 @@ void PackageCalcWindow::calculate() {
     const QString message = m_results.message();
     if (!message.isEmpty())
         m_context.messages.inform(this, message, {}, MessageService::Icon::None);
+    return true;
 }
 
 void PackageCalcWindow::showOutcome() {

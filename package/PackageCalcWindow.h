@@ -26,7 +26,7 @@ public:
     const tax::SetupRecord &settings() const;
 
     // "&Calculate" (also after Settings O&K and before the print panel opens).
-    void calculate();
+    bool calculate() override;
 
 protected:
     std::optional<report::PrintJob>

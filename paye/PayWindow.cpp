@@ -28,7 +28,7 @@ void PayWindow::buildWindow(FieldTable table) {
     options.languageChoice = true;
     options.nameField = true;
     options.nameCaption = QStringLiteral("Employee name");
-    setPrinting(PrintPattern::A, options);
+    setPrinting(PrintPattern::ChooseLanguage, options);
     addInfoButton(QStringLiteral("General Information"), kGeneralInformation);
     addCloseButton(QStringLiteral("cmdOk"), QStringLiteral("&OK"));
     finishLayout();

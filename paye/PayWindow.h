@@ -24,9 +24,6 @@ public:
 
     const PeriodSettingsPanel *settingsPanel() const { return m_settings; }
 
-    // "&Calculate"; false when the inputs were refused (the user has been told).
-    virtual bool calculate() = 0;
-
 protected:
     // Builds the form, the buttons and the panels, reads the settings, shows the opening
     // values and calculates. Called once by each window's constructor.

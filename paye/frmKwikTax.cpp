@@ -25,7 +25,7 @@ frmKwikTax::frmKwikTax(const AppContext &context, QWidget *parent)
     options.objectName = QStringLiteral("Frame1");
     options.nameField = true;
     options.nameCaption = QStringLiteral("Name");
-    setPrinting(PrintPattern::B, options, {}, QStringLiteral("cmPrint"));
+    setPrinting(PrintPattern::PanelThenWrite, options, {}, QStringLiteral("cmPrint"));
     addCloseButton(QStringLiteral("cmdOk"), QStringLiteral("&OK"));
     finishLayout();
     calculate();
@@ -42,9 +42,10 @@ FieldTable frmKwikTax::fieldTable() {
     return table;
 }
 
-void frmKwikTax::calculate() {
+bool frmKwikTax::calculate() {
     commitFocusedField();
     recalculate();
+    return true;
 }
 
 // Another calculator's lookup since the last activation wins over what the income field shows.

@@ -17,7 +17,7 @@ public:
     const QuickTaxResults &results() const { return m_results; }
 
     // "&Calculate".
-    void calculate();
+    bool calculate() override;
 
 protected:
     std::optional<report::PrintJob>

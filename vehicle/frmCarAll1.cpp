@@ -59,7 +59,7 @@ frmCarAll1::frmCarAll1(const AppContext &context, QWidget *parent)
     options.nameField = true;
     options.nameCaption = QStringLiteral("Employee name :");
     options.nameFieldName = QStringLiteral("Text3");
-    setPrinting(PrintPattern::B, options, [this] {
+    setPrinting(PrintPattern::PanelThenWrite, options, [this] {
         calculate();
         return true;
     });
@@ -257,7 +257,7 @@ void frmCarAll1::showResultPanel(bool actual) {
                 label->setEnabled(label->buddy()->isEnabled());
 }
 
-void frmCarAll1::calculate() {
+bool frmCarAll1::calculate() {
     commitFocusedField();
     const CarAllRefresh refresh = calculateCarAllowance(m_data, m_start, m_end);
     if (refresh.deemedRefreshed)
@@ -266,6 +266,7 @@ void frmCarAll1::calculate() {
         m_actual = refresh.actual;
     form().showResults();
     applyMethod();
+    return true;
 }
 
 std::optional<report::PrintJob> frmCarAll1::printJob(std::optional<report::PrintLanguage>) {

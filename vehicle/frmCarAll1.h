@@ -19,7 +19,7 @@ public:
     explicit frmCarAll1(const AppContext &context, QWidget *parent = nullptr);
 
     // "&Calculate" (also Enter, either check box, Print, OK and closing).
-    void calculate();
+    bool calculate() override;
 
 protected:
     std::optional<report::PrintJob>

@@ -52,7 +52,7 @@ frmCompCar::frmCompCar(const AppContext &context, QWidget *parent)
               [this] { calculate(); });
     report::PrintPanel::Options options;
     options.objectName = QStringLiteral("Frame1");
-    setPrinting(PrintPattern::B, options, [this] {
+    setPrinting(PrintPattern::PanelThenWrite, options, [this] {
         calculate();
         return true;
     });
@@ -171,7 +171,7 @@ void frmCompCar::applyRegistrationGate() {
     applyGate(registrationGate(m_list.current().CCRegNumber, m_list.CMVMaxNum));
 }
 
-void frmCompCar::calculate() {
+bool frmCompCar::calculate() {
     commitFocusedField();
     // The typed vehicle becomes one of the list only on Add; until then there is nothing to work
     // out (its figures would show a negative private distance).
@@ -179,11 +179,12 @@ void frmCompCar::calculate() {
         if (!m_closing)
             m_context.messages.inform(this, kAddBeforeCalculateMessage, {},
                                       MessageService::Icon::Information);
-        return;
+        return false;
     }
     showScreen(calculateCompanyCars(m_list));
     form().showInputs();
     form().showResults();
+    return true;
 }
 
 void frmCompCar::add() {

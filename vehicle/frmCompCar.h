@@ -21,7 +21,7 @@ public:
     explicit frmCompCar(const AppContext &context, QWidget *parent = nullptr);
 
     // "&Calculate" (also Print and closing).
-    void calculate();
+    bool calculate() override;
 
 protected:
     std::optional<report::PrintJob>

@@ -30,12 +30,16 @@ public:
                    number(QStringLiteral("numCount"), QStringLiteral("Count"), m_inputs.count,
                           tax::kDailyBeneficiaries)});
         addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
-                  [this] { ++calculations; });
+                  [this] { calculate(); });
         setPrinting(pattern, {});
         addCloseButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"));
         finishLayout();
     }
     using CalculatorWindow::control;
+    bool calculate() override {
+        ++calculations;
+        return true;
+    }
 
     Inputs m_inputs;
     int calculations = 0;
@@ -70,14 +74,14 @@ protected:
 };
 
 TEST_F(CalculatorWindowTest, UnknownNamesAreAnErrorInEveryBuild) {
-    SampleWindow &w = openSample(Pattern::A);
+    SampleWindow &w = openSample(Pattern::ChooseLanguage);
     EXPECT_THROW(w.control(QStringLiteral("numAmont")), UnknownFieldError);
     EXPECT_THROW(std::as_const(w).form().widget(QStringLiteral("cmdCalculate")), UnknownFieldError);
     EXPECT_NE(w.control(QStringLiteral("cmdCalculate")), nullptr);
 }
 
 TEST_F(CalculatorWindowTest, TypedValuesReachTheStructAndAnAcceleratorCommitsFirst) {
-    SampleWindow &w = openSample(Pattern::A);
+    SampleWindow &w = openSample(Pattern::ChooseLanguage);
     type("numAmount", QStringLiteral("1234.5"));
     QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);
     QTest::qWait(150); // a mnemonic clicks after the button's short animation
@@ -86,7 +90,7 @@ TEST_F(CalculatorWindowTest, TypedValuesReachTheStructAndAnAcceleratorCommitsFir
 }
 
 TEST_F(CalculatorWindowTest, AValuePastTheLimitIsToldAndHeldToIt) {
-    SampleWindow &w = openSample(Pattern::A);
+    SampleWindow &w = openSample(Pattern::ChooseLanguage);
     type("numCount", QStringLiteral("20"));
     click("cmdCalculate");
     EXPECT_EQ(w.m_inputs.count, 16);
@@ -98,7 +102,7 @@ TEST_F(CalculatorWindowTest, AValuePastTheLimitIsToldAndHeldToIt) {
 // A text the field cannot take stops every way a command can come: Enter, a click, an
 // accelerator and a print. Each tells the field's message once, with the focus back in it.
 TEST_F(CalculatorWindowTest, NoCommandRunsOnATextAFieldCannotTake) {
-    SampleWindow &w = openSample(Pattern::A);
+    SampleWindow &w = openSample(Pattern::ChooseLanguage);
     type("numAmount", QStringLiteral("250"));
     QTest::keyClick(control("numAmount"), Qt::Key_Return);
     ASSERT_EQ(w.calculations, 1);
@@ -127,7 +131,7 @@ TEST_F(CalculatorWindowTest, NoCommandRunsOnATextAFieldCannotTake) {
 }
 
 TEST_F(CalculatorWindowTest, AnOpenPanelDisablesTheRowUntilItCloses) {
-    openSample(Pattern::B);
+    openSample(Pattern::PanelThenWrite);
     click("cmdPrint");
     EXPECT_TRUE(panel()->isVisible());
     for (const char *name : {"cmdCalculate", "cmdPrint", "cmdOK"})
@@ -148,7 +152,7 @@ TEST_F(CalculatorWindowTest, AWindowFitsASmallClientAreaWithItsButtonsInView) {
     main.show();
     main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
-    auto *window = new SampleWindow(*m_context, Pattern::B);
+    auto *window = new SampleWindow(*m_context, Pattern::PanelThenWrite);
     QMdiSubWindow *frame = area->addSubWindow(window);
     frame->resize(120, 80);
     frame->show();
@@ -163,13 +167,13 @@ TEST_F(CalculatorWindowTest, AWindowFitsASmallClientAreaWithItsButtonsInView) {
 }
 
 TEST_F(CalculatorWindowTest, ANarrowWindowShowsItsWholePrintPanel) {
-    SampleWindow &w = openSample(Pattern::B);
+    SampleWindow &w = openSample(Pattern::PanelThenWrite);
     click("cmdPrint");
     EXPECT_TRUE(w.rect().contains(panel()->geometry()));
 }
 
 TEST_F(CalculatorWindowTest, PatternCWithoutAResultShowsNoPanelAndFocusesOK) {
-    SampleWindow &w = openSample(Pattern::C);
+    SampleWindow &w = openSample(Pattern::WriteThenPanel);
     click("cmdPrint");
     EXPECT_FALSE(panel()->isVisible());
     QTest::qWait(0);
@@ -177,13 +181,13 @@ TEST_F(CalculatorWindowTest, PatternCWithoutAResultShowsNoPanelAndFocusesOK) {
 }
 
 TEST_F(CalculatorWindowTest, PatternCWritesOnPrintAndDRefusesAtTheButtons) {
-    SampleWindow &c = openSample(Pattern::C);
+    SampleWindow &c = openSample(Pattern::WriteThenPanel);
     c.m_inputs.amount = 500;
     click("cmdPrint");
     EXPECT_TRUE(panel()->isVisible());
     EXPECT_EQ(reportValue(QStringLiteral("DailyBal"), QStringLiteral("CapAmount")).toDouble(), 500);
 
-    SampleWindow &d = openSample(Pattern::D);
+    SampleWindow &d = openSample(Pattern::CheckOnOutput);
     click("cmdPrint");
     EXPECT_EQ(d.jobsAsked, 0);
     click("cmdVR");
@@ -196,7 +200,7 @@ TEST_F(CalculatorWindowTest, TheWindowsAcceleratorsWinOverTheMainMenus) {
     QMenu *menu = main.menuBar()->addMenu(QStringLiteral("&Car Calculations"));
     auto *area = new QMdiArea;
     main.setCentralWidget(area);
-    auto *window = new SampleWindow(*m_context, Pattern::B);
+    auto *window = new SampleWindow(*m_context, Pattern::PanelThenWrite);
     area->addSubWindow(window)->show();
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
@@ -212,7 +216,7 @@ TEST_F(CalculatorWindowTest, EachActivationInAFrameIsHeardOnce) {
     QMainWindow main;
     auto *area = new QMdiArea;
     main.setCentralWidget(area);
-    auto *window = new SampleWindow(*m_context, Pattern::A);
+    auto *window = new SampleWindow(*m_context, Pattern::ChooseLanguage);
     QMdiSubWindow *frame = area->addSubWindow(window);
     QMdiSubWindow *other = area->addSubWindow(new QWidget);
     frame->show();
@@ -228,7 +232,7 @@ TEST_F(CalculatorWindowTest, EachActivationInAFrameIsHeardOnce) {
 }
 
 TEST_F(CalculatorWindowTest, AnOpenPanelKeepsTabAndAnswersEnterAndEscape) {
-    SampleWindow &w = openSample(Pattern::B);
+    SampleWindow &w = openSample(Pattern::PanelThenWrite);
     QTest::keyClick(w.control(QStringLiteral("numAmount")), Qt::Key_Return);
     EXPECT_EQ(w.calculations, 1); // Enter in a field presses the window's first button
 
