@@ -1,5 +1,6 @@
 #include "business/frmDayBal.h"
 
+#include "business/DailyBalance.h"
 #include "controls/BusyCursor.h"
 #include "controls/DateEdit.h"
 #include "controls/Form.h"
@@ -30,7 +31,7 @@ FieldBinding toDay(std::int32_t &target) {
 
 frmDayBal::frmDayBal(const AppContext &context, QWidget *parent)
     : BusinessWindow(context, QStringLiteral("frmDayBal"), QStringLiteral("Daily Balance"), parent),
-      m_memory(context.state.dailyBalance) {
+      m_memory(context.state.memory<business::DailyBalanceMemory>()) {
     setFields(fieldTable());
     addCalculatePrintOk(QStringLiteral("cmdOk"));
 

@@ -1,5 +1,6 @@
 #include "business/frmInflation.h"
 
+#include "business/Inflation.h"
 #include "controls/BusyCursor.h"
 #include "controls/Form.h"
 #include "controls/MessageService.h"
@@ -22,7 +23,7 @@ const QString kFuture = QStringLiteral("numAns1");
 
 frmInflation::frmInflation(const AppContext &context, QWidget *parent)
     : BusinessWindow(context, QStringLiteral("frmInflation"), QStringLiteral("Inflation"), parent),
-      m_memory(context.state.inflation) {
+      m_memory(context.state.memory<business::InflationMemory>()) {
     setFields(fieldTable());
     addCalculatePrintOk(QStringLiteral("cmdOK"));
 

@@ -1,6 +1,8 @@
 #include "business/frmLoanBuster.h"
 
+#include "business/LoanBuster.h"
 #include "business/LoanCalc.h"
+#include "business/LoanMemory.h"
 #include "controls/BusyCursor.h"
 #include "controls/Form.h"
 #include "controls/NumericEdit.h"
@@ -24,7 +26,7 @@ QString answer(int index) {
 frmLoanBuster::frmLoanBuster(const AppContext &context, QWidget *parent)
     : BusinessWindow(context, QStringLiteral("frmLoanBuster"), QStringLiteral("Loan Buster"),
                      parent),
-      m_memory(context.state.loanBuster) {
+      m_memory(context.state.memory<business::BusterMemory>()) {
     setFields(fieldTable());
     addCalculatePrintOk(QStringLiteral("cmdOK"));
     finishLayout();
@@ -71,7 +73,8 @@ BusterInputs frmLoanBuster::inputs() const {
 // The extra payment comes back adjusted so the shortened period is whole months.
 void frmLoanBuster::recalculate() {
     BusyCursor busy;
-    m_results = calculateBuster(inputs(), m_results, m_context.state.loans);
+    m_results =
+        calculateBuster(inputs(), m_results, m_context.state.memory<business::LoanMemory>());
     m_memory.extraPayment = m_results.extraPayment;
     form().numeric(kExtra)->setValue(m_results.extraPayment);
     m_shownPrincipal = m_memory.principal;

@@ -1,6 +1,7 @@
 #include "business/frmLoanComp.h"
 
 #include "business/LoanCalc.h"
+#include "business/LoanComparison.h"
 #include "controls/BusyCursor.h"
 #include "controls/Form.h"
 #include "controls/NumericEdit.h"
@@ -22,7 +23,7 @@ constexpr int kCellPadding = 12; // pixels beside a heading's text
 frmLoanComp::frmLoanComp(const AppContext &context, QWidget *parent)
     : BusinessWindow(context, QStringLiteral("frmLoanComp"), QStringLiteral("Loan Comparison"),
                      parent),
-      m_memory(context.state.loanComparison) {
+      m_memory(context.state.memory<business::ComparisonMemory>()) {
     setFields(fieldTable());
     m_grid = buildGrid();
     addBelowColumns(m_grid);

@@ -2,6 +2,7 @@
 
 #include "business/LoanGraph.h"
 #include "business/LoanGridPanel.h"
+#include "business/LoanMemory.h"
 #include "controls/BusyCursor.h"
 #include "controls/FocusSelect.h"
 #include "controls/Form.h"
@@ -37,7 +38,7 @@ const QString kResultBackground = QStringLiteral("background-color: #ffff80;");
 
 frmLoans::frmLoans(const AppContext &context, QWidget *parent)
     : CalculatorWindow(context, QStringLiteral("frmLoans"), QStringLiteral("Loans"), parent),
-      m_loan(context.state.loans) {
+      m_loan(context.state.memory<business::LoanMemory>()) {
     setFields(fieldTable());
     addBelowColumns(buildModeChoice());
     addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"), [this] {

@@ -1,7 +1,7 @@
 #include "cli/Runner.h"
 
 #include "cli/PdfOutput.h"
-#include "forms/DataPaths.h"
+#include "taxengine/DataPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/DataPaths.h"
 #include "forms/ProgramState.h"
+#include "taxengine/DataPaths.h"
 
 namespace quillon {
 

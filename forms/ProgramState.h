@@ -1,61 +1,63 @@
 #pragma once
 
-#include "business/DailyBalance.h"
-#include "business/Inflation.h"
-#include "business/LoanBuster.h"
-#include "business/LoanComparison.h"
-#include "business/LoanMemory.h"
-#include "paye/QuickTaxMemory.h"
 #include "taxengine/RememberedState.h"
 #include "taxengine/TaxLookup.h"
-#include "vehicle/CarAllData.h"
-#include "vehicle/CompCarList.h"
 
-#include <QString>
+#include <map>
+#include <memory>
+#include <typeindex>
+#include <typeinfo>
 
 namespace quillon {
 
 // The program-wide records that outlive the calculator windows: the shared tax lookup and each
 // calculator's remembered figures. One object owns them for the whole run and is passed to the
-// windows; a test makes its own. Each calculator with remembered figures adds its record here
-// and registers its reset in the constructor.
-struct ProgramState {
-    tax::TaxLookup taxLookup;
-    RememberedState remembered;
-    // QuickTax's age and last income live for the whole run; "Initialise All" leaves them, so
-    // no reset is registered for them.
-    paye::QuickTaxMemory quickTax;
-    // The business calculators; the loan buster shares the loan's repayment and saved principal.
-    business::LoanMemory loans;
-    business::BusterMemory loanBuster;
-    business::ComparisonMemory loanComparison;
-    business::DailyBalanceMemory dailyBalance;
-    business::InflationMemory inflation;
-    // The car allowance figures with the car's description, and the company-car list.
-    vehicle::CarAllData carAll;
-    QString carDescription;
-    vehicle::CompCarList companyCars;
-
+// windows; a test makes its own. A calculator's remembered figures are made the first time a
+// window asks for them, and their reset is registered then, so this header knows no calculator.
+class ProgramState {
+public:
     ProgramState() {
         // The reset sets the last tax result to 0 and leaves the rest of the lookup, the income
         // included, as it was.
         remembered.add("tax lookup", [this] { taxLookup.TotalTax = 0; });
-        remembered.add("loans", [this] { loans.reset(); });
-        remembered.add("loan buster", [this] { loanBuster.reset(); });
-        remembered.add("loan comparison", [this] { loanComparison.reset(); });
-        remembered.add("daily balance", [this] { dailyBalance.reset(); });
-        remembered.add("inflation", [this] { inflation.reset(); });
-        remembered.add("car allowance", [this] {
-            carAll = vehicle::CarAllData{};
-            carDescription = QString();
-        });
-        remembered.add("company car", [this] { companyCars.reset(); });
     }
     ProgramState(const ProgramState &) = delete;
     ProgramState &operator=(const ProgramState &) = delete;
 
+    tax::TaxLookup taxLookup;
+    RememberedState remembered;
+
+    // The remembered figures of type Memory, one for the whole run. "Initialise All" puts them
+    // back with their reset() (or a fresh Memory), unless the type says it is kept.
+    template <class Memory> Memory &memory() {
+        auto found = m_memories.find(std::type_index(typeid(Memory)));
+        if (found == m_memories.end()) {
+            auto made = std::make_shared<Memory>();
+            Memory *held = made.get();
+            found = m_memories.emplace(std::type_index(typeid(Memory)), std::move(made)).first;
+            if constexpr (!keptOnInitialiseAll<Memory>()) {
+                remembered.add(typeid(Memory).name(), [held] {
+                    if constexpr (requires { held->reset(); })
+                        held->reset();
+                    else
+                        *held = Memory{};
+                });
+            }
+        }
+        return *static_cast<Memory *>(found->second.get());
+    }
+
     // Start-up and "Initialise All".
     void resetAll() { remembered.resetAll(); }
+
+private:
+    template <class Memory> static constexpr bool keptOnInitialiseAll() {
+        if constexpr (requires { Memory::kKeptOnInitialiseAll; })
+            return Memory::kKeptOnInitialiseAll;
+        return false;
+    }
+
+    std::map<std::type_index, std::shared_ptr<void>> m_memories;
 };
 
 } // namespace quillon

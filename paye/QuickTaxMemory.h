@@ -8,6 +8,7 @@ namespace quillon::paye {
 // not reset it, so no reset is registered for it; the income is taken again from the shared
 // tax lookup on every calculation.
 struct QuickTaxMemory {
+    static constexpr bool kKeptOnInitialiseAll = true;
     std::int16_t age = 0;
     double lastIncome = 0; // the income last calculated, printed as the taxable income
 };

@@ -2,6 +2,7 @@
 
 #include "controls/DescribedRows.h"
 #include "controls/Form.h"
+#include "paye/QuickTaxMemory.h"
 #include "paye/QuickTaxReport.h"
 
 namespace quillon::paye {
@@ -17,7 +18,7 @@ QString field(int index) {
 
 frmKwikTax::frmKwikTax(const AppContext &context, QWidget *parent)
     : CalculatorWindow(context, QStringLiteral("frmKwikTax"), QStringLiteral("QuickTax"), parent),
-      m_inputs{m_context.state.taxLookup, m_context.state.quickTax} {
+      m_inputs{m_context.state.taxLookup, m_context.state.memory<paye::QuickTaxMemory>()} {
     setFields(fieldTable());
     addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
               [this] { calculate(); });
@@ -50,7 +51,8 @@ bool frmKwikTax::calculate() {
 
 // Another calculator's lookup since the last activation wins over what the income field shows.
 void frmKwikTax::recalculate() {
-    m_results = calculateQuickTax(m_context.state.quickTax, m_context.state.taxLookup);
+    m_results = calculateQuickTax(m_context.state.memory<paye::QuickTaxMemory>(),
+                                  m_context.state.taxLookup);
     form().showInputs();
     form().showResults();
 }

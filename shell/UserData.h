@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/DataPaths.h"
+#include "taxengine/DataPaths.h"
 
 #include <QString>
 

@@ -7,7 +7,6 @@
 #include "controls/AppIcon.h"
 #include "controls/MessageService.h"
 #include "forms/AppContext.h"
-#include "forms/DataPaths.h"
 #include "forms/ProgramState.h"
 #include "package/frmBrisvaneAnn.h"
 #include "package/frmBrisvaneMon.h"
@@ -24,6 +23,7 @@
 #include "shell/Startup.h"
 #include "shell/UserData.h"
 #include "shell/WindowCatalogue.h"
+#include "taxengine/DataPaths.h"
 #include "vehicle/frmCarAll1.h"
 #include "vehicle/frmCompCar.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 namespace quillon::vehicle {
@@ -37,6 +39,12 @@ struct CarAllData {
     double FuelCentsPerKm = 0;
     double MaintenanceCentsPerKm = 0;
     double TotalCentsPerKm = 0; // rounded to one decimal, for display and print only
+};
+
+// What the car allowance window keeps for the whole run: its figures and the car's description.
+struct CarAllMemory {
+    CarAllData figures;
+    QString description;
 };
 
 } // namespace quillon::vehicle

@@ -8,6 +8,7 @@
 #include "controls/ResultField.h"
 #include "report/PrintPanel.h"
 #include "taxengine/TaxYear.h"
+#include "vehicle/CarAllData.h"
 #include "vehicle/CarAllReport.h"
 #include "vehicle/VehicleMessages.h"
 
@@ -49,7 +50,8 @@ const QStringList kPeriodFields{QStringLiteral("dtCarAlStartDate"),
 frmCarAll1::frmCarAll1(const AppContext &context, QWidget *parent)
     : CalculatorWindow(context, QStringLiteral("frmCarAll1"), QStringLiteral("Travel Allowance"),
                        parent),
-      m_data(context.state.carAll), m_start(tax::taxYearStart()), m_end(tax::taxYearEnd()) {
+      m_data(context.state.memory<vehicle::CarAllMemory>().figures), m_start(tax::taxYearStart()),
+      m_end(tax::taxYearEnd()) {
     setFields(fieldTable());
     addBelowColumns(buildChoices());
     addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
@@ -77,7 +79,7 @@ frmCarAll1::frmCarAll1(const AppContext &context, QWidget *parent)
 
     form().showInputs();
     qobject_cast<QLineEdit *>(form().widget(QStringLiteral("Text1")))
-        ->setText(m_context.state.carDescription);
+        ->setText(m_context.state.memory<vehicle::CarAllMemory>().description);
     QStringList undoable{QStringLiteral("Text1"), QStringLiteral("dtCarAlStartDate"),
                          QStringLiteral("dtCarAlEndDate")};
     for (int i = 1; i <= 11; ++i)
@@ -114,7 +116,8 @@ FieldTable frmCarAll1::fieldTable() {
         return shown(member("sidbEdit2", index), caption, source, u"0", kResultColumn);
     };
     return {
-        text(QStringLiteral("Text1"), QStringLiteral("Car :"), m_context.state.carDescription, 50),
+        text(QStringLiteral("Text1"), QStringLiteral("Car :"),
+             m_context.state.memory<vehicle::CarAllMemory>().description, 50),
         rand("silgEdit1", "Original value of vehicle", m_data.VehicleValue),
         rand("silgEdit2", "Allowance received", m_data.AllowanceReceived),
         km("silgEdit3", "Close km reading", m_data.CloseKm),
@@ -270,11 +273,11 @@ bool frmCarAll1::calculate() {
 }
 
 std::optional<report::PrintJob> frmCarAll1::printJob(std::optional<report::PrintLanguage>) {
-    return report::singleRecordJob(kTravelDeductionTable,
-                                   travelDeductionRecord(m_data, m_context.state.carDescription,
-                                                         printPanel()->employeeName(), m_start,
-                                                         m_end),
-                                   carAllLayout(m_data), kCarAllPreviewTitle);
+    return report::singleRecordJob(
+        kTravelDeductionTable,
+        travelDeductionRecord(m_data, m_context.state.memory<vehicle::CarAllMemory>().description,
+                              printPanel()->employeeName(), m_start, m_end),
+        carAllLayout(m_data), kCarAllPreviewTitle);
 }
 
 // Enter calculates and hands the focus to OK.

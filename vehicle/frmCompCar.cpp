@@ -7,6 +7,7 @@
 #include "controls/NumericEdit.h"
 #include "report/PrintPanel.h"
 #include "taxengine/TaxYear.h"
+#include "vehicle/CompCarList.h"
 #include "vehicle/CompCarReport.h"
 #include "vehicle/VehicleMessages.h"
 
@@ -41,7 +42,7 @@ const std::pair<CompCarControl, const char *> kButtons[] = {
 
 frmCompCar::frmCompCar(const AppContext &context, QWidget *parent)
     : CalculatorWindow(context, QStringLiteral("frmCompCar"), kCompCarWindowCaption, parent),
-      m_list(context.state.companyCars) {
+      m_list(context.state.memory<vehicle::CompCarList>()) {
     setFields(fieldTable());
     addBelowColumns(buildChecks());
     addButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), [this] { move(-1); });

@@ -1,3 +1,5 @@
+#include "business/LoanBuster.h"
+#include "business/LoanMemory.h"
 #include "business/frmLoanBuster.h"
 #include "common/WindowFixture.h"
 #include "report/PrintPanel.h"
@@ -44,7 +46,7 @@ TEST_F(LoanBusterWindow, WorkedFigures) {
 TEST_F(LoanBusterWindow, SharesTheRepaymentAndForgetsThePeriodOnClose) {
     open<frmLoanBuster>();
     enter("100000", "240", "12", "200");
-    EXPECT_NEAR(m_state.loans.repayment, 1301.43, 0.005);
+    EXPECT_NEAR(m_state.memory<quillon::business::LoanMemory>().repayment, 1301.43, 0.005);
     // Again: the adjusted extra payment already gives whole months.
     click("cmdCalculate");
     EXPECT_EQ(shown("numXtraPay"), QStringLiteral("200.34"));
@@ -56,7 +58,7 @@ TEST_F(LoanBusterWindow, SharesTheRepaymentAndForgetsThePeriodOnClose) {
     open<frmLoanBuster>();
     EXPECT_EQ(shown("numPeriod"), QStringLiteral("0"));
     EXPECT_EQ(result("numMonRePay"), 0);
-    EXPECT_DOUBLE_EQ(m_state.loanBuster.principal, 100000.0);
+    EXPECT_DOUBLE_EQ(m_state.memory<quillon::business::BusterMemory>().principal, 100000.0);
 }
 
 // After a worked case, too large an extra payment clears the right column and says why.

@@ -1,5 +1,10 @@
 #include "business/LoanCalc.h"
+#include "business/DailyBalance.h"
+#include "business/Inflation.h"
+#include "business/LoanBuster.h"
+#include "business/LoanComparison.h"
 #include "business/LoanFormulas.h"
+#include "business/LoanMemory.h"
 #include "forms/ProgramState.h"
 #include "taxengine/NumberText.h"
 
@@ -154,42 +159,43 @@ TEST(LoanMemory, PeriodSearchSavesThePrincipal) {
 
 TEST(LoanMemory, SharedResetKeepsOnlyThePrincipal) {
     quillon::ProgramState state;
-    state.loans = {};
-    state.loans.mode = LoanMode::Rate;
-    state.loans.principal = 123456;
-    state.loans.period = 120;
-    state.loans.rate = 9;
-    state.loans.repayment = 1500;
-    state.loans.savedPrincipal = 5;
-    state.loans.financeCharges = QStringLiteral("DOWN");
-    state.loans.schedules.kind = 2;
-    state.loanBuster = {1000, 12.5f, 20};
-    state.loanComparison = {5000, 10.0f};
-    state.dailyBalance.capital = 5;
-    state.dailyBalance.startDay = 2457449;
-    state.dailyBalance.rateStep = 1;
-    state.inflation = {1, 2, 3, 4, 5};
+    state.memory<quillon::business::LoanMemory>() = {};
+    state.memory<quillon::business::LoanMemory>().mode = LoanMode::Rate;
+    state.memory<quillon::business::LoanMemory>().principal = 123456;
+    state.memory<quillon::business::LoanMemory>().period = 120;
+    state.memory<quillon::business::LoanMemory>().rate = 9;
+    state.memory<quillon::business::LoanMemory>().repayment = 1500;
+    state.memory<quillon::business::LoanMemory>().savedPrincipal = 5;
+    state.memory<quillon::business::LoanMemory>().financeCharges = QStringLiteral("DOWN");
+    state.memory<quillon::business::LoanMemory>().schedules.kind = 2;
+    state.memory<quillon::business::BusterMemory>() = {1000, 12.5f, 20};
+    state.memory<quillon::business::ComparisonMemory>() = {5000, 10.0f};
+    state.memory<quillon::business::DailyBalanceMemory>().capital = 5;
+    state.memory<quillon::business::DailyBalanceMemory>().startDay = 2457449;
+    state.memory<quillon::business::DailyBalanceMemory>().rateStep = 1;
+    state.memory<quillon::business::InflationMemory>() = {1, 2, 3, 4, 5};
     state.resetAll();
 
-    EXPECT_EQ(state.loans.mode, LoanMode::Repayment);
-    EXPECT_EQ(loanModeText(state.loans.mode), QStringLiteral("Monthly repayment"));
-    EXPECT_EQ(state.loans.principal, 123456);
-    EXPECT_EQ(state.loans.period, 0);
-    EXPECT_EQ(state.loans.rate, 0);
-    EXPECT_EQ(state.loans.repayment, 0);
-    EXPECT_EQ(state.loans.savedPrincipal, 0);
-    EXPECT_EQ(state.loans.financeCharges, QStringLiteral("UP"));
-    EXPECT_EQ(state.loans.schedules.kind, 0);
-    EXPECT_EQ(state.loanBuster.principal, 0);
-    EXPECT_EQ(state.loanBuster.rate, 0);
-    EXPECT_EQ(state.loanBuster.extraPayment, 0);
-    EXPECT_EQ(state.loanComparison.bondAmount, 0);
-    EXPECT_EQ(state.dailyBalance.capital, 0);
-    EXPECT_EQ(state.dailyBalance.startDay, kUnsetDay);
-    EXPECT_EQ(state.dailyBalance.endDay, kUnsetDay);
-    EXPECT_EQ(state.dailyBalance.rateStep, 0.25);
-    EXPECT_EQ(state.inflation.futureValue, 0);
-    EXPECT_EQ(state.inflation.presentCost, 0);
+    EXPECT_EQ(state.memory<quillon::business::LoanMemory>().mode, LoanMode::Repayment);
+    EXPECT_EQ(loanModeText(state.memory<quillon::business::LoanMemory>().mode),
+              QStringLiteral("Monthly repayment"));
+    EXPECT_EQ(state.memory<quillon::business::LoanMemory>().principal, 123456);
+    EXPECT_EQ(state.memory<quillon::business::LoanMemory>().period, 0);
+    EXPECT_EQ(state.memory<quillon::business::LoanMemory>().rate, 0);
+    EXPECT_EQ(state.memory<quillon::business::LoanMemory>().repayment, 0);
+    EXPECT_EQ(state.memory<quillon::business::LoanMemory>().savedPrincipal, 0);
+    EXPECT_EQ(state.memory<quillon::business::LoanMemory>().financeCharges, QStringLiteral("UP"));
+    EXPECT_EQ(state.memory<quillon::business::LoanMemory>().schedules.kind, 0);
+    EXPECT_EQ(state.memory<quillon::business::BusterMemory>().principal, 0);
+    EXPECT_EQ(state.memory<quillon::business::BusterMemory>().rate, 0);
+    EXPECT_EQ(state.memory<quillon::business::BusterMemory>().extraPayment, 0);
+    EXPECT_EQ(state.memory<quillon::business::ComparisonMemory>().bondAmount, 0);
+    EXPECT_EQ(state.memory<quillon::business::DailyBalanceMemory>().capital, 0);
+    EXPECT_EQ(state.memory<quillon::business::DailyBalanceMemory>().startDay, kUnsetDay);
+    EXPECT_EQ(state.memory<quillon::business::DailyBalanceMemory>().endDay, kUnsetDay);
+    EXPECT_EQ(state.memory<quillon::business::DailyBalanceMemory>().rateStep, 0.25);
+    EXPECT_EQ(state.memory<quillon::business::InflationMemory>().futureValue, 0);
+    EXPECT_EQ(state.memory<quillon::business::InflationMemory>().presentCost, 0);
 }
 
 } // namespace

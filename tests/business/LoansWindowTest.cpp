@@ -1,6 +1,7 @@
 #include "business/LoanGraph.h"
 #include "business/LoanGridModel.h"
 #include "business/LoanGridPanel.h"
+#include "business/LoanMemory.h"
 #include "business/LoanSchedule.h"
 #include "business/frmLoans.h"
 #include "common/WindowFixture.h"
@@ -115,7 +116,8 @@ TEST_F(LoansWindow, FinanceChargesToggleAndFollowTheCalculation) {
     EXPECT_NEAR(result("numAns2"), 264260.67, 0.005);
     type("numPeriod", QStringLiteral("120"));
     click("cmdCalculate");
-    EXPECT_NEAR(result("numAns2"), 120 * m_state.loans.repayment, 1e-6);
+    EXPECT_NEAR(result("numAns2"), 120 * m_state.memory<quillon::business::LoanMemory>().repayment,
+                1e-6);
     click("cmdFinCharge");
     EXPECT_FALSE(visible("numAns1"));
 }
@@ -150,7 +152,7 @@ TEST_F(LoansWindow, PeriodAndRateAboveTheirLimitsAreRefused) {
 TEST_F(LoansWindow, ASolvedRateAboveFiftyShowsTheErrorMarker) {
     enter("optLoanCalc3", {{"numPrinAmount", "1000"}, {"numPeriod", "12"}, {"numMonRePay", "200"}});
     EXPECT_TRUE(visible("Text1"));
-    EXPECT_GT(m_state.loans.rate, 50);
+    EXPECT_GT(m_state.memory<quillon::business::LoanMemory>().rate, 50);
     type("numMonRePay", QStringLiteral("90"));
     click("cmdCalculate");
     EXPECT_FALSE(visible("Text1"));
@@ -171,14 +173,14 @@ TEST_F(LoansWindow, FiguresOutliveTheWindowUntilInitialiseAll) {
           {{"numPrinAmount", "100000"}, {"numPeriod", "240"}, {"numMonRePay", "1101.09"}});
     click("cmdFinCharge");
     // Another window (the loan buster) may change the shared figures: activation works again.
-    m_state.loans.period = 120;
+    m_state.memory<quillon::business::LoanMemory>().period = 120;
     QEvent deactivate(QEvent::WindowDeactivate);
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(m_window.get(), &deactivate);
     QApplication::sendEvent(m_window.get(), &activate);
     EXPECT_EQ(shown("numPeriod"), QStringLiteral("120"));
     EXPECT_NE(shown("numIntRate"), QStringLiteral("12.000"));
-    m_state.loans.period = 240;
+    m_state.memory<quillon::business::LoanMemory>().period = 240;
     QApplication::sendEvent(m_window.get(), &deactivate);
     QApplication::sendEvent(m_window.get(), &activate);
     m_window->close();

@@ -1,6 +1,7 @@
 #include "forms/ProgramState.h"
 #include "paye/AnnualCalc.h"
 #include "paye/QuickTaxCalc.h"
+#include "paye/QuickTaxMemory.h"
 
 #include <gtest/gtest.h>
 
@@ -59,20 +60,23 @@ TEST(QuickTaxCalc, RebateAges) {
 
 TEST(QuickTaxCalc, ShowsTheLastLookupOfAnotherCalculatorAndKeepsTheAge) {
     quillon::ProgramState state;
-    state.quickTax.age = 70;
+    state.memory<quillon::paye::QuickTaxMemory>().age = 70;
     AnnualInputs annual;
     annual.salary = 300000;
     annual.bonus = 50000; // looked up first; the income without it is left behind
     calculateAnnual(annual, state.taxLookup);
 
-    const QuickTaxResults r = calculateQuickTax(state.quickTax, state.taxLookup);
+    const QuickTaxResults r =
+        calculateQuickTax(state.memory<quillon::paye::QuickTaxMemory>(), state.taxLookup);
     EXPECT_EQ(r.income, 300000);
-    EXPECT_EQ(state.quickTax.lastIncome, 300000);
+    EXPECT_EQ(state.memory<quillon::paye::QuickTaxMemory>().lastIncome, 300000);
 
     // Initialise All clears the last tax but neither the income nor QuickTax's age.
     state.resetAll();
-    EXPECT_EQ(state.quickTax.age, 70);
-    EXPECT_EQ(calculateQuickTax(state.quickTax, state.taxLookup).rebates, 20907);
+    EXPECT_EQ(state.memory<quillon::paye::QuickTaxMemory>().age, 70);
+    EXPECT_EQ(
+        calculateQuickTax(state.memory<quillon::paye::QuickTaxMemory>(), state.taxLookup).rebates,
+        20907);
     EXPECT_EQ(state.taxLookup.TotalTax, 63280);
 }
 

@@ -3,9 +3,9 @@
 #include "common/TestData.h"
 #include "controls/MessageService.h"
 #include "forms/AppContext.h"
-#include "forms/DataPaths.h"
 #include "forms/ProgramState.h"
 #include "report/ReportComponent.h"
+#include "taxengine/DataPaths.h"
 
 #include <QFile>
 #include <QImage>

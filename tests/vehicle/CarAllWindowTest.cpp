@@ -1,5 +1,6 @@
 #include "common/WindowFixture.h"
 #include "report/PrintPanel.h"
+#include "vehicle/CarAllData.h"
 #include "vehicle/frmCarAll1.h"
 
 #include <QApplication>
@@ -81,8 +82,8 @@ TEST_F(CarAllWindow, LeaseRefusedWhileWearAndTearIsHeld) {
     ASSERT_FALSE(m_messages.messages().empty());
     EXPECT_EQ(m_messages.last().title, QStringLiteral("Single Payment"));
     EXPECT_EQ(shown("silgEdit11"), QStringLiteral("0"));
-    EXPECT_DOUBLE_EQ(m_state.carAll.LeasePayments, 0);
-    EXPECT_DOUBLE_EQ(m_state.carAll.WearAndTear, 1000);
+    EXPECT_DOUBLE_EQ(m_state.memory<quillon::vehicle::CarAllMemory>().figures.LeasePayments, 0);
+    EXPECT_DOUBLE_EQ(m_state.memory<quillon::vehicle::CarAllMemory>().figures.WearAndTear, 1000);
 }
 
 // Escape gives a field back the value it had when it was entered, dates included.
@@ -93,7 +94,8 @@ TEST_F(CarAllWindow, EscapeRestoresTheValueTheFieldWasEnteredWith) {
     type("silgEdit2", QStringLiteral("9000"));
     QTest::keyClick(control("silgEdit2"), Qt::Key_Escape);
     EXPECT_EQ(shown("silgEdit2"), QStringLiteral("3000"));
-    EXPECT_DOUBLE_EQ(m_state.carAll.AllowanceReceived, 3000);
+    EXPECT_DOUBLE_EQ(m_state.memory<quillon::vehicle::CarAllMemory>().figures.AllowanceReceived,
+                     3000);
     EXPECT_EQ(QApplication::focusWidget(), control("silgEdit2"));
     type("dtCarAlStartDate", QStringLiteral("01092016"));
     QTest::keyClick(control("dtCarAlStartDate"), Qt::Key_Escape);

@@ -1,4 +1,6 @@
+#include "vehicle/CompCarList.h"
 #include "forms/ProgramState.h"
+#include "vehicle/CarAllData.h"
 #include "vehicle/CompCarListOps.h"
 #include "vehicle/CompCarReport.h"
 
@@ -144,16 +146,16 @@ TEST(CompCarList, RegistrationGate) {
 
 TEST(CompCarList, InitialiseAllKeepsTheScratchEntryButAddsFreshVehicles) {
     quillon::ProgramState state;
-    CompCarList &list = state.companyCars;
+    CompCarList &list = state.memory<quillon::vehicle::CompCarList>();
     list.car(0) = typedCar(QStringLiteral("A"));
     addCompanyCar(list);
     addCompanyCar(list);
     list.car(2).YearOfManfact = QStringLiteral("2010");
     list.Actual3802 = 1000;
-    state.carAll.VehicleValue = 1;
-    state.carAll.FuelIncluded = 0;
-    state.carAll.AccurateRecordKept = 1;
-    state.carDescription = QStringLiteral("Bakkie");
+    state.memory<quillon::vehicle::CarAllMemory>().figures.VehicleValue = 1;
+    state.memory<quillon::vehicle::CarAllMemory>().figures.FuelIncluded = 0;
+    state.memory<quillon::vehicle::CarAllMemory>().figures.AccurateRecordKept = 1;
+    state.memory<quillon::vehicle::CarAllMemory>().description = QStringLiteral("Bakkie");
 
     state.resetAll();
     EXPECT_EQ(list.CMVMaxNum, 0);
@@ -161,11 +163,11 @@ TEST(CompCarList, InitialiseAllKeepsTheScratchEntryButAddsFreshVehicles) {
     EXPECT_EQ(list.AutoCalc3802, 0);
     EXPECT_EQ(list.Actual3802, 0);
     EXPECT_EQ(list.car(0).CCRegNumber, QStringLiteral("A"));
-    EXPECT_EQ(state.carAll.VehicleValue, 0);
-    EXPECT_EQ(state.carAll.AccurateRecordKept, 0);
-    EXPECT_EQ(state.carAll.FuelIncluded, 1);
-    EXPECT_EQ(state.carAll.MaintenanceIncluded, 1);
-    EXPECT_EQ(state.carDescription, QString());
+    EXPECT_EQ(state.memory<quillon::vehicle::CarAllMemory>().figures.VehicleValue, 0);
+    EXPECT_EQ(state.memory<quillon::vehicle::CarAllMemory>().figures.AccurateRecordKept, 0);
+    EXPECT_EQ(state.memory<quillon::vehicle::CarAllMemory>().figures.FuelIncluded, 1);
+    EXPECT_EQ(state.memory<quillon::vehicle::CarAllMemory>().figures.MaintenanceIncluded, 1);
+    EXPECT_EQ(state.memory<quillon::vehicle::CarAllMemory>().description, QString());
 
     addCompanyCar(list);
     addCompanyCar(list);

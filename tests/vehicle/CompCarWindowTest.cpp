@@ -1,4 +1,5 @@
 #include "common/WindowFixture.h"
+#include "vehicle/CompCarList.h"
 #include "vehicle/frmCompCar.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@ class CompCarWindow : public test::WindowFixture {
 protected:
     // A vehicle typed in and added (the first from the empty list, the others after Add).
     void enterVehicle(const QString &registration, const QString &price) {
-        const bool first = m_state.companyCars.CMVMaxNum == 0;
+        const bool first = m_state.memory<quillon::vehicle::CompCarList>().CMVMaxNum == 0;
         if (!first)
             click("cmdAdd");
         type("txtCCRegNumber", registration);
