@@ -279,6 +279,7 @@ INSERT INTO IRP5Day DEFAULT VALUES;
 
 -- kwiktax: the QuickTax breakdown.
 CREATE TABLE kwiktax (
+  Employee TEXT DEFAULT '',
   AGE INTEGER DEFAULT 0,
   TAXINCOME REAL DEFAULT 0,
   TAXTOPAY REAL DEFAULT 0,
@@ -368,7 +369,10 @@ CREATE TABLE compcar (
   FortFB80 REAL DEFAULT 0,
   FortFB20 REAL DEFAULT 0,
   WeekFB80 REAL DEFAULT 0,
-  WeekFB20 REAL DEFAULT 0
+  WeekFB20 REAL DEFAULT 0,
+  ListTotals TEXT DEFAULT '',
+  TotAdjustTaxableInc REAL DEFAULT 0,
+  TotAdjustTaxableIncSARS REAL DEFAULT 0
 );
 
 -- Loans: the loan calculator's result.
