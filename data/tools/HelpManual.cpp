@@ -306,7 +306,15 @@ QString writeHelpManual(const QString &pdfPath, const QStringList &markdownFiles
         writer.newPage();
         p.save();
         p.translate(0, -top);
-        doc.drawContents(&p, QRectF(0, top, area.width(), bottom - top));
+        // The lines are chosen from a slightly smaller area than the page clips to: the next
+        // page's first line touches this page's foot, and drawn here, however clipped, it would
+        // stand twice in the text layer. (Qt also draws the line before the area, clipped away;
+        // its text stays behind at the head of the page.)
+        constexpr double kInset = 3;
+        p.setClipRect(QRectF(0, top, area.width(), bottom - top));
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(0, top + kInset, area.width(), bottom - top - 2 * kInset);
+        doc.documentLayout()->draw(&p, context);
         p.restore();
         pageNumber(kFirstBodyPage + page);
     }
