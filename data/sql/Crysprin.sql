@@ -3,6 +3,9 @@
 -- Single-record tables are delivered with their one record (zeros and empty texts) and are
 -- only ever edited in place; row tables are delivered empty and refilled by each print.
 -- Amounts are REAL, counts INTEGER, texts TEXT.
+-- The schema's version: raise it with every change of a table, so that an installed program
+-- replaces the user's copy made from an older delivery (shell/UserData.cpp).
+PRAGMA user_version = 2;
 
 -- SalPackage: the salary package printout, shared by the four package windows.
 CREATE TABLE SalPackage (
