@@ -14,6 +14,7 @@
 #include <QPdfSearchModel>
 #include <QPdfView>
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QToolBar>
 #include <QTreeView>
@@ -215,7 +216,24 @@ void frmHelpBrowser::openOutlineEntry(const QModelIndex &index) {
         return;
     const int page = index.data(static_cast<int>(QPdfBookmarkModel::Role::Page)).toInt();
     const QPointF at = index.data(static_cast<int>(QPdfBookmarkModel::Role::Location)).toPointF();
-    m_view->pageNavigator()->jump(page, at, m_view->pageNavigator()->currentZoom());
+    jumpTo(page, at.y());
+}
+
+void frmHelpBrowser::jumpTo(int page, double pointsDown) {
+    m_view->pageNavigator()->jump(page, QPointF(0, pointsDown),
+                                  m_view->pageNavigator()->currentZoom());
+    // Qt PDF 6.4's view brings a jump's page to the top and ignores the place on it: scroll on by
+    // the place's height at the scale the pages are shown (the manual's pages are all A4).
+    const int count = m_document->pageCount();
+    const double pageHeight = m_document->pagePointSize(page).height();
+    QScrollBar *bar = m_view->verticalScrollBar();
+    if (count <= 0 || pageHeight <= 0 || pointsDown <= 0 || bar->maximum() <= 0)
+        return;
+    const QMargins margins = m_view->documentMargins();
+    const double shown = (bar->maximum() + m_view->viewport()->height() - margins.top() -
+                          margins.bottom() - (count - 1) * m_view->pageSpacing()) /
+                         count;
+    bar->setValue(bar->value() + qRound(pointsDown * shown / pageHeight));
 }
 
 void frmHelpBrowser::searchFor(const QString &text) {
@@ -233,9 +251,8 @@ void frmHelpBrowser::showFind(int step) {
     m_currentFind = m_currentFind < 0 ? (step > 0 ? 0 : count - 1)
                                       : ((m_currentFind + step) % count + count) % count;
     const QPdfLink link = m_found->resultAtIndex(m_currentFind);
-    // The line found comes to the top of the view, a little below its edge.
-    const QPointF at(0, std::max(0.0, link.location().y() - 24));
-    m_view->pageNavigator()->jump(link.page(), at, m_view->pageNavigator()->currentZoom());
+    // The line found comes near the top of the view, with a few lines above it.
+    jumpTo(link.page(), std::max(0.0, link.location().y() - 48));
     updateFindLabel();
 }
 

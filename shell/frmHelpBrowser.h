@@ -54,6 +54,8 @@ private:
     void goToPage(int page);
     void updatePageLabel();
     void openOutlineEntry(const QModelIndex &index);
+    // Shows `page` with the place `pointsDown` below its top at the top of the view.
+    void jumpTo(int page, double pointsDown);
     void searchFor(const QString &text);
     void showFind(int step);
     void updateFindLabel();
