@@ -2,8 +2,11 @@
 
 namespace quillon::paye {
 
-report::ReportRecord quickTaxReportRecord(const QuickTaxResults &out) {
+report::ReportRecord quickTaxReportRecord(const QuickTaxResults &out, const QString &name) {
+    const QString typed = name.trimmed();
     return {
+        {QStringLiteral("Employee"),
+         typed.isEmpty() ? QString() : QStringLiteral("For : ") + typed},
         {QStringLiteral("AGE"), QVariant::fromValue<int>(out.age)},
         {QStringLiteral("TAXINCOME"), out.income},
         {QStringLiteral("TAXTOPAY"), out.baseTax},

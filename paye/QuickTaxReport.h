@@ -10,7 +10,7 @@ inline const QString kQuickTaxLayout = QStringLiteral("kwiktep.rpt");
 inline const QString kQuickTaxPreviewTitle =
     QStringLiteral("QuickTax - To export printout click on the suitcase button or goto Help");
 
-// The kwiktax record of a QuickTax print (English only; the typed name is not printed).
-report::ReportRecord quickTaxReportRecord(const QuickTaxResults &out);
+// The kwiktax record of a QuickTax print (English only), with the name typed on the print panel.
+report::ReportRecord quickTaxReportRecord(const QuickTaxResults &out, const QString &name = {});
 
 } // namespace quillon::paye

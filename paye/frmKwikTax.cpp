@@ -58,8 +58,9 @@ void frmKwikTax::recalculate() {
 }
 
 std::optional<report::PrintJob> frmKwikTax::printJob(std::optional<report::PrintLanguage>) {
-    return report::singleRecordJob(kQuickTaxTable, quickTaxReportRecord(m_results), kQuickTaxLayout,
-                                   kQuickTaxPreviewTitle);
+    return report::singleRecordJob(kQuickTaxTable,
+                                   quickTaxReportRecord(m_results, printPanel()->employeeName()),
+                                   kQuickTaxLayout, kQuickTaxPreviewTitle);
 }
 
 void frmKwikTax::activated() {

@@ -747,9 +747,10 @@ private:
                                .arg(m_current->blocks[*m_block].line));
         if (t.size() < 3 || t[1].isOption() || t[2].isOption())
             failAt(m_line,
-                   QStringLiteral("expected \"band title|header|detail|summary|footer HEIGHT\""));
-        static const std::array<const char *, kBandKinds> names = {"title", "header", "detail",
-                                                                   "summary", "footer"};
+                   QStringLiteral(
+                       "expected \"band title|header|detail|summary|footer|continued HEIGHT\""));
+        static const std::array<const char *, kBandKinds> names = {
+            "title", "header", "detail", "summary", "footer", "continued"};
         std::optional<BandKind> kind;
         for (std::size_t i = 0; i < names.size(); ++i)
             if (t[1].text == QLatin1String(names[i]))
@@ -899,8 +900,10 @@ private:
             const auto &b = m_layout.band(k);
             return b ? b->height : 0.0;
         };
-        const double fixed = h(BandKind::Header) + h(BandKind::Footer);
         for (BandKind k : {BandKind::Title, BandKind::Detail, BandKind::Summary}) {
+            // Only the first page goes without the continued band.
+            const double fixed = h(BandKind::Header) + h(BandKind::Footer) +
+                                 (k == BandKind::Title ? 0 : h(BandKind::Continued));
             const auto &b = m_layout.band(k);
             if (b && fixed + b->height > frame + kSlack)
                 failAt(b->line, QStringLiteral("the band with the header and footer needs %1 mm, "
@@ -952,7 +955,8 @@ QStringList embeddedFields(const QString &text) {
     QStringList names;
     for (const QRegularExpressionMatch &m : braces.globalMatch(text)) {
         const QString name = m.captured(1);
-        if (name != QLatin1String("page") && name != QLatin1String("pages"))
+        if (name != QLatin1String("page") && name != QLatin1String("pages") &&
+            name != QLatin1String("printed"))
             names << name;
     }
     return names;

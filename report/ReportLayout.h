@@ -27,17 +27,19 @@ enum class DayCount { Serial, Julian };
 
 // The bands, in the order they are listed; the title prints once at the top of the first page,
 // the header at the top of every page, the detail once per row, the summary once after the
-// last row, the footer at the bottom of every page.
-enum class BandKind { Title = 0, Header, Detail, Summary, Footer };
-inline constexpr std::size_t kBandKinds = 5;
+// last row, the footer at the bottom of every page, and the continued band at the top of every
+// page after the first, above the header (what a long schedule belongs to).
+enum class BandKind { Title = 0, Header, Detail, Summary, Footer, Continued };
+inline constexpr std::size_t kBandKinds = 6;
 
 struct LayoutItem {
     ItemKind kind = ItemKind::Text;
     int line = 0;   // where the item stands in the layout file
     QRectF rect;    // text, field, box
     QLineF segment; // line
-    QString text;   // text: the caption; {page}, {pages} and {FIELD} are replaced when drawn
-    QString field;  // field: the record's field name
+    QString
+        text; // text: the caption; {page}, {pages}, {printed} and {FIELD} are replaced when drawn
+    QString field; // field: the record's field name
     // field: a number pattern ("# ### ### ##0.00") or a date pattern ("dd/mm/yyyy") for a day
     // number; empty prints as stored
     QString format;
@@ -96,7 +98,7 @@ struct ReportLayout {
 // True when a field's format is a date pattern ("dd/mm/yyyy") rather than a number pattern.
 bool isDatePattern(const QString &format);
 
-// The field names a caption reads through {NAME}; {page} and {pages} are not fields.
+// The field names a caption reads through {NAME}; {page}, {pages} and {printed} are not fields.
 QStringList embeddedFields(const QString &text);
 
 } // namespace quillon::report

@@ -73,6 +73,7 @@ struct PageContext {
     const PageGeometry &geometry;
     int page = 0;
     int pages = 0;
+    QString printed;
 };
 
 QColor inkOf(const LayoutItem &item) {
@@ -85,6 +86,9 @@ void drawText(QPainter &painter, const PageContext &ctx, const LayoutItem &item,
     if (item.fill.isValid())
         painter.fillRect(r, item.fill);
     QFont font(ctx.layout.fontFamily);
+    // No ligatures: a PDF's text layer would carry "\uFB01" for "fi", and a search for
+    // "beneficiaries" would not find it.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPointSizeF(item.fontSize > 0 ? item.fontSize : ctx.layout.fontSize);
     font.setBold(item.bold);
     font.setItalic(item.italic);
@@ -103,6 +107,7 @@ void drawItem(QPainter &painter, const PageContext &ctx, const LayoutItem &item,
         QString text = item.text;
         text.replace(QStringLiteral("{page}"), QString::number(ctx.page));
         text.replace(QStringLiteral("{pages}"), QString::number(ctx.pages));
+        text.replace(QStringLiteral("{printed}"), ctx.printed);
         // A field inside a caption prints plainly ("+ Portion @ M/Rate ({MARGRATE}%)").
         for (const QString &name : embeddedFields(item.text)) {
             const QVariant *value = record ? findValue(*record, name) : nullptr;
@@ -171,6 +176,8 @@ std::vector<PagePlan> planPages(const ReportLayout &layout, std::size_t rowCount
     auto startPage = [&] {
         pages.emplace_back();
         y = 0;
+        if (layout.band(BandKind::Continued))
+            place(BandKind::Continued);
         if (layout.band(BandKind::Header))
             place(BandKind::Header);
     };
@@ -307,7 +314,9 @@ bool renderReport(const ReportLayout &layout, const ReportSource &source, QPaged
     painter.setRenderHint(QPainter::Antialiasing);
     const PageGeometry geometry(layout, device);
     const std::vector<PagePlan> pages = planPages(layout, source.rows.size());
-    PageContext ctx{layout, geometry, 0, static_cast<int>(pages.size())};
+    const QDate printed = source.printed.isValid() ? source.printed : QDate::currentDate();
+    PageContext ctx{layout, geometry, 0, static_cast<int>(pages.size()),
+                    printed.toString(QStringLiteral("dd/MM/yyyy"))};
     for (std::size_t p = 0; p < pages.size(); ++p) {
         if (p > 0)
             device.newPage();

@@ -3,6 +3,7 @@
 #include "report/ReportLayout.h"
 #include "report/ReportRecord.h"
 
+#include <QDate>
 #include <QPageLayout>
 #include <QString>
 
@@ -14,9 +15,11 @@ class QPdfWriter;
 namespace quillon::report {
 
 // What a layout is drawn from: the record of its table and the rows its detail band repeats.
+// `printed` is the day a footer's {printed} shows; left unset, the day of drawing.
 struct ReportSource {
     ReportRecord record;
     std::vector<ReportRecord> rows;
+    QDate printed;
 };
 
 // Where one band lands on a page: its top in millimetres below the top margin, and for a
@@ -28,8 +31,9 @@ struct PlacedBand {
 };
 using PagePlan = std::vector<PlacedBand>;
 
-// The page breaks: the title on the first page, the header on every page, as many detail rows
-// as fit above the footer, then the summary; the footer at the foot of every page.
+// The page breaks: the title on the first page, the continued band on every later one, the
+// header on every page, as many detail rows as fit above the footer, then the summary; the
+// footer at the foot of every page.
 std::vector<PagePlan> planPages(const ReportLayout &layout, std::size_t rowCount);
 
 // Empty when every field the layout prints is in the source, else a message naming the first

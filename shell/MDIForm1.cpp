@@ -119,10 +119,18 @@ void MDIForm1::startCalculator() {
 }
 
 void MDIForm1::openVideoLectures() {
-    // Whether the browser opened is not reported.
     const QUrl url(m_values.record.videoAddress);
-    if (url.isValid() && !url.isEmpty())
-        m_openUrl(url);
+    if (!url.isValid() || url.isEmpty())
+        return;
+    // Without a web browser the desktop opens nothing and says nothing: tell the user where to go.
+    if (!m_openUrl(url))
+        m_context.messages.inform(
+            this,
+            QStringLiteral("No web browser could be started to show the video lectures.\n\n"
+                           "Open %1 in a web browser, or install one (for example the package "
+                           "firefox-esr).")
+                .arg(url.toString()),
+            {}, MessageService::Icon::None);
 }
 
 void MDIForm1::placeChild(QWidget *child, int divisor) {
@@ -161,7 +169,7 @@ void MDIForm1::showHelp() {
         }
         m_help = make(m_context.paths.file(QStringLiteral("QL2017Help.pdf")));
         // Beside the main window where the screen allows, and always wholly on the screen.
-        placeOnScreen(m_help, QSize(760, 900), this);
+        placeOnScreen(m_help, QSize(960, 900), this); // room for the outline
     }
     m_help->show();
     m_help->raise();

@@ -23,6 +23,21 @@ QString whyNotMade(const QString &folder) {
     return QStringLiteral("%1 cannot be written").arg(above.absoluteFilePath());
 }
 
+// The schema version an SQLite file's header carries (PRAGMA user_version, bytes 60 to 63),
+// 0 for a file too short to have one.
+quint32 schemaVersion(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray head = file.read(64);
+    if (head.size() < 64)
+        return 0;
+    quint32 version = 0;
+    for (int i = 60; i < 64; ++i)
+        version = (version << 8) | static_cast<quint8>(head[i]);
+    return version;
+}
+
 } // namespace
 
 DataPaths startupDataPaths(const QString &programFolder, const QString &userFolder,
@@ -50,7 +65,12 @@ DataPaths startupDataPaths(const QString &programFolder, const QString &userFold
     for (const auto &[from, to] : {std::pair{&paths.settingsDatabase, own.settingsDatabase},
                                    std::pair{&paths.programStateDatabase, own.programStateDatabase},
                                    std::pair{&paths.reportDatabase, own.reportDatabase}}) {
-        // The user's copy is never replaced: it holds the user's settings.
+        // The user's copy is never replaced: it holds the user's settings. The report database
+        // holds only the last printouts, and a copy of an older schema could not take the
+        // fields a newer program prints: that copy is replaced.
+        if (from == &paths.reportDatabase && QFileInfo::exists(to) &&
+            schemaVersion(to) != schemaVersion(*from))
+            QFile::remove(to);
         if (!QFileInfo::exists(to)) {
             QFile source(*from);
             if (!source.copy(to)) {

@@ -10,7 +10,8 @@ namespace quillon::shell {
 // that lie beside the program in a folder the user can write (a build folder) are used in
 // place. Otherwise (an install, with the files under <prefix>/share/quillon) the three
 // databases are the user's own copies in `userFolder`, copied from the delivered ones when
-// absent there; layouts, the manual and the picture are still read from the install.
+// absent there (and the report database also when the delivered one has another schema
+// version); layouts, the manual and the picture are still read from the install.
 // Where the folder cannot be made or written, or a copy cannot be made (a full disk), the
 // delivered file serves instead and `problem` tells the first reason, with its path.
 DataPaths startupDataPaths(const QString &programFolder, const QString &userFolder,

@@ -71,8 +71,22 @@ report::ReportRecord row(const CompCarList &list, int n) {
 std::vector<report::ReportRecord> compCarReportRows(const CompCarList &list) {
     std::vector<report::ReportRecord> rows;
     const int count = std::min<int>(list.CMVMaxNum, static_cast<int>(list.Cars.size()) - 1);
-    for (int n = 1; n <= count; ++n)
-        rows.push_back(row(list, n));
+    // The list totals, summed as the window sums them; only the last vehicle prints them.
+    double total = 0;
+    double totalSars = 0;
+    for (int n = 1; n <= count; ++n) {
+        total += list.car(n).AdjustTaxableInc;
+        totalSars += list.car(n).SARSDeductionClaim;
+    }
+    for (int n = 1; n <= count; ++n) {
+        report::ReportRecord r = row(list, n);
+        const bool last = n == count;
+        r.push_back({QStringLiteral("ListTotals"),
+                     last ? QStringLiteral("Totals of the list of vehicles") : QString()});
+        r.push_back({QStringLiteral("TotAdjustTaxableInc"), last ? total : 0.0});
+        r.push_back({QStringLiteral("TotAdjustTaxableIncSARS"), last ? totalSars : 0.0});
+        rows.push_back(std::move(r));
+    }
     return rows;
 }
 

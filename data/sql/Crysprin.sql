@@ -3,6 +3,9 @@
 -- Single-record tables are delivered with their one record (zeros and empty texts) and are
 -- only ever edited in place; row tables are delivered empty and refilled by each print.
 -- Amounts are REAL, counts INTEGER, texts TEXT.
+-- The schema's version: raise it with every change of a table, so that an installed program
+-- replaces the user's copy made from an older delivery (shell/UserData.cpp).
+PRAGMA user_version = 2;
 
 -- SalPackage: the salary package printout, shared by the four package windows.
 CREATE TABLE SalPackage (
@@ -279,6 +282,7 @@ INSERT INTO IRP5Day DEFAULT VALUES;
 
 -- kwiktax: the QuickTax breakdown.
 CREATE TABLE kwiktax (
+  Employee TEXT DEFAULT '',
   AGE INTEGER DEFAULT 0,
   TAXINCOME REAL DEFAULT 0,
   TAXTOPAY REAL DEFAULT 0,
@@ -368,7 +372,10 @@ CREATE TABLE compcar (
   FortFB80 REAL DEFAULT 0,
   FortFB20 REAL DEFAULT 0,
   WeekFB80 REAL DEFAULT 0,
-  WeekFB20 REAL DEFAULT 0
+  WeekFB20 REAL DEFAULT 0,
+  ListTotals TEXT DEFAULT '',
+  TotAdjustTaxableInc REAL DEFAULT 0,
+  TotAdjustTaxableIncSARS REAL DEFAULT 0
 );
 
 -- Loans: the loan calculator's result.

@@ -152,7 +152,7 @@ TEST(PdfCommands, LoanScheduleRunsOverPagesUnderItsHeadings) {
          {"Monthly repayment of a loan", "100 000.00", "240 months", "12.000 % p.a.", "1 101.09",
           "Total Interest", "164 260.67", "Total Repayments", "264 260.67"}},
         {R"({"principal":100000,"period":600,"rate":12,"schedule":"monthly"})",
-         14,
+         15,
          {"600 months", "1 002.56", "1 000.00", "99 997.44"}},
     };
     int n = 0;
@@ -176,6 +176,9 @@ TEST(PdfCommands, LoanScheduleRunsOverPagesUnderItsHeadings) {
             doc.getAllText(page).text().remove(QRegularExpression(QStringLiteral("\\s")));
         for (const char *heading : {"Month", "Capital", "Interest", "Balance"})
             EXPECT_TRUE(text.contains(QString::fromLatin1(heading))) << "page " << page + 1;
+        // After the first page the loan stands above the headings.
+        EXPECT_EQ(text.contains(QStringLiteral("PrincipalR100000.00Period600months")), page > 0)
+            << "page " << page + 1;
     }
     // Month 600 repays R 992.63 of capital and R 9.93 of interest and leaves nothing.
     const QString last = doc.getAllText(doc.pageCount() - 1)

@@ -128,10 +128,14 @@ TEST(PeriodReport, QuickTaxRecord) {
     lookup.AnnualTaxableIncome = 500000;
     QuickTaxMemory memory;
     memory.age = 70;
-    const ReportRecord r = quickTaxReportRecord(calculateQuickTax(memory, lookup));
-    ASSERT_EQ(r.size(), 11u);
-    EXPECT_EQ(r.front().name, QStringLiteral("AGE"));
-    EXPECT_EQ(r.front().value.toInt(), 70);
+    const ReportRecord r =
+        quickTaxReportRecord(calculateQuickTax(memory, lookup), QStringLiteral("  J. Smith "));
+    ASSERT_EQ(r.size(), 12u);
+    EXPECT_EQ(r.front().name, QStringLiteral("Employee"));
+    EXPECT_EQ(r.front().value.toString(), QStringLiteral("For : J. Smith"));
+    EXPECT_EQ(field(r, "AGE").toInt(), 70);
+    EXPECT_EQ(quickTaxReportRecord(calculateQuickTax(memory, lookup)).front().value.toString(),
+              QString());
     EXPECT_EQ(field(r, "TAXCOM4").toDouble(), 109053);
     EXPECT_EQ(r.back().name, QStringLiteral("TAXCOM4/2"));
     EXPECT_EQ(r.back().value.toDouble(), 109053.0 / 12);

@@ -249,10 +249,11 @@ TEST(LayoutParser, IncludesFilesBesideTheLayout) {
 }
 
 // Page breaks for a schedule: frame 277 mm, header 20, footer 10, detail 10 leaves room for
-// 24 rows on a following page and 24 - 3 on the first (the title takes 30 mm).
+// 24 rows on the first page less 3 for the title (30 mm), and on a following page 24 less 1 for
+// the continued band (10 mm).
 ReportLayout schedule(bool withSummary) {
-    QString text =
-        kHead + QStringLiteral("\nband title 30\nband header 20\nband detail 10\nband footer 10");
+    QString text = kHead + QStringLiteral("\nband title 30\nband header 20\nband detail 10\nband "
+                                          "footer 10\nband continued 10");
     if (withSummary)
         text += QStringLiteral("\nband summary 50");
     return *parseOk(text);
@@ -274,7 +275,7 @@ TEST_P(PagePlanning, BreaksWhereTheRowsNoLongerFit) {
     ASSERT_EQ(pages.size(), c.detailRowsPerPage.size());
     int nextRow = 0;
     for (std::size_t p = 0; p < pages.size(); ++p) {
-        std::size_t details = 0, headers = 0, footers = 0, titles = 0;
+        std::size_t details = 0, headers = 0, footers = 0, titles = 0, continued = 0;
         for (const PlacedBand &b : pages[p]) {
             switch (b.kind) {
             case BandKind::Detail:
@@ -295,12 +296,17 @@ TEST_P(PagePlanning, BreaksWhereTheRowsNoLongerFit) {
             case BandKind::Summary:
                 EXPECT_EQ(static_cast<int>(p), c.summaryPage);
                 break;
+            case BandKind::Continued:
+                EXPECT_DOUBLE_EQ(b.top, 0);
+                ++continued;
+                break;
             }
         }
         EXPECT_EQ(details, c.detailRowsPerPage[p]) << "page " << p + 1;
         EXPECT_EQ(headers, 1u) << "the header repeats on page " << p + 1;
         EXPECT_EQ(footers, 1u);
         EXPECT_EQ(titles, p == 0 ? 1u : 0u);
+        EXPECT_EQ(continued, p == 0 ? 0u : 1u);
     }
     EXPECT_EQ(nextRow, static_cast<int>(c.rows));
 }
@@ -310,7 +316,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, PagePlanning,
                                            PlanCase{"FirstPageFull", 21, false, {21}, -1},
                                            PlanCase{"OneRowOver", 22, false, {21, 1}, -1},
                                            PlanCase{
-                                               "ThreePages", 21 + 24 + 5, false, {21, 24, 5}, -1},
+                                               "ThreePages", 21 + 23 + 5, false, {21, 23, 5}, -1},
                                            PlanCase{"SummaryFits", 10, true, {10}, 0},
                                            PlanCase{"SummaryMovesOn", 20, true, {20, 0}, 1}),
                          [](const auto &row) { return std::string(row.param.name); });

@@ -7,6 +7,7 @@
 #include "ReportTestSupport.h"
 
 #include <QBuffer>
+#include <QDate>
 #include <QFontMetricsF>
 #include <QPdfWriter>
 
@@ -83,6 +84,17 @@ TEST_P(PayeLayoutPdf, PrintsCaptionsAndFiguresOnOnePage) {
     for (const char *text : c.expected)
         EXPECT_TRUE(read.text.contains(QString::fromUtf8(text))) << text << "\n"
                                                                  << read.text.toStdString();
+    // The footer carries the day of printing.
+    EXPECT_TRUE(read.text.contains(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))))
+        << read.text.toStdString();
+    // Qt PDF reads ligatures back as letters; poppler, like most readers' search, does not. No
+    // "fi" or "fl" may be set as one glyph.
+    const QString searchable = test::popplerText(pdf);
+    EXPECT_FALSE(searchable.contains(QChar(0xFB01)) || searchable.contains(QChar(0xFB02)));
+    for (const char *text : c.expected)
+        if (QByteArray(text).contains("fi") || QByteArray(text).contains("fl")) {
+            EXPECT_TRUE(searchable.contains(QString::fromUtf8(text))) << text;
+        }
 }
 
 constexpr auto En = PrintLanguage::English;
@@ -149,17 +161,32 @@ INSTANTIATE_TEST_SUITE_P(
                 "Daily.rpt",
                 Af,
                 {"Daaglikse Inkomste", "Belasting verpligting", "884.08", "(B.& F.W.)"}},
-        PdfCase{"QuickTax", "kwiktep.rpt", En, {"QuickTax",   "Taxable Income",
-                                                "500 000.00", "Age",
-                                                "70",         "Tax on taxable income",
-                                                "96 264.00",  "+ Portion @ M/Rate (36%)",
-                                                "33 696.00",  "Total tax",
-                                                "129 960.00", "Less rebates",
-                                                "20 907.00",  "Tax commitment",
-                                                "109 053.00", "Monthly tax commitment",
-                                                "9 087.75",   "Average rate before rebates",
-                                                "26.0 %",     "Average rate after rebates",
-                                                "21.8 %",     "(E.& O.E.)"}},
+        PdfCase{"QuickTax",
+                "kwiktep.rpt",
+                En,
+                {"QuickTax",
+                 "For : Thandi Mokoena",
+                 "Taxable Income",
+                 "500 000.00",
+                 "Age",
+                 "70",
+                 "Tax on taxable income",
+                 "96 264.00",
+                 "+ Portion @ M/Rate (36%)",
+                 "33 696.00",
+                 "Total tax",
+                 "129 960.00",
+                 "Less rebates",
+                 "20 907.00",
+                 "Tax commitment",
+                 "109 053.00",
+                 "Monthly tax commitment",
+                 "9 087.75",
+                 "Average rate before rebates",
+                 "26.0 %",
+                 "Average rate after rebates",
+                 "21.8 %",
+                 "(E.& O.E.)"}},
         PdfCase{"DailyBalance",
                 "DayBal.rpt",
                 En,

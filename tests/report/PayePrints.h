@@ -106,7 +106,8 @@ inline report::ReportData quickTaxPrint(report::PrintLanguage) {
     paye::QuickTaxMemory memory;
     memory.age = 70;
     return printOf(paye::kQuickTaxTable,
-                   paye::quickTaxReportRecord(paye::calculateQuickTax(memory, lookup)));
+                   paye::quickTaxReportRecord(paye::calculateQuickTax(memory, lookup),
+                                              QStringLiteral("Thandi Mokoena")));
 }
 
 // R 500 000 at 12.5 % from 01/03/2014 to 28/02/2017: 1 095 days, R 187 500.00.

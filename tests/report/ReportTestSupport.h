@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPdfDocument>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -63,6 +64,15 @@ inline PdfText readPdf(const QString &path) {
     for (int p = 0; p < doc.pageCount(); ++p)
         out.text += doc.getAllText(p).text() + u'\n';
     return out;
+}
+
+// The text layer as poppler's pdftotext reads it (test dependency poppler-utils).
+inline QString popplerText(const QString &path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    EXPECT_TRUE(pdftotext.waitForFinished(30000))
+        << "pdftotext: " << pdftotext.errorString().toStdString();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 inline QString withoutBlanks(QString text) {

@@ -16,13 +16,16 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPdfBookmarkModel>
 #include <QPdfDocument>
 #include <QPdfPageNavigator>
+#include <QPdfSearchModel>
 #include <QPdfView>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTreeView>
 
 using namespace quillon;
 using namespace quillon::shell;
@@ -148,28 +151,66 @@ TEST_F(ShellWindowsTest, ClosingTheMainWindowClosesEveryWindow) {
     EXPECT_FALSE(m_main->helpWindow() && m_main->helpWindow()->isVisible());
 }
 
+// The address goes to the desktop; only a desktop that opens nothing (no browser) is told of.
 TEST_F(ShellWindowsTest, VideoLecturesOpensTheConfiguredAddress) {
-    QUrl opened;
-    m_main->setUrlOpener([&opened](const QUrl &url) {
-        opened = url;
-        return false;
-    });
-    m_main->values().record.videoAddress = QStringLiteral("https://quillon2017.example/videos/");
-    m_main->menuItem(QStringLiteral("VideoLectures1"))->trigger();
-    EXPECT_EQ(opened, QUrl(QStringLiteral("https://quillon2017.example/videos/")));
-    EXPECT_TRUE(m_messages.messages().empty());
+    for (const bool browser : {true, false}) {
+        SCOPED_TRACE(browser ? "browser" : "no browser");
+        m_messages.clear();
+        QUrl opened;
+        m_main->setUrlOpener([&opened, browser](const QUrl &url) {
+            opened = url;
+            return browser;
+        });
+        m_main->values().record.videoAddress =
+            QStringLiteral("https://quillon2017.example/videos/");
+        m_main->menuItem(QStringLiteral("VideoLectures1"))->trigger();
+        EXPECT_EQ(opened, QUrl(QStringLiteral("https://quillon2017.example/videos/")));
+        if (browser) {
+            EXPECT_TRUE(m_messages.messages().empty());
+        } else {
+            ASSERT_EQ(m_messages.messages().size(), 1u);
+            EXPECT_TRUE(m_messages.last().text.startsWith(
+                QLatin1String("No web browser could be started to show the video lectures.")));
+            EXPECT_TRUE(m_messages.last().text.contains(
+                QLatin1String("https://quillon2017.example/videos/")));
+        }
+    }
 }
 
-TEST_F(ShellWindowsTest, NoSystemCalculatorIsToldWithTheApplicationTitle) {
+// With no calculator installed the user is told which package suits the desktop.
+TEST_F(ShellWindowsTest, NoSystemCalculatorSaysWhichPackageToInstall) {
     QTemporaryDir empty;
     m_main->setCalculatorSearchPath({empty.path()});
     m_main->menuItem(QStringLiteral("mnuMSCalculator"))->trigger();
     ASSERT_EQ(m_messages.messages().size(), 1u);
-    EXPECT_EQ(
-        m_messages.last().text,
-        QLatin1String("The Microsoft Calculator is not installed or in the Windows directory"));
+    EXPECT_TRUE(m_messages.last().text.startsWith(
+        QLatin1String("No calculator program is installed on this computer")));
     EXPECT_TRUE(m_messages.last().title.isEmpty());
     EXPECT_EQ(m_messages.last().icon, MessageService::Icon::None);
+
+    const struct {
+        const char *desktop;
+        const char *package;
+    } rows[] = {
+        {"", "gnome-calculator"},
+        {"GNOME", "gnome-calculator"},
+        {"ubuntu:GNOME", "gnome-calculator"},
+        {"KDE", "kcalc"},
+        {"MATE", "mate-calc"},
+        {"XFCE", "galculator"},
+        {"X-Cinnamon", "gnome-calculator"},
+        {"Unknown", "gnome-calculator"},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.desktop);
+        m_messages.clear();
+        EXPECT_FALSE(startSystemCalculator(m_messages, nullptr, {empty.path()},
+                                           QString::fromLatin1(r.desktop)));
+        ASSERT_EQ(m_messages.messages().size(), 1u);
+        EXPECT_TRUE(m_messages.last().text.endsWith(QStringLiteral("sudo apt install ") +
+                                                    QLatin1String(r.package)))
+            << m_messages.last().text.toStdString();
+    }
 }
 
 TEST(SystemCalculator, TheFirstCandidateFoundWins) {
@@ -346,6 +387,50 @@ TEST_F(ShellWindowsTest, HelpWindowPagesThroughTheManual) {
     EXPECT_EQ(help.view()->pageNavigator()->currentPage(), 1) << "zooming keeps the page";
     help.fitWidth();
     EXPECT_EQ(help.view()->zoomMode(), QPdfView::ZoomMode::FitToWidth);
+}
+
+// The delivered manual: its outline beside the pages jumps to each chapter, and a search typed
+// after Ctrl+F steps through its finds with Enter, F3 and Shift+F3.
+TEST_F(ShellWindowsTest, HelpOutlineAndSearchFindTheChapters) {
+    frmHelpBrowser help(test::binPath(QStringLiteral("QL2017Help.pdf")));
+    help.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+    QPdfDocument *doc = help.document();
+    ASSERT_GT(doc->pageCount(), 20);
+    const QAbstractItemModel *outline = help.outline()->model();
+    ASSERT_TRUE(help.outline()->isVisible());
+    const auto textOf = [doc](int page) { return doc->getAllText(page).text(); };
+    const struct {
+        int row;
+        const char *title;
+    } chapters[] = {
+        {0, "Contents"}, {1, "Introduction"}, {3, "The main window and its menus"}, {15, "Loans"}};
+    for (const auto &c : chapters) {
+        SCOPED_TRACE(c.title);
+        const QModelIndex entry = outline->index(c.row, 0);
+        ASSERT_EQ(entry.data().toString(), QLatin1String(c.title));
+        help.outline()->setCurrentIndex(entry);
+        QTest::keyClick(help.outline(), Qt::Key_Return);
+        const int page = help.view()->pageNavigator()->currentPage();
+        EXPECT_TRUE(textOf(page).trimmed().startsWith(QLatin1String(c.title)))
+            << "page " << page + 1 << ": " << textOf(page).left(80).toStdString();
+    }
+    // The chapters have their sections under them.
+    EXPECT_GT(outline->rowCount(outline->index(1, 0)), 2);
+
+    QTest::keyClick(&help, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(help.searchField()->hasFocus());
+    QTest::keyClicks(help.searchField(), QStringLiteral("beneficiaries"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return help.searchResults()->rowCount({}) > 3; }));
+    QTest::keyClick(help.searchField(), Qt::Key_Return);
+    EXPECT_EQ(help.currentFind(), 0);
+    const int first = help.view()->pageNavigator()->currentPage();
+    EXPECT_TRUE(textOf(first).contains(QLatin1String("beneficiaries")));
+    QTest::keyClick(&help, Qt::Key_F3);
+    EXPECT_EQ(help.currentFind(), 1);
+    QTest::keyClick(&help, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(help.currentFind(), 0);
+    EXPECT_EQ(help.view()->pageNavigator()->currentPage(), first);
 }
 
 } // namespace

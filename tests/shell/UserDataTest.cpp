@@ -67,6 +67,31 @@ TEST_F(UserDataTest, AnInstallUsesTheUsersOwnCopiesAndNeverReplacesThem) {
     }
 }
 
+// The report database keeps only the last printouts: a copy of another schema version (an
+// older program's) gives way to the delivered one, a copy of the same version stays.
+TEST_F(UserDataTest, AReportDatabaseOfAnotherSchemaIsReplaced) {
+    deliver(at("usr/share/quillon"));
+    ASSERT_TRUE(QDir().mkpath(at("usr/bin")));
+    ASSERT_TRUE(QDir().mkpath(at("user")));
+    // An SQLite header is 100 bytes; the schema version stands big-endian at bytes 60 to 63.
+    const auto database = [](const QString &path, char version, const char *text) {
+        QByteArray bytes(100, '\0');
+        bytes[63] = version;
+        bytes += text;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    database(at("usr/share/quillon/Crysprin.mdb"), 2, "delivered");
+    for (const char version : {1, 2}) {
+        SCOPED_TRACE(int(version));
+        database(at("user/Crysprin.mdb"), version, "the last printouts");
+        const DataPaths paths = shell::startupDataPaths(at("usr/bin"), at("user"));
+        EXPECT_EQ(content(paths.reportDatabase).endsWith("delivered"), version == 1);
+        EXPECT_TRUE(paths.reportDatabase.startsWith(QDir::toNativeSeparators(at("user"))));
+    }
+}
+
 // A data folder that cannot be made (here a file stands in its way, which stops root too) is
 // told with its path and why; the delivered files serve meanwhile.
 TEST_F(UserDataTest, AFolderThatCannotBeMadeIsToldWithItsPath) {

@@ -181,7 +181,7 @@ TEST(CompCarReport, OneRowPerVehicle) {
     addCompanyCar(list);
     list.car(2).CCPrice = 0;
     list.car(2).SARSTable = 1;
-    calculateCompanyCars(list);
+    const CompCarScreen screen = calculateCompanyCars(list);
     const quillon::report::ReportData data = compCarPrintData(list);
     EXPECT_EQ(data.table, QStringLiteral("compcar"));
     EXPECT_TRUE(data.isRowTable);
@@ -205,6 +205,12 @@ TEST(CompCarReport, OneRowPerVehicle) {
     // Without a price the adjustment printed is the SARS figure and the inclusion 0.
     EXPECT_EQ(value(1, "AdjustTaxableInc").toDouble(), list.car(2).SARSDeductionClaim);
     EXPECT_EQ(value(1, "TrueInclusion").toDouble(), 0);
+    // Only the last vehicle carries the list totals, the ones the window shows.
+    EXPECT_TRUE(value(0, "ListTotals").toString().isEmpty());
+    EXPECT_FALSE(value(1, "ListTotals").toString().isEmpty());
+    EXPECT_EQ(value(1, "TotAdjustTaxableInc").toDouble(), screen.TotAdjustTaxableInc);
+    EXPECT_EQ(value(1, "TotAdjustTaxableIncSARS").toDouble(), screen.TotAdjustTaxableIncSARS);
+    EXPECT_NE(screen.TotAdjustTaxableInc, 0);
 }
 
 } // namespace
