@@ -74,6 +74,11 @@ const std::vector<JsonKey> kLoanOutputs = {
     {QStringLiteral("schedule"), KeyKind::List,
      QStringLiteral("rows {month|year, capital, interest, balance} when asked and all four "
                     "figures are set")},
+    {QStringLiteral("schedule[].month"), KeyKind::Integer, QStringLiteral("the month (monthly)")},
+    {QStringLiteral("schedule[].year"), KeyKind::Integer, QStringLiteral("the year (annual)")},
+    {QStringLiteral("schedule[].capital"), KeyKind::Number, QStringLiteral("Capital payment")},
+    {QStringLiteral("schedule[].interest"), KeyKind::Number, QStringLiteral("Interest payment")},
+    {QStringLiteral("schedule[].balance"), KeyKind::Number, QStringLiteral("Balance")},
 };
 
 CommandResult runLoan(const JsonInputValue &json, const RunOptions &options) {
