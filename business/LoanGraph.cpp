@@ -53,7 +53,7 @@ LoanGraph::LoanGraph(QWidget *parent) : QWidget(parent), m_dialogs(&OutputDialog
     m_view->setObjectName(QStringLiteral("chtLoanGraph"));
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setMinimumSize(640, 420);
-    auto *save = new QPushButton(QStringLiteral("Save &Picture…"), this);
+    auto *save = new QPushButton(QStringLiteral("Sa&ve picture…"), this);
     save->setObjectName(QStringLiteral("cmdSavePicture"));
     auto *print = new QPushButton(QStringLiteral("&Print…"), this);
     print->setObjectName(QStringLiteral("cmdPrintGraph"));

@@ -76,12 +76,6 @@ CsvAnswerLayout::CsvAnswerLayout(const Command &command, const JsonInputValue *s
                     addColumn({key, itemKey.name.toStdString().substr(prefix.size()), true});
                     nested = true;
                 }
-            if (!nested && example && example->IsArray() && !example->Empty() &&
-                (*example)[0].IsObject()) {
-                for (auto it = (*example)[0].MemberBegin(); it != (*example)[0].MemberEnd(); ++it)
-                    addColumn({key, std::string(memberName(it->name)), true});
-                nested = true;
-            }
         } else if (k.kind == KeyKind::Object && example && example->IsObject()) {
             for (auto it = example->MemberBegin(); it != example->MemberEnd(); ++it)
                 addColumn({key, std::string(memberName(it->name)), false});

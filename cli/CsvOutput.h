@@ -17,14 +17,15 @@ void appendCsvCell(std::string &out, std::string_view text);
 
 // The columns of a command's CSV answers, fixed before the first answer so every row lines up
 // whatever keys an answer leaves out: "line", then the declared output keys in their order,
-// then "error". A nested object gives one column per key ("lookup.totalTax"); a list of objects
-// gives one column per item key ("schedule.balance") and its items come as rows of their own
-// under the answer's row, or on that row when the list holds a single item (company-car's one
-// vehicle a row). A list of plain values stays one cell, written as JSON.
+// then "error". A nested object gives one column per key ("lookup.totalTax"). A list whose item
+// keys the command declares ("schedule[].balance") gives one column per item key
+// ("schedule.balance") and its items come as rows of their own under the answer's row, or on
+// that row when the list holds a single item (company-car's one vehicle a row). Any other list
+// (a record of the printout, the months' counts) stays one cell, written as JSON.
 class CsvAnswerLayout {
 public:
-    // The keys inside nested objects and lists that the command does not declare are taken
-    // from `sample`, an answer of the command (null when there is none).
+    // The keys inside nested objects, which the commands do not declare, are taken from
+    // `sample`, an answer of the command (null when there is none).
     CsvAnswerLayout(const Command &command, const JsonInputValue *sample);
 
     // The header row, without its line break.

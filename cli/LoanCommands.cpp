@@ -222,6 +222,12 @@ const std::vector<JsonKey> kComparisonOutputs = {
     {QStringLiteral("rows"), KeyKind::List,
      QStringLiteral("per term of 60 to 360 months: {months, period, monthlyRepayment, "
                     "totalInterest, totalPaid}")},
+    {QStringLiteral("rows[].months"), KeyKind::Integer, QStringLiteral("the term in months")},
+    {QStringLiteral("rows[].period"), KeyKind::Text, QStringLiteral("Period")},
+    {QStringLiteral("rows[].monthlyRepayment"), KeyKind::Number,
+     QStringLiteral("Monthly repayment")},
+    {QStringLiteral("rows[].totalInterest"), KeyKind::Number, QStringLiteral("Total Interest")},
+    {QStringLiteral("rows[].totalPaid"), KeyKind::Number, QStringLiteral("Total Paid")},
     {QStringLiteral("printable"), KeyKind::Flag, QStringLiteral("bond amount and rate above 0")},
 };
 
