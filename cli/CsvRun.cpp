@@ -4,6 +4,7 @@
 #include "cli/CsvOutput.h"
 #include "cli/Runner.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace quillon::cli {
@@ -62,6 +63,14 @@ QString csvHelpText(const Command &command) {
         width += static_cast<int>(heading.size());
     }
     text += u'\n';
+    for (const JsonKey &k : command.outputs)
+        if (k.kind == KeyKind::List &&
+            std::any_of(command.outputs.begin(), command.outputs.end(), [&k](const JsonKey &item) {
+                return item.name.startsWith(k.name + u"[].");
+            }))
+            text += QStringLiteral("The items of \"%1\" follow their answer's row as rows of their "
+                                   "own\n(on that row when there is a single item).\n")
+                        .arg(k.name);
     for (const JsonKey &k : command.inputs)
         if (const qsizetype items = k.name.indexOf(QLatin1String("[].")); items >= 0) {
             text += QStringLiteral("A row holds one item of \"%1\": its keys are the input "
