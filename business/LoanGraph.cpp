@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCursor>
+#include <QDate>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineSeries>
@@ -114,8 +115,13 @@ void LoanGraph::print() {
                                                "ready."));
         return;
     }
-    paint(painter,
-          QRect(QPoint(), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    // The graph above a footer line that carries the date it was printed.
+    const QRect page(QPoint(), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const int footer = painter.fontMetrics().height() * 2;
+    paint(painter, page.adjusted(0, 0, 0, -footer));
+    painter.drawText(page.adjusted(0, page.height() - footer, 0, 0),
+                     Qt::AlignRight | Qt::AlignBottom,
+                     QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
 }
 
 QChart *LoanGraph::chart() const {

@@ -96,6 +96,9 @@ int runCsv(const Command &command, const RunOptions &options, const ReadFunction
     CsvReader reader(read);
     std::vector<std::string> cells;
     CsvReader::Status status = reader.next(cells);
+    // Blank lines above the header are passed over, as blank rows are below it.
+    while (status == CsvReader::Status::Record && reader.problem().isEmpty() && blankRow(cells))
+        status = reader.next(cells);
     if (status == CsvReader::Status::Failed)
         return readFailed();
     if (status == CsvReader::Status::End) {
@@ -104,9 +107,8 @@ int runCsv(const Command &command, const RunOptions &options, const ReadFunction
     }
     const CsvInputColumns columns(command, cells);
     if (!reader.problem().isEmpty() || !columns.error().isEmpty()) {
-        err << who
-            << "line 1: " << (reader.problem().isEmpty() ? columns.error() : reader.problem())
-            << "\n";
+        err << who << "line " << reader.lineNumber() << ": "
+            << (reader.problem().isEmpty() ? columns.error() : reader.problem()) << "\n";
         return kExitUsage;
     }
 
