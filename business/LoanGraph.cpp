@@ -1,5 +1,6 @@
 #include "business/LoanGraph.h"
 
+#include "controls/OutputDialogs.h"
 #include "taxengine/NumberText.h"
 
 #include <QBarCategoryAxis>
@@ -7,10 +8,17 @@
 #include <QChart>
 #include <QChartView>
 #include <QCursor>
+#include <QDate>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLineSeries>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPen>
+#include <QPrinter>
+#include <QPushButton>
 #include <QStackedBarSeries>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -39,16 +47,81 @@ QValueAxis *amountAxis(const QString &title, double top) {
 
 } // namespace
 
-LoanGraph::LoanGraph(QWidget *parent) : QWidget(parent) {
+LoanGraph::LoanGraph(QWidget *parent) : QWidget(parent), m_dialogs(&OutputDialogs::standard()) {
     setObjectName(kGraphName);
     setWindowTitle(QStringLiteral("Annual Amortisation Graph"));
     m_view = new QChartView(new QChart, this);
     m_view->setObjectName(QStringLiteral("chtLoanGraph"));
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setMinimumSize(640, 420);
+    auto *save = new QPushButton(QStringLiteral("Sa&ve picture…"), this);
+    save->setObjectName(QStringLiteral("cmdSavePicture"));
+    auto *print = new QPushButton(QStringLiteral("&Print…"), this);
+    print->setObjectName(QStringLiteral("cmdPrintGraph"));
+    connect(save, &QPushButton::clicked, this, &LoanGraph::savePicture);
+    connect(print, &QPushButton::clicked, this, &LoanGraph::print);
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(8, 0, 8, 8);
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(print);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
+    layout->addLayout(buttons);
+}
+
+void LoanGraph::paint(QPainter &painter, const QRect &target) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    m_view->render(&painter, target, m_view->viewport()->rect());
+}
+
+bool LoanGraph::writePicture(const QString &path) {
+    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+        return m_view->grab().save(path, "PNG");
+    QPdfWriter pdf(path);
+    pdf.setPageOrientation(QPageLayout::Landscape);
+    pdf.setTitle(windowTitle());
+    pdf.setCreator(QStringLiteral("Quillon"));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    paint(painter, QRect(QPoint(), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()));
+    return painter.end();
+}
+
+void LoanGraph::savePicture() {
+    QString path = m_dialogs->saveFile(
+        this, QStringLiteral("Save picture"), documentsPath(QStringLiteral("Loan graph.png")),
+        QStringLiteral("PNG pictures (*.png);;PDF documents (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".png");
+    if (!writePicture(path))
+        m_dialogs->failed(this,
+                          QStringLiteral("The picture could not be written to %1.").arg(path));
+}
+
+void LoanGraph::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(windowTitle());
+    if (!m_dialogs->choosePrinter(this, printer))
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        m_dialogs->failed(this, QStringLiteral("The graph could not be printed: the printer is not "
+                                               "ready."));
+        return;
+    }
+    // The graph above a footer line that carries the date it was printed.
+    const QRect page(QPoint(), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const int footer = painter.fontMetrics().height() * 2;
+    paint(painter, page.adjusted(0, 0, 0, -footer));
+    painter.drawText(page.adjusted(0, page.height() - footer, 0, 0),
+                     Qt::AlignRight | Qt::AlignBottom,
+                     QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
 }
 
 QChart *LoanGraph::chart() const {

@@ -10,11 +10,17 @@
 
 class QChart;
 class QChartView;
+class QPainter;
+
+namespace quillon {
+class OutputDialogs;
+}
 
 namespace quillon::business {
 
 // The annual graph of a loan: per year the capital and interest paid (stacked bars, the year's
-// repayments) and the balance outstanding at the year end (a line on its own axis).
+// repayments) and the balance outstanding at the year end (a line on its own axis). Each bar
+// and point tells its figure on hover; the graph saves as a picture (PNG or PDF) and prints.
 class LoanGraph : public QWidget {
     Q_OBJECT
 public:
@@ -34,13 +40,25 @@ public:
     };
     const Series &series() const { return m_series; }
     QChart *chart() const;
+    QChartView *view() const { return m_view; }
+
+    // "Save picture…": a PNG, or a PDF page when the chosen name ends in .pdf.
+    void savePicture();
+    // "Print…": the graph on one landscape page of the printer the user chooses.
+    void print();
+    // Writes the picture; false when the file could not be written.
+    bool writePicture(const QString &path);
+    void setDialogs(OutputDialogs &dialogs) { m_dialogs = &dialogs; }
 
 private:
     void rebuild();
+    // Draws the graph into `target`, keeping its proportions.
+    void paint(QPainter &painter, const QRect &target);
 
     QChartView *m_view = nullptr;
     Series m_series;
     bool m_partYear = false;
+    OutputDialogs *m_dialogs;
 };
 
 // The annual schedule as frmLoans hands it to the graph module (see LoanAmortGraph).

@@ -19,8 +19,13 @@ int LoanGridModel::columnCount(const QModelIndex &parent) const {
 QVariant LoanGridModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid())
         return {};
+    const QString &text =
+        m_texts.rows.at(static_cast<std::size_t>(index.row())).value(index.column());
     if (role == Qt::DisplayRole)
-        return m_texts.rows.at(static_cast<std::size_t>(index.row())).value(index.column());
+        return text;
+    // The plain figure, for a copy that a spreadsheet reads as a number.
+    if (role == Qt::EditRole)
+        return QString(text).remove(u' ');
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};

@@ -1,6 +1,7 @@
 #include "business/LoanGridPanel.h"
 
 #include "business/LoanGridModel.h"
+#include "controls/TableCopy.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -17,13 +18,15 @@ LoanGridPanel::LoanGridPanel(QWidget *parent) : OverlayPanel({}, parent) {
     m_model = new LoanGridModel(this);
     m_view = new QTableView(this);
     m_view->setObjectName(QStringLiteral("grdPayments"));
+    m_view->setAccessibleName(QStringLiteral("Amortisation schedule"));
     m_view->setModel(m_model);
     m_view->verticalHeader()->hide();
-    m_view->setSelectionMode(QAbstractItemView::NoSelection);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
+    m_copy = new TableCopy(m_view, {});
     m_close = new QPushButton(QStringLiteral("&OK"), this);
     m_close->setObjectName(QStringLiteral("cmdGridClose"));
     m_close->setAutoDefault(false);
@@ -41,6 +44,9 @@ LoanGridPanel::LoanGridPanel(QWidget *parent) : OverlayPanel({}, parent) {
 void LoanGridPanel::setSchedule(GridTexts texts) {
     const bool scrolls = texts.verticalScrollBar;
     const int rows = static_cast<int>(texts.rows.size());
+    m_copy->setFileName(texts.headings.value(0).trimmed() == QLatin1String("Year")
+                            ? QStringLiteral("Loan annual schedule.csv")
+                            : QStringLiteral("Loan monthly schedule.csv"));
     m_model->setSchedule(std::move(texts));
     m_view->resizeColumnsToContents();
     m_view->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);

@@ -6,6 +6,10 @@
 class QPushButton;
 class QTableView;
 
+namespace quillon {
+class TableCopy;
+}
+
 namespace quillon::business {
 
 class LoanGridModel;
@@ -23,6 +27,7 @@ public:
 
     const LoanGridModel &model() const { return *m_model; }
     QTableView *view() const { return m_view; }
+    TableCopy *copy() const { return m_copy; }
 
     // The grid shows this many rows at most before it scrolls.
     static constexpr int kVisibleRows = 11;
@@ -30,6 +35,7 @@ public:
 private:
     LoanGridModel *m_model = nullptr;
     QTableView *m_view = nullptr;
+    TableCopy *m_copy = nullptr;
     QPushButton *m_close = nullptr;
 };
 

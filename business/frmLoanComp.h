@@ -3,9 +3,9 @@
 #include "business/BusinessWindow.h"
 #include "business/LoanComparison.h"
 
-class QTableWidget;
-
 namespace quillon::business {
+
+class LoanCompGrid;
 
 // Loan comparison: one bond amount and rate over six standard terms, 5 to 30 years, in a grid.
 // The amount and rate are remembered for the whole run.
@@ -25,13 +25,12 @@ protected:
 
 private:
     FieldTable fieldTable();
-    QTableWidget *buildGrid();
     void recalculate() override;
     ComparisonInputs inputs() const;
 
     ComparisonMemory &m_memory;
     ComparisonResults m_results;
-    QTableWidget *m_grid = nullptr;
+    LoanCompGrid *m_grid = nullptr;
     double m_unbound = 0;
 };
 

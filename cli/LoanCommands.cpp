@@ -74,6 +74,11 @@ const std::vector<JsonKey> kLoanOutputs = {
     {QStringLiteral("schedule"), KeyKind::List,
      QStringLiteral("rows {month|year, capital, interest, balance} when asked and all four "
                     "figures are set")},
+    {QStringLiteral("schedule[].month"), KeyKind::Integer, QStringLiteral("the month (monthly)")},
+    {QStringLiteral("schedule[].year"), KeyKind::Integer, QStringLiteral("the year (annual)")},
+    {QStringLiteral("schedule[].capital"), KeyKind::Number, QStringLiteral("Capital payment")},
+    {QStringLiteral("schedule[].interest"), KeyKind::Number, QStringLiteral("Interest payment")},
+    {QStringLiteral("schedule[].balance"), KeyKind::Number, QStringLiteral("Balance")},
 };
 
 CommandResult runLoan(const JsonInputValue &json, const RunOptions &options) {
@@ -217,6 +222,12 @@ const std::vector<JsonKey> kComparisonOutputs = {
     {QStringLiteral("rows"), KeyKind::List,
      QStringLiteral("per term of 60 to 360 months: {months, period, monthlyRepayment, "
                     "totalInterest, totalPaid}")},
+    {QStringLiteral("rows[].months"), KeyKind::Integer, QStringLiteral("the term in months")},
+    {QStringLiteral("rows[].period"), KeyKind::Text, QStringLiteral("Period")},
+    {QStringLiteral("rows[].monthlyRepayment"), KeyKind::Number,
+     QStringLiteral("Monthly repayment")},
+    {QStringLiteral("rows[].totalInterest"), KeyKind::Number, QStringLiteral("Total Interest")},
+    {QStringLiteral("rows[].totalPaid"), KeyKind::Number, QStringLiteral("Total Paid")},
     {QStringLiteral("printable"), KeyKind::Flag, QStringLiteral("bond amount and rate above 0")},
 };
 

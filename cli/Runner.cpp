@@ -1,5 +1,6 @@
 #include "cli/Runner.h"
 
+#include "cli/CsvRun.h"
 #include "cli/PdfOutput.h"
 #include "taxengine/DataPaths.h"
 
@@ -46,6 +47,7 @@ struct Options {
     QString inputFile;
     RunOptions run;
     bool help = false;
+    bool csv = false;
     QString error;
 };
 
@@ -55,6 +57,8 @@ Options parseArguments(const QStringList &arguments) {
         const QString &a = arguments[i];
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             o.help = true;
+        } else if (a == QLatin1String("--csv")) {
+            o.csv = true;
         } else if (a == QLatin1String("--pdf") || a == QLatin1String("--lang") ||
                    a == QLatin1String("--data")) {
             if (i + 1 >= arguments.size()) {
@@ -194,14 +198,14 @@ bool writeText(QIODevice &out, const QString &text) {
 
 QString helpText(const CommandRegistry &registry) {
     QString text = QStringLiteral(
-        "Usage: quillon-calc COMMAND [FILE] [--pdf FILE [--lang en|af]]\n"
+        "Usage: quillon-calc COMMAND [FILE] [--csv | --pdf FILE [--lang en|af]]\n"
         "Reads JSON objects of a calculator's inputs, one per line (from FILE or standard\n"
         "input), and writes one answer per input line as soon as it is worked out: the\n"
         "results, or {\"line\": N, \"error\": \"...\"} for a line that was refused.\n"
         "quillon-calc COMMAND --help lists the keys of one command.\n\nCommands:\n");
     for (const Command &c : registry.commands())
         text += QStringLiteral("  %1  %2\n").arg(c.name.leftJustified(18), c.summary);
-    return text;
+    return text + csvHelpText();
 }
 
 QString helpText(const Command &command) {
@@ -214,7 +218,7 @@ QString helpText(const Command &command) {
     if (command.rendersPdf)
         text += QStringLiteral("\n--pdf FILE renders the calculator's report to FILE; --lang en|af "
                                "chooses its language (single input object only).\n");
-    return text;
+    return text + csvHelpText(command);
 }
 
 int runCommandLine(const CommandRegistry &registry, const QStringList &arguments,
@@ -257,6 +261,8 @@ int runCommandLine(const CommandRegistry &registry, const QStringList &arguments
         read = [&file](char *data, qint64 size) { return file.read(data, size); };
     }
 
+    if (o.csv)
+        return runCsv(*command, o.run, read, out, err, file);
     LineReader reader(read);
     AnswerWriter writer(out);
     BatchRun run(*command, o.run, writer, err);
