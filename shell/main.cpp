@@ -1,31 +1,16 @@
 // Quillon 2017: the desktop program.
-#include "business/frmDayBal.h"
-#include "business/frmInflation.h"
-#include "business/frmLoanBuster.h"
-#include "business/frmLoanComp.h"
-#include "business/frmLoans.h"
 #include "controls/AppIcon.h"
 #include "controls/MessageService.h"
 #include "forms/AppContext.h"
 #include "forms/ProgramState.h"
-#include "package/frmBrisvaneAnn.h"
-#include "package/frmBrisvaneMon.h"
-#include "package/frmQuillonAnn.h"
-#include "package/frmQuillonMon.h"
-#include "paye/WeekWindow.h"
-#include "paye/frmAnnual.h"
-#include "paye/frmDaily.h"
-#include "paye/frmKwikTax.h"
-#include "paye/frmMonthly.h"
 #include "report/ReportComponent.h"
+#include "shell/CalculatorWindows.h"
 #include "shell/MDIForm1.h"
 #include "shell/ProgramRecord.h"
 #include "shell/Startup.h"
 #include "shell/UserData.h"
 #include "shell/WindowCatalogue.h"
 #include "taxengine/DataPaths.h"
-#include "vehicle/frmCarAll1.h"
-#include "vehicle/frmCompCar.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -33,16 +18,6 @@
 #include <chrono>
 #include <cstdio>
 #include <future>
-
-namespace {
-
-template <class Window>
-void registerWindow(quillon::shell::WindowCatalogue &catalogue, const QString &name) {
-    catalogue.setFactory(
-        name, [](const quillon::AppContext &c, QWidget *parent) { return new Window(c, parent); });
-}
-
-} // namespace
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
@@ -69,24 +44,7 @@ int main(int argc, char **argv) {
     const AppContext context{paths, state, messages, reports};
 
     shell::WindowCatalogue catalogue = shell::WindowCatalogue::standard();
-    // Each calculator window is wired in here; a menu item without one stays greyed.
-    registerWindow<paye::frmAnnual>(catalogue, QStringLiteral("frmAnnual"));
-    registerWindow<paye::frmMonthly>(catalogue, QStringLiteral("frmMonthly"));
-    registerWindow<paye::frmFortNight>(catalogue, QStringLiteral("frmFortNight"));
-    registerWindow<paye::frmWeekly>(catalogue, QStringLiteral("frmWeekly"));
-    registerWindow<paye::frmDaily>(catalogue, QStringLiteral("frmDaily"));
-    registerWindow<paye::frmKwikTax>(catalogue, QStringLiteral("frmKwikTax"));
-    registerWindow<vehicle::frmCarAll1>(catalogue, QStringLiteral("frmCarAll1"));
-    registerWindow<vehicle::frmCompCar>(catalogue, QStringLiteral("frmCompCar"));
-    registerWindow<business::frmLoans>(catalogue, QStringLiteral("frmLoans"));
-    registerWindow<business::frmDayBal>(catalogue, QStringLiteral("frmDayBal"));
-    registerWindow<business::frmInflation>(catalogue, QStringLiteral("frmInflation"));
-    registerWindow<business::frmLoanBuster>(catalogue, QStringLiteral("frmLoanBuster"));
-    registerWindow<business::frmLoanComp>(catalogue, QStringLiteral("frmLoanComp"));
-    registerWindow<package::frmQuillonMon>(catalogue, QStringLiteral("frmQuillonMon"));
-    registerWindow<package::frmQuillonAnn>(catalogue, QStringLiteral("frmQuillonAnn"));
-    registerWindow<package::frmBrisvaneMon>(catalogue, QStringLiteral("frmBrisvaneMon"));
-    registerWindow<package::frmBrisvaneAnn>(catalogue, QStringLiteral("frmBrisvaneAnn"));
+    shell::registerCalculatorWindows(catalogue);
 
     shell::MDIForm1 mainWindow(context, std::move(catalogue));
     if (shell::runStartup(mainWindow, hooks) == shell::StartupOutcome::Ended)
