@@ -17,7 +17,7 @@ struct GridTexts {
 };
 
 inline const QString kGridNumberPattern = QStringLiteral("##");
-inline const QString kGridAmountPattern = QStringLiteral("# ### ### ###.00");
+inline const QString kGridAmountPattern = QStringLiteral("# ### ### ##0.00");
 
 GridTexts monthlyGrid(const std::vector<ScheduleRow> &rows);
 GridTexts annualGrid(const std::vector<ScheduleRow> &rows);

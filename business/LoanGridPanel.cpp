@@ -60,6 +60,8 @@ void LoanGridPanel::setSchedule(GridTexts texts) {
     for (int c = 0; c < m_model->columnCount(); ++c)
         width += m_view->columnWidth(c);
     m_view->setFixedWidth(width);
+    // Each schedule opens at its first row, wherever the other one was left.
+    m_view->scrollToTop();
     adjustSize();
 }
 

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableView>
 
 using namespace quillon;
@@ -246,7 +247,18 @@ TEST_F(LoanSchedules, AnnualGridEndsWithThePartYear) {
     EXPECT_EQ(gridRow(0), (QStringList{QStringLiteral("1"), QStringLiteral("36 459.80"),
                                        QStringLiteral("10 037.93"), QStringLiteral("63 540.20")}));
     EXPECT_EQ(gridRow(2).at(0), QStringLiteral("3"));
-    EXPECT_EQ(gridRow(2).at(3).trimmed(), QStringLiteral(".00"));
+    EXPECT_EQ(gridRow(2).at(3).trimmed(), QStringLiteral("0.00"));
+}
+
+TEST_F(LoanSchedules, EachScheduleOpensAtItsFirstRow) {
+    type("numPeriod", QStringLiteral("360"));
+    click("cmdCalculate");
+    click("cmdMonAmort");
+    grid().view()->scrollToBottom();
+    click("cmdGridClose");
+    click("cmdAnnAmort");
+    ASSERT_GT(grid().view()->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(grid().view()->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(LoanSchedules, GridsAndGraphAreRefusedWithoutTheirFigures) {
