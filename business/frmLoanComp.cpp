@@ -1,7 +1,9 @@
 #include "business/frmLoanComp.h"
 
+#include "business/BusinessFields.h"
 #include "business/LoanCalc.h"
 #include "controls/BusyCursor.h"
+#include "controls/DescribedRows.h"
 #include "controls/Form.h"
 #include "controls/NumericEdit.h"
 
@@ -34,14 +36,10 @@ frmLoanComp::frmLoanComp(const AppContext &context, QWidget *parent)
 }
 
 FieldTable frmLoanComp::fieldTable() {
-    FieldRow rate = number(kRate, QStringLiteral("Interest rate"), m_unbound, tax::kLoanRate);
-    rate.binding.setNumber = [this](double v) { m_memory.rate = static_cast<float>(v); };
-    rate.binding.number = [this] { return static_cast<double>(m_memory.rate); };
-    return {
-        money(QStringLiteral("numBAmt"), QStringLiteral("Bond amount"), m_memory.bondAmount,
-              tax::kLoanAmount),
-        withSuffix(rate, QStringLiteral("%p.a.")),
-    };
+    FieldTable table = describedRows(comparisonDescription(),
+                                     static_cast<ComparisonInputs &>(m_memory), m_results);
+    rowNamed(table, kRate).suffix = QStringLiteral("%p.a.");
+    return table;
 }
 
 // A read-only grid whose first row holds the headings; the columns are as wide as those.

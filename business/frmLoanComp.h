@@ -32,7 +32,6 @@ private:
     ComparisonMemory &m_memory;
     ComparisonResults m_results;
     QTableWidget *m_grid = nullptr;
-    double m_unbound = 0;
 };
 
 } // namespace quillon::business
