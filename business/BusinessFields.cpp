@@ -16,6 +16,14 @@ QString loanScheduleKey() {
     return u"schedule"_s;
 }
 
+QString rateKey() {
+    return u"rate"_s;
+}
+
+QString periodKey() {
+    return u"period"_s;
+}
+
 QString startDateKey() {
     return u"startDate"_s;
 }
@@ -82,11 +90,11 @@ LoanDescription makeLoan() {
             tax::input<In>(u"principal"_s, u"numPrinAmount"_s, u"Principal amount"_s,
                            ValueKind::Amount, tax::kLoanAmount,
                            u"Principal amount, at most 99999999.99"_s, slot<In>(&In::principal)),
-            refusedAbove(tax::input<In>(u"period"_s, u"numPeriod"_s, u"Period"_s, ValueKind::Count,
+            refusedAbove(tax::input<In>(periodKey(), u"numPeriod"_s, u"Period"_s, ValueKind::Count,
                                         tax::kLoanMonths, u"Period in months, at most 600"_s,
                                         slot<In>(&In::period)),
                          kLoanPeriodMessage),
-            refusedAbove(tax::input<In>(u"rate"_s, u"numIntRate"_s, u"Interest rate"_s,
+            refusedAbove(tax::input<In>(rateKey(), u"numIntRate"_s, u"Interest rate"_s,
                                         ValueKind::Figure, tax::kLoanRate,
                                         u"Interest rate, % p.a., at most 50"_s,
                                         slot<In>(&In::rate)),
@@ -102,10 +110,10 @@ LoanDescription makeLoan() {
             answered<Out>(loanModeKey(), ValueKind::Text, u"the calculate mode"_s),
             money<Out>(u"principal"_s, {}, {}, u"Principal amount"_s,
                        tax::reading<Out>(&Out::principal)),
-            tax::output<Out>(u"period"_s, {}, {}, ValueKind::Count, u"0", false,
+            tax::output<Out>(periodKey(), {}, {}, ValueKind::Count, u"0", false,
                              u"Period (0: no period up to 600 months)"_s,
                              tax::reading<Out>(&Out::period)),
-            money<Out>(u"rate"_s, {}, {}, u"Interest rate"_s, tax::reading<Out>(&Out::rate)),
+            money<Out>(rateKey(), {}, {}, u"Interest rate"_s, tax::reading<Out>(&Out::rate)),
             money<Out>(u"repayment"_s, {}, {}, u"Monthly repayment"_s,
                        tax::reading<Out>(&Out::repayment)),
             money<Out>(u"totalInterest"_s, u"numAns1"_s, u"Total Interest"_s,
@@ -144,13 +152,13 @@ BusterDescription makeBuster() {
             tax::input<In>(u"principal"_s, u"numPrinAmount"_s, u"Principal amount"_s,
                            ValueKind::Amount, tax::kLoanAmount,
                            u"Principal amount, at most 99999999.99"_s, slot<In>(&In::principal)),
-            refusedAbove(tax::input<In>(u"period"_s, u"numPeriod"_s, u"Period"_s, ValueKind::Count,
+            refusedAbove(tax::input<In>(periodKey(), u"numPeriod"_s, u"Period"_s, ValueKind::Count,
                                         tax::kLoanMonths,
                                         u"Period in months, at most 600 (rounded half to even)"_s,
                                         slot<In>(&In::period)),
                          kLoanPeriodMessage),
             refusedAbove(
-                tax::input<In>(u"rate"_s, u"numIntRate"_s, u"Interest rate"_s, ValueKind::Figure,
+                tax::input<In>(rateKey(), u"numIntRate"_s, u"Interest rate"_s, ValueKind::Figure,
                                tax::kLoanRate,
                                u"Interest rate, % p.a., at most 50 (held in single precision)"_s,
                                slot<In>(&In::rate)),
@@ -203,7 +211,7 @@ ComparisonDescription makeComparison() {
                            tax::kLoanAmount, u"Bond amount, at most 99999999.99"_s,
                            slot<In>(&In::bondAmount)),
             refusedAbove(
-                tax::input<In>(u"rate"_s, u"numIntRate"_s, u"Interest rate"_s, ValueKind::Figure,
+                tax::input<In>(rateKey(), u"numIntRate"_s, u"Interest rate"_s, ValueKind::Figure,
                                tax::kLoanRate,
                                u"Interest rate, % p.a., at most 50 (held in single precision)"_s,
                                slot<In>(&In::rate)),
@@ -236,7 +244,7 @@ DailyBalanceDescription makeDailyBalance() {
             day(startDateKey(), u"dtStartDate"_s, u"Start date"_s, u"Start date"_s),
             day(endDateKey(), u"dtEndDate"_s, u"End date"_s,
                 u"End date, from the start date to 10960 days after it"_s),
-            refusedAbove(tax::input<In>(u"rate"_s, u"numIntRate"_s, u"Interest rate"_s,
+            refusedAbove(tax::input<In>(rateKey(), u"numIntRate"_s, u"Interest rate"_s,
                                         ValueKind::Figure, tax::kDailyBalanceRate,
                                         u"Interest rate, % p.a., at most 40"_s,
                                         slot<In>(&In::rate)),
@@ -253,7 +261,7 @@ DailyBalanceDescription makeDailyBalance() {
             tax::output<Out>(u"days"_s, u"numAnsDB2"_s, u"Number of days"_s, ValueKind::Count, u"0",
                              false, u"Number of days: end - start"_s,
                              tax::reading<Out>(&Out::days)),
-            answered<Out>(u"rate"_s, ValueKind::Figure, u"the rate after the clicks"_s),
+            answered<Out>(rateKey(), ValueKind::Figure, u"the rate after the clicks"_s),
             answered<Out>(endDateKey(), ValueKind::Date, u"the end date after the clicks"_s),
             answered<Out>(u"beep"_s, ValueKind::Flag, u"a rate click wrapped with a beep"_s),
             answered<Out>(u"printable"_s, ValueKind::Flag,
@@ -271,11 +279,11 @@ InflationDescription makeInflation() {
         {
             tax::input<In>(u"presentCost"_s, u"numPresCost"_s, u"Present cost"_s, ValueKind::Amount,
                            tax::kWholeRand, u"Present cost in rand"_s, slot<In>(&In::presentCost)),
-            refusedAbove(tax::input<In>(u"period"_s, u"numPeriod"_s, u"Period"_s, ValueKind::Count,
+            refusedAbove(tax::input<In>(periodKey(), u"numPeriod"_s, u"Period"_s, ValueKind::Count,
                                         tax::kInflationYears, u"Period in years, at most 40"_s,
                                         slot<In>(&In::period)),
                          kInflationPeriodMessage),
-            tax::input<In>(u"rate"_s, u"numInflaRate"_s, u"Inflation rate"_s, ValueKind::Figure,
+            tax::input<In>(rateKey(), u"numInflaRate"_s, u"Inflation rate"_s, ValueKind::Figure,
                            tax::kInflationRate, u"Inflation rate, % p.a., from -5 to 40"_s,
                            slot<In>(&In::rate)),
             commandKey<In>(rateStepsKey(), ValueKind::Count, kSpinClicks,
@@ -294,8 +302,8 @@ InflationDescription makeInflation() {
             answered<Out>(u"buyingPowerText"_s, ValueKind::Text, u"whole rand as shown"_s),
             answered<Out>(u"tooLarge"_s, ValueKind::Flag,
                           u"the future value is above 9999999999"_s),
-            answered<Out>(u"period"_s, ValueKind::Count, u"the period after the clicks"_s),
-            answered<Out>(u"rate"_s, ValueKind::Figure, u"the rate after the clicks"_s),
+            answered<Out>(periodKey(), ValueKind::Count, u"the period after the clicks"_s),
+            answered<Out>(rateKey(), ValueKind::Figure, u"the rate after the clicks"_s),
             answered<Out>(u"beep"_s, ValueKind::Flag, u"a click sounded the beep"_s),
             answered<Out>(u"printable"_s, ValueKind::Flag,
                           u"a future value above 0 that can be shown"_s),

@@ -10,9 +10,12 @@
 namespace quillon::business {
 
 // Keys quillon-calc reads itself: the loan's mode and schedule are words, the daily balance's
-// dates are checked against each other, and spinner clicks step a figure after it is read.
+// dates are checked against each other, and spinner clicks step a figure after it is read. The
+// rate and the period are answered again after the clicks.
 QString loanModeKey();
 QString loanScheduleKey();
+QString rateKey();
+QString periodKey();
 QString startDateKey();
 QString endDateKey();
 QString dateStepsKey();

@@ -69,7 +69,7 @@ CommandResult runDailyBalance(const JsonInputValue &json, const RunOptions &opti
     const DailyBalanceResults out = calculateDailyBalance(in);
     static const AnswerWriter<DailyBalanceResults> writer(d.outputs);
     JsonObject o = writer.answer(out);
-    o.add("rate", in.rate)
+    o.add(rateKey().toStdString(), in.rate)
         .add(endDateKey().toStdString(), dayText(in.endDay))
         .add("beep", beep)
         .add("printable", dailyBalancePrintable(out));
@@ -113,8 +113,8 @@ CommandResult runInflation(const JsonInputValue &json, const RunOptions &options
     o.add("futureValueText", out.tooLarge ? kTooLargeText : wholeRand(out.futureValue))
         .add("buyingPowerText", wholeRand(out.buyingPower))
         .add("tooLarge", out.tooLarge)
-        .add("period", in.period)
-        .add("rate", in.rate)
+        .add(periodKey().toStdString(), in.period)
+        .add(rateKey().toStdString(), in.rate)
         .add("beep", beep)
         .add("printable", inflationPrintable(out));
     return {std::move(o), {}, printWhenAsked(options, [in, out] {
