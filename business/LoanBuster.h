@@ -17,7 +17,7 @@ struct BusterInputs {
 };
 
 // The loan buster's own remembered figures; its working repayment and saved principal are the
-// loan calculator's. The period is kept only while the window is open.
+// loan calculator's. The window clears the period each time it opens.
 struct BusterMemory : BusterInputs {
     BusterMemory() = default;
     BusterMemory(double amount, float yearlyRate, double extra)

@@ -29,7 +29,7 @@ struct LoanSchedules {
 // The mode and the four figures as the window holds them.
 struct LoanInputs {
     LoanMode mode = LoanMode::Repayment;
-    double principal = 0; // survives the shared reset
+    double principal = 0;
     double period = 0;
     double rate = 0;
     double repayment = 0;
@@ -50,7 +50,7 @@ struct LoanMemory : LoanInputs {
         financeCharges = financeChargesShown() ? QStringLiteral("UP") : QStringLiteral("DOWN");
     }
 
-    // The principal and the schedules stay as they are.
+    // The principal (which survives the shared reset) and the schedules stay as they are.
     void reset() {
         mode = LoanMode::Repayment;
         period = 0;
