@@ -3,7 +3,6 @@
 #include "controls/Form.h"
 #include "controls/NumericEdit.h"
 
-#include <QGridLayout>
 #include <QPushButton>
 
 #include <algorithm>
@@ -22,20 +21,6 @@ void BusinessWindow::addCalculatePrintOk(const QString &okName) {
     options.objectName = QStringLiteral("fraPrint");
     setPrinting(PrintPattern::WriteThenPanel, options);
     addCloseButton(okName, QStringLiteral("&OK"));
-}
-
-void BusinessWindow::placeBeside(const QString &fieldName, QWidget *widget) {
-    QWidget *field = form().widget(fieldName);
-    for (int c = 0; c < form().columnCount(); ++c) {
-        QGridLayout *grid = form().column(c);
-        const int index = grid->indexOf(field);
-        if (index < 0)
-            continue;
-        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
-        grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
-        grid->addWidget(widget, row, 6, Qt::AlignLeft);
-        return;
-    }
 }
 
 void BusinessWindow::refuseOutOfRange(const QString &fieldName, const QString &text,

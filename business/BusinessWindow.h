@@ -2,12 +2,10 @@
 
 #include "forms/CalculatorWindow.h"
 
-class QGridLayout;
-
 namespace quillon::business {
 
 // A business calculator window: it fills its fields and calculates again each time it becomes
-// the active window (activated()), and it may place a spinner beside a field.
+// the active window (activated()).
 class BusinessWindow : public CalculatorWindow {
     Q_OBJECT
 public:
@@ -21,8 +19,6 @@ protected:
     // The button row these windows share: "&Calculate", "&Print" writing first (WriteThenPanel)
     // with its panel fraPrint, and "&OK" named `okName` (cmdOk or cmdOK, as each window spells it).
     void addCalculatePrintOk(const QString &okName);
-    // A widget (a spinner) placed to the right of a field, on its row.
-    void placeBeside(const QString &fieldName, QWidget *widget);
     // The window's own message for a figure past the field's limits: the field is held to the
     // limit and gets the focus back.
     void refuseOutOfRange(const QString &fieldName, const QString &text, const QString &title);

@@ -22,23 +22,19 @@ std::int32_t dayNumber(const QDate &date);
 QDate dateOfDay(std::int32_t day);
 QString dayText(std::int32_t day); // dd/mm/yyyy, empty when not set
 
-// The daily balance calculator's remembered figures, in double precision: a typed capital of
-// more than seven digits must stay as typed, and the interest be that of the figure shown.
-struct DailyBalanceMemory {
-    double capital = 0;
-    double rate = 0;
-    std::int32_t startDay = kUnsetDay;
-    std::int32_t endDay = kUnsetDay;
-    double rateStep = 0.25;
-
-    void reset() { *this = DailyBalanceMemory{}; }
-};
-
 struct DailyBalanceInputs {
     double capital = 0;
     double rate = 0;
     std::int32_t startDay = kUnsetDay;
     std::int32_t endDay = kUnsetDay;
+};
+
+// The daily balance calculator's remembered figures, in double precision: a typed capital of
+// more than seven digits must stay as typed, and the interest be that of the figure shown.
+struct DailyBalanceMemory : DailyBalanceInputs {
+    double rateStep = 0.25;
+
+    void reset() { *this = DailyBalanceMemory{}; }
 };
 
 struct DailyBalanceResults {

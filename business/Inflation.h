@@ -6,21 +6,18 @@
 
 namespace quillon::business {
 
-// The inflation projection's remembered figures, results included.
-struct InflationMemory {
-    double presentCost = 0;
-    double period = 0;
-    double rate = 0;
-    double futureValue = 0;
-    double buyingPower = 0;
-
-    void reset() { *this = InflationMemory{}; }
-};
-
 struct InflationInputs {
     double presentCost = 0;
     double period = 0; // whole years
     double rate = 0;   // percent per annum, may be negative
+};
+
+// The inflation projection's remembered figures, results included.
+struct InflationMemory : InflationInputs {
+    double futureValue = 0;
+    double buyingPower = 0;
+
+    void reset() { *this = InflationMemory{}; }
 };
 
 struct InflationResults {

@@ -1,5 +1,6 @@
 #include "business/LoanBuster.h"
 
+#include "business/LoanCalc.h"
 #include "business/LoanFormulas.h"
 
 namespace quillon::business {
@@ -21,9 +22,12 @@ BusterResults calculateBuster(const BusterInputs &in, const BusterResults &previ
 
     double m = n;
     const double base = loanRepayment(in.principal, m, r);
+    out.principal = in.principal;
+    out.rate = static_cast<double>(in.rate);
     out.repayment = base;
-    out.totalInterest = notNegative(base * n - in.principal);
-    out.totalRepayments = notNegative(n * base);
+    const LoanTotals totals = loanTotals(in.principal, n, base);
+    out.totalInterest = totals.interest;
+    out.totalRepayments = totals.repayments;
     out.extraApplied = false;
     out.oneMonth = false;
 
@@ -43,8 +47,9 @@ BusterResults calculateBuster(const BusterInputs &in, const BusterResults &previ
         out.oneMonth = s.oneMonth;
         out.newRepayment = notNegative(s.repayment);
         out.newPeriod = static_cast<std::int16_t>(m);
-        out.newTotalInterest = notNegative(s.repayment * m - in.principal);
-        out.newTotalRepayments = notNegative(m * s.repayment);
+        const LoanTotals newTotals = loanTotals(in.principal, m, s.repayment);
+        out.newTotalInterest = newTotals.interest;
+        out.newTotalRepayments = newTotals.repayments;
         out.totalSaving = n * base - m * s.repayment;
         if (x == 0) {
             out.newTotalInterest = out.totalInterest;

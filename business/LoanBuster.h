@@ -9,16 +9,6 @@
 
 namespace quillon::business {
 
-// The loan buster's own remembered figures; its working repayment and saved principal are the
-// loan calculator's.
-struct BusterMemory {
-    double principal = 0;
-    float rate = 0;
-    double extraPayment = 0;
-
-    void reset() { *this = BusterMemory{}; }
-};
-
 struct BusterInputs {
     double principal = 0;
     std::int16_t period = 0; // whole months, from the field rounded half to even
@@ -26,9 +16,21 @@ struct BusterInputs {
     double extraPayment = 0; // as the field shows it
 };
 
+// The loan buster's own remembered figures; its working repayment and saved principal are the
+// loan calculator's. The window clears the period each time it opens.
+struct BusterMemory : BusterInputs {
+    BusterMemory() = default;
+    BusterMemory(double amount, float yearlyRate, double extra)
+        : BusterInputs{amount, 0, yearlyRate, extra} {}
+
+    void reset() { *this = BusterMemory{}; }
+};
+
 // Both columns of the window. The right-hand column is cleared when the extra payment is more
 // than ten times the repayment.
 struct BusterResults {
+    double principal = 0;       // numAns1(2): the loan the right-hand column works on
+    double rate = 0;            // numAns1(3)
     double repayment = 0;       // numMonRePay: without the extra payment
     double totalInterest = 0;   // numAns1(0)
     double totalRepayments = 0; // numAns1(1)

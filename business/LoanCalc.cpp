@@ -39,11 +39,14 @@ LoanResults calculateLoan(const LoanInputs &in) {
         break;
     }
     }
-    if (in.financeChargesShown) {
-        out.totalInterest = std::max(0.0, out.repayment * out.period - out.principal);
-        out.totalRepayments = std::max(0.0, out.repayment * out.period);
-    }
+    const LoanTotals totals = loanTotals(out.principal, out.period, out.repayment);
+    out.totalInterest = totals.interest;
+    out.totalRepayments = totals.repayments;
     return out;
+}
+
+LoanTotals loanTotals(double principal, double period, double repayment) {
+    return {std::max(0.0, repayment * period - principal), std::max(0.0, repayment * period)};
 }
 
 QString periodNotFoundMessage(double principal, double rate, double repayment) {
@@ -56,8 +59,7 @@ QString periodNotFoundMessage(double principal, double rate, double repayment) {
 }
 
 LoanInputs loanInputs(const LoanMemory &memory) {
-    return {memory.mode, memory.principal, memory.period,
-            memory.rate, memory.repayment, memory.financeChargesShown()};
+    return memory;
 }
 
 void storeLoanResults(LoanMemory &memory, const LoanResults &results) {

@@ -7,16 +7,6 @@
 
 namespace quillon::business {
 
-// The four figures as the window holds them, the mode and whether the finance charges show.
-struct LoanInputs {
-    LoanMode mode = LoanMode::Repayment;
-    double principal = 0;
-    double period = 0;
-    double rate = 0;
-    double repayment = 0;
-    bool financeChargesShown = false;
-};
-
 struct LoanResults {
     double principal = 0;
     double period = 0;
@@ -27,9 +17,17 @@ struct LoanResults {
     bool errorMarker = false;    // Text1 "   Error": a solved rate above 50
     bool rateFound = true;       // false: no rate below 1000% reaches the repayment
     bool periodFound = true;     // false: the repayment repays the loan in no period up to 600
-    double totalInterest = 0;    // numAns1, when the finance charges show; never below 0
+    double totalInterest = 0;    // numAns1; never below 0
     double totalRepayments = 0;  // numAns2; never below 0
 };
+
+// The finance charges of a loan: R x n - P and R x n, neither below 0 (a loan not worked out,
+// a figure missing, has no negative interest).
+struct LoanTotals {
+    double interest = 0;
+    double repayments = 0;
+};
+LoanTotals loanTotals(double principal, double period, double repayment);
 
 inline const QString kLoanErrorMarker = QStringLiteral("   Error");
 inline const QString kRateNotFoundMessage =
@@ -52,7 +50,7 @@ inline const QString kLoanRateTitle = QStringLiteral("Incorrect Interest Rate!")
 
 // Calculate: solves the mode's figure; in "Repayment period" mode the search starts from the
 // entered repayment less 0.01, and a search without a period leaves the entered repayment as it
-// was. The finance charges are R x n - P and R x n of the figures after solving, at least 0.
+// was. The finance charges are those of the figures after solving.
 LoanResults calculateLoan(const LoanInputs &in);
 
 // The window's figures taken from, and stored back into, the remembered loan state.

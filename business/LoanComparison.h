@@ -9,17 +9,14 @@
 
 namespace quillon::business {
 
-// The loan comparison's remembered figures.
-struct ComparisonMemory {
-    double bondAmount = 0;
-    float rate = 0;
-
-    void reset() { *this = ComparisonMemory{}; }
-};
-
 struct ComparisonInputs {
     double bondAmount = 0;
     float rate = 0;
+};
+
+// The loan comparison's remembered figures.
+struct ComparisonMemory : ComparisonInputs {
+    void reset() { *this = ComparisonMemory{}; }
 };
 
 // One term of the comparison.

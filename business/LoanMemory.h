@@ -26,14 +26,18 @@ struct LoanSchedules {
     std::int16_t yearCounter = 0;
 };
 
-// The loan calculator's figures, kept for the whole run. The loan buster works on the same
-// repayment and saved principal.
-struct LoanMemory {
+// The mode and the four figures as the window holds them.
+struct LoanInputs {
     LoanMode mode = LoanMode::Repayment;
-    double principal = 0; // survives the shared reset
+    double principal = 0;
     double period = 0;
     double rate = 0;
     double repayment = 0;
+};
+
+// The loan calculator's figures, kept for the whole run, and how the window shows them. The loan
+// buster works on the same repayment and saved principal.
+struct LoanMemory : LoanInputs {
     double savedPrincipal = 0;
     QString financeCharges = QStringLiteral("UP"); // "UP": hidden, "DOWN": shown
     LoanSchedules schedules;
@@ -46,7 +50,7 @@ struct LoanMemory {
         financeCharges = financeChargesShown() ? QStringLiteral("UP") : QStringLiteral("DOWN");
     }
 
-    // The principal and the schedules stay as they are.
+    // The principal (which survives the shared reset) and the schedules stay as they are.
     void reset() {
         mode = LoanMode::Repayment;
         period = 0;

@@ -1,5 +1,7 @@
 #include "business/LoanReport.h"
 
+#include "business/LoanCalc.h"
+
 namespace quillon::business {
 
 namespace {
@@ -49,6 +51,7 @@ LoanLayout loanLayout(LoanMode mode, Amortisation amortisation) {
 
 report::ReportRecord loansRecord(const LoanPrint &p) {
     const bool fin = p.financeChargesShown;
+    const LoanTotals totals = loanTotals(p.principal, p.period, p.repayment);
     report::ReportRecord r{
         {QStringLiteral("Heading"), loanModeText(p.mode)},
         {QStringLiteral("Num1"), p.principal},
@@ -57,9 +60,9 @@ report::ReportRecord loansRecord(const LoanPrint &p) {
         {QStringLiteral("Num4"), p.repayment},
         {QStringLiteral("FinText1"), fin ? QStringLiteral("Total Interest") : QString()},
         {QStringLiteral("FinText1A"), fin ? QStringLiteral(": R") : QString()},
-        {QStringLiteral("FinNum1"), fin ? p.repayment * p.period - p.principal : 0.0},
+        {QStringLiteral("FinNum1"), fin ? totals.interest : 0.0},
         {QStringLiteral("FinText2"), fin ? QStringLiteral("Total Repayments") : QString()},
-        {QStringLiteral("FinNum2"), fin ? p.repayment * p.period : 0.0},
+        {QStringLiteral("FinNum2"), fin ? totals.repayments : 0.0},
     };
     if (p.amortisation == Amortisation::Annual)
         r.push_back({QStringLiteral("YearMon"), QStringLiteral("Year")});

@@ -1,8 +1,11 @@
 #include "business/frmDayBal.h"
 
+#include "business/BusinessFields.h"
 #include "business/DailyBalance.h"
+
 #include "controls/BusyCursor.h"
 #include "controls/DateEdit.h"
+#include "controls/DescribedRows.h"
 #include "controls/Form.h"
 #include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
@@ -15,7 +18,6 @@ namespace quillon::business {
 
 namespace {
 
-const QString kCapital = QStringLiteral("numCapAmount");
 const QString kStart = QStringLiteral("dtStartDate");
 const QString kEnd = QStringLiteral("dtEndDate");
 const QString kRate = QStringLiteral("numIntRate");
@@ -42,12 +44,12 @@ frmDayBal::frmDayBal(const AppContext &context, QWidget *parent)
     auto *spDate = new Spinner(dateSpin);
     spDate->setObjectName(QStringLiteral("spDate"));
     row->addWidget(spDate);
-    placeBeside(kEnd, dateSpin);
+    form().placeAtRowEnd(kEnd, dateSpin);
     connect(spDate, &Spinner::steppedUp, this, [this] { stepDate(1); });
     connect(spDate, &Spinner::steppedDown, this, [this] { stepDate(-1); });
     auto *spRate = new Spinner(this);
     spRate->setObjectName(QStringLiteral("spRate"));
-    placeBeside(kRate, spRate);
+    form().placeAtRowEnd(kRate, spRate);
     connect(spRate, &Spinner::steppedUp, this, [this] { stepRate(1); });
     connect(spRate, &Spinner::steppedDown, this, [this] { stepRate(-1); });
     finishLayout();
@@ -58,27 +60,14 @@ frmDayBal::frmDayBal(const AppContext &context, QWidget *parent)
 }
 
 FieldTable frmDayBal::fieldTable() {
-    // The helpers bind dates as QDate; these fields hold day numbers.
-    QDate unboundDate;
-    FieldRow capital = money(kCapital, QStringLiteral("Capital amount"), m_memory.capital);
-    FieldRow start = date(kStart, QStringLiteral("Start date"), unboundDate);
-    start.binding = toDay(m_memory.startDay);
-    FieldRow end = date(kEnd, QStringLiteral("End date"), unboundDate);
-    end.binding = toDay(m_memory.endDay);
-    FieldRow rate =
-        number(kRate, QStringLiteral("Interest rate"), m_memory.rate, tax::kDailyBalanceRate);
-    return {
-        capital,
-        start,
-        end,
-        withSuffix(rate, QStringLiteral("% p.a.")),
-        inColumn(result(QStringLiteral("numAnsDB1"), QStringLiteral("Interest accrued"),
-                        m_shownInterest),
-                 0),
-        inColumn(result(QStringLiteral("numAnsDB2"), QStringLiteral("Number of days"), m_shownDays,
-                        u"0", false),
-                 0),
-    };
+    FieldTable table = describedRows(dailyBalanceDescription(),
+                                     static_cast<DailyBalanceInputs &>(m_memory), m_results);
+    // These fields hold day numbers.
+    rowNamed(table, kStart).binding = toDay(m_memory.startDay);
+    rowNamed(table, kEnd).binding = toDay(m_memory.endDay);
+    rowNamed(table, kRate).suffix = QStringLiteral("% p.a.");
+    placeInColumn(table, {QStringLiteral("numAnsDB1"), QStringLiteral("numAnsDB2")}, 0);
+    return table;
 }
 
 DailyBalanceInputs frmDayBal::inputs() const {
@@ -92,8 +81,6 @@ void frmDayBal::recalculate() {
     const DailyBalanceInputs in = inputs();
     m_results = daySet(in.startDay) && daySet(in.endDay) ? calculateDailyBalance(in)
                                                          : DailyBalanceResults{};
-    m_shownInterest = m_results.interest;
-    m_shownDays = m_results.days;
     form().showResults();
 }
 

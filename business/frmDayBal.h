@@ -32,8 +32,6 @@ private:
 
     DailyBalanceMemory &m_memory;
     DailyBalanceResults m_results;
-    double m_shownInterest = 0;
-    double m_shownDays = 0;
 };
 
 } // namespace quillon::business

@@ -1,7 +1,10 @@
 #include "business/frmInflation.h"
 
+#include "business/BusinessFields.h"
 #include "business/Inflation.h"
+
 #include "controls/BusyCursor.h"
+#include "controls/DescribedRows.h"
 #include "controls/Form.h"
 #include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
@@ -14,7 +17,6 @@ namespace quillon::business {
 
 namespace {
 
-const QString kCost = QStringLiteral("numPresCost");
 const QString kPeriod = QStringLiteral("numPeriod");
 const QString kRate = QStringLiteral("numInflaRate");
 const QString kFuture = QStringLiteral("numAns1");
@@ -29,18 +31,18 @@ frmInflation::frmInflation(const AppContext &context, QWidget *parent)
 
     auto *spPeriod = new Spinner(this);
     spPeriod->setObjectName(QStringLiteral("spPeriod"));
-    placeBeside(kPeriod, spPeriod);
+    form().placeAtRowEnd(kPeriod, spPeriod);
     connect(spPeriod, &Spinner::steppedUp, this, [this] { stepPeriod(1); });
     connect(spPeriod, &Spinner::steppedDown, this, [this] { stepPeriod(-1); });
     auto *spInflation = new Spinner(this);
     spInflation->setObjectName(QStringLiteral("spInflation"));
-    placeBeside(kRate, spInflation);
+    form().placeAtRowEnd(kRate, spInflation);
     connect(spInflation, &Spinner::steppedUp, this, [this] { stepRate(1); });
     connect(spInflation, &Spinner::steppedDown, this, [this] { stepRate(-1); });
     m_tooLarge = new QLabel(kTooLargeText, this);
     m_tooLarge->setObjectName(QStringLiteral("Label212")); // member 12 of the array Label2
     m_tooLarge->hide();
-    placeBeside(kFuture, m_tooLarge);
+    form().placeAtRowEnd(kFuture, m_tooLarge);
     finishLayout();
 
     refuseOutOfRange(kRate, kInflationRateMessage, kInflationRateTitle);
@@ -49,18 +51,13 @@ frmInflation::frmInflation(const AppContext &context, QWidget *parent)
 }
 
 FieldTable frmInflation::fieldTable() {
-    const auto wholeRand = [](FieldRow fieldRow) { return inColumn(std::move(fieldRow), 0); };
-    return {
-        money(kCost, QStringLiteral("Present cost"), m_memory.presentCost, tax::kWholeRand),
-        withSuffix(number(kPeriod, QStringLiteral("Period"), m_memory.period, tax::kInflationYears),
-                   QStringLiteral("year/s.")),
-        withSuffix(
-            number(kRate, QStringLiteral("Inflation rate"), m_memory.rate, tax::kInflationRate),
-            QStringLiteral("% p.a.")),
-        wholeRand(result(kFuture, QStringLiteral("Future value/cost"), m_memory.futureValue, u"0")),
-        wholeRand(result(QStringLiteral("numAns2"), QStringLiteral("Buying power"),
-                         m_memory.buyingPower, u"0")),
-    };
+    FieldTable table =
+        describedRows(inflationDescription(), static_cast<InflationInputs &>(m_memory), m_results);
+    rowNamed(table, kPeriod).suffix = QStringLiteral("year/s.");
+    rowNamed(table, kRate).suffix = QStringLiteral("% p.a.");
+    // The whole-rand results stand under the inputs.
+    placeInColumn(table, {kFuture, QStringLiteral("numAns2")}, 0);
+    return table;
 }
 
 InflationInputs frmInflation::inputs() const {

@@ -1,9 +1,11 @@
 #include "business/frmLoanBuster.h"
 
+#include "business/BusinessFields.h"
 #include "business/LoanBuster.h"
 #include "business/LoanCalc.h"
 #include "business/LoanMemory.h"
 #include "controls/BusyCursor.h"
+#include "controls/DescribedRows.h"
 #include "controls/Form.h"
 #include "controls/NumericEdit.h"
 
@@ -11,7 +13,6 @@ namespace quillon::business {
 
 namespace {
 
-const QString kPrincipal = QStringLiteral("numPrinAmount");
 const QString kPeriod = QStringLiteral("numPeriod");
 const QString kRate = QStringLiteral("numIntRate");
 const QString kExtra = QStringLiteral("numXtraPay");
@@ -27,6 +28,7 @@ frmLoanBuster::frmLoanBuster(const AppContext &context, QWidget *parent)
     : BusinessWindow(context, QStringLiteral("frmLoanBuster"), QStringLiteral("Loan Buster"),
                      parent),
       m_memory(context.state.memory<business::BusterMemory>()) {
+    m_memory.period = 0; // the period is not kept from an earlier opening
     setFields(fieldTable());
     addCalculatePrintOk(QStringLiteral("cmdOK"));
     finishLayout();
@@ -37,37 +39,19 @@ frmLoanBuster::frmLoanBuster(const AppContext &context, QWidget *parent)
 }
 
 FieldTable frmLoanBuster::fieldTable() {
-    FieldRow rate = number(kRate, QStringLiteral("Interest rate"), m_shownRate, tax::kLoanRate);
-    rate.binding.setNumber = [this](double v) { m_memory.rate = static_cast<float>(v); };
-    rate.binding.number = [this] { return static_cast<double>(m_memory.rate); };
-    const auto left = [](FieldRow fieldRow) { return inColumn(std::move(fieldRow), 0); };
-    FieldRow newPeriod =
-        result(QStringLiteral("numAns2"), QStringLiteral("Period"), m_shownRate, u"0", false);
-    newPeriod.binding = FieldBinding::from(m_results.newPeriod);
-    return {
-        money(kPrincipal, QStringLiteral("Principal amount"), m_memory.principal, tax::kLoanAmount),
-        withSuffix(number(kPeriod, QStringLiteral("Period"), m_period, tax::kLoanMonths),
-                   QStringLiteral("months")),
-        withSuffix(rate, QStringLiteral("% p.a.")),
-        money(kExtra, QStringLiteral("Extra voluntary payments"), m_memory.extraPayment,
-              tax::kLoanAmount),
-        left(result(QStringLiteral("numMonRePay"), QStringLiteral("Monthly repayment"),
-                    m_results.repayment)),
-        left(result(answer(0), QStringLiteral("Total interest"), m_results.totalInterest)),
-        left(result(answer(1), QStringLiteral("Total repayments"), m_results.totalRepayments)),
-        result(answer(2), QStringLiteral("Principal amount"), m_shownPrincipal),
-        withSuffix(newPeriod, QStringLiteral("months")),
-        withSuffix(result(answer(3), QStringLiteral("Interest rate"), m_shownRate, u"0.000", false),
-                   QStringLiteral("% p.a.")),
-        result(answer(4), QStringLiteral("Monthly repayment"), m_results.newRepayment),
-        result(answer(5), QStringLiteral("Total interest"), m_results.newTotalInterest),
-        result(answer(6), QStringLiteral("Total repayments"), m_results.newTotalRepayments),
-        result(answer(7), QStringLiteral("Total saving"), m_results.totalSaving),
-    };
+    FieldTable table =
+        describedRows(busterDescription(), static_cast<BusterInputs &>(m_memory), m_results);
+    rowNamed(table, kPeriod).suffix = QStringLiteral("months");
+    rowNamed(table, kRate).suffix = QStringLiteral("% p.a.");
+    rowNamed(table, QStringLiteral("numAns2")).suffix = QStringLiteral("months");
+    rowNamed(table, answer(3)).suffix = QStringLiteral("% p.a.");
+    // The loan without the extra payment stands under the inputs.
+    placeInColumn(table, {QStringLiteral("numMonRePay"), answer(0), answer(1)}, 0);
+    return table;
 }
 
 BusterInputs frmLoanBuster::inputs() const {
-    return {m_memory.principal, m_period, m_memory.rate, m_memory.extraPayment};
+    return m_memory;
 }
 
 // The extra payment comes back adjusted so the shortened period is whole months.
@@ -77,8 +61,6 @@ void frmLoanBuster::recalculate() {
         calculateBuster(inputs(), m_results, m_context.state.memory<business::LoanMemory>());
     m_memory.extraPayment = m_results.extraPayment;
     form().numeric(kExtra)->setValue(m_results.extraPayment);
-    m_shownPrincipal = m_memory.principal;
-    m_shownRate = static_cast<double>(m_memory.rate);
     form().showResults();
 }
 

@@ -28,10 +28,7 @@ private:
     BusterInputs inputs() const;
 
     BusterMemory &m_memory;
-    std::int16_t m_period = 0;
     BusterResults m_results;
-    double m_shownPrincipal = 0;
-    double m_shownRate = 0;
 };
 
 } // namespace quillon::business

@@ -1,8 +1,10 @@
 #include "business/frmLoanComp.h"
 
+#include "business/BusinessFields.h"
 #include "business/LoanCalc.h"
 #include "business/LoanCompGrid.h"
 #include "business/LoanComparison.h"
+#include "controls/DescribedRows.h"
 #include "controls/Form.h"
 #include "controls/NumericEdit.h"
 
@@ -29,14 +31,10 @@ frmLoanComp::frmLoanComp(const AppContext &context, QWidget *parent)
 }
 
 FieldTable frmLoanComp::fieldTable() {
-    FieldRow rate = number(kRate, QStringLiteral("Interest rate"), m_unbound, tax::kLoanRate);
-    rate.binding.setNumber = [this](double v) { m_memory.rate = static_cast<float>(v); };
-    rate.binding.number = [this] { return static_cast<double>(m_memory.rate); };
-    return {
-        money(QStringLiteral("numBAmt"), QStringLiteral("Bond amount"), m_memory.bondAmount,
-              tax::kLoanAmount),
-        withSuffix(rate, QStringLiteral("%p.a.")),
-    };
+    FieldTable table = describedRows(comparisonDescription(),
+                                     static_cast<ComparisonInputs &>(m_memory), m_results);
+    rowNamed(table, kRate).suffix = QStringLiteral("%p.a.");
+    return table;
 }
 
 ComparisonInputs frmLoanComp::inputs() const {

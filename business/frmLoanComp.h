@@ -31,7 +31,6 @@ private:
     ComparisonMemory &m_memory;
     ComparisonResults m_results;
     LoanCompGrid *m_grid = nullptr;
-    double m_unbound = 0;
 };
 
 } // namespace quillon::business

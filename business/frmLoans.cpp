@@ -1,9 +1,11 @@
 #include "business/frmLoans.h"
 
+#include "business/BusinessFields.h"
 #include "business/LoanGraph.h"
 #include "business/LoanGridPanel.h"
 #include "business/LoanMemory.h"
 #include "controls/BusyCursor.h"
+#include "controls/DescribedRows.h"
 #include "controls/FocusSelect.h"
 #include "controls/Form.h"
 #include "controls/MessageService.h"
@@ -28,9 +30,6 @@
 namespace quillon::business {
 
 namespace {
-
-// The finance charges stand in a column of their own, hidden with their captions.
-constexpr int kFinanceColumn = 1;
 
 const QString kResultBackground = QStringLiteral("background-color: #ffff80;");
 
@@ -69,31 +68,17 @@ frmLoans::frmLoans(const AppContext &context, QWidget *parent)
             [this] { focusLater(findChild<QPushButton *>(QStringLiteral("cmdOk"))); });
     finishLayout();
 
-    placeErrorMarker();
     addRangeMessage(QStringLiteral("numPeriod"), kLoanPeriodMessage, kLoanPeriodTitle);
     addRangeMessage(QStringLiteral("numIntRate"), kLoanRateMessage, kLoanRateTitle);
     activated();
 }
 
 FieldTable frmLoans::fieldTable() {
-    const auto fin = [](FieldRow fieldRow) {
-        return inColumn(std::move(fieldRow), kFinanceColumn);
-    };
-    return {
-        money(QStringLiteral("numPrinAmount"), QStringLiteral("Principal amount"), m_loan.principal,
-              tax::kLoanAmount),
-        withSuffix(number(QStringLiteral("numPeriod"), QStringLiteral("Period"), m_loan.period,
-                          tax::kLoanMonths),
-                   QStringLiteral("months.")),
-        withSuffix(number(QStringLiteral("numIntRate"), QStringLiteral("Interest rate"),
-                          m_loan.rate, tax::kLoanRate),
-                   QStringLiteral("% p.a.")),
-        money(QStringLiteral("numMonRePay"), QStringLiteral("Monthly repayment"), m_loan.repayment,
-              tax::kLoanRepayment),
-        fin(result(QStringLiteral("numAns1"), QStringLiteral("Total Interest"), m_totalInterest)),
-        fin(result(QStringLiteral("numAns2"), QStringLiteral("Total Repayments"),
-                   m_totalRepayments)),
-    };
+    FieldTable table =
+        describedRows(loanDescription(), static_cast<LoanInputs &>(m_loan), m_results);
+    rowNamed(table, QStringLiteral("numPeriod")).suffix = QStringLiteral("months.");
+    rowNamed(table, QStringLiteral("numIntRate")).suffix = QStringLiteral("% p.a.");
+    return table;
 }
 
 QWidget *frmLoans::buildModeChoice() {
@@ -130,20 +115,13 @@ QWidget *frmLoans::buildModeChoice() {
     m_errorMarker->setObjectName(QStringLiteral("Text1"));
     m_errorMarker->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
     m_errorMarker->hide();
+    // The marker stands beside the rate it warns of.
+    form().placeAtRowEnd(QStringLiteral("numIntRate"), m_errorMarker);
     status->addWidget(m_modeText);
     status->addStretch(1);
     layout->addLayout(status);
     layout->addStretch(1);
     return row;
-}
-
-// The marker stands beside the rate it warns of.
-void frmLoans::placeErrorMarker() {
-    QWidget *rate = form().widget(QStringLiteral("numIntRate"));
-    QGridLayout *grid = form().column(0);
-    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
-    grid->getItemPosition(grid->indexOf(rate), &row, &column, &rowSpan, &columnSpan);
-    grid->addWidget(m_errorMarker, row, 4);
 }
 
 // "Include Amortization" and its choice of schedule, above the panel's buttons.
@@ -232,14 +210,21 @@ bool frmLoans::calculate() {
 
 void frmLoans::showFinanceCharges() {
     const bool shown = m_loan.financeChargesShown();
-    // A loan not worked out (a missing figure) has no negative interest.
-    m_totalInterest = std::max(0.0, m_loan.repayment * m_loan.period - m_loan.principal);
-    m_totalRepayments = std::max(0.0, m_loan.repayment * m_loan.period);
+    // The totals of the figures as they stand, typed since the last calculation or not.
+    const LoanTotals totals = loanTotals(m_loan.principal, m_loan.period, m_loan.repayment);
+    m_results.totalInterest = totals.interest;
+    m_results.totalRepayments = totals.repayments;
     form().showResults();
-    QGridLayout *grid = form().column(kFinanceColumn);
-    for (int i = 0; i < grid->count(); ++i)
-        if (QWidget *w = grid->itemAt(i)->widget())
-            w->setVisible(shown);
+    // The finance charges stand in a column of their own, hidden with their captions.
+    QWidget *interest = form().widget(QStringLiteral("numAns1"));
+    for (int c = 0; c < form().columnCount(); ++c) {
+        QGridLayout *grid = form().column(c);
+        if (grid->indexOf(interest) < 0)
+            continue;
+        for (int i = 0; i < grid->count(); ++i)
+            if (QWidget *w = grid->itemAt(i)->widget())
+                w->setVisible(shown);
+    }
 }
 
 void frmLoans::toggleFinanceCharges() {

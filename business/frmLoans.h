@@ -47,7 +47,6 @@ private:
     void markMode(LoanMode mode);
     void showFinanceCharges();
     void toggleFinanceCharges();
-    void placeErrorMarker();
     void openGrid(GridTexts texts);
     void showMonthlyGrid();
     void showAnnualGrid();
@@ -56,8 +55,6 @@ private:
 
     LoanMemory &m_loan;
     LoanResults m_results;
-    double m_totalInterest = 0;
-    double m_totalRepayments = 0;
     std::array<QRadioButton *, 4> m_modes{};
     QLabel *m_modeText = nullptr;
     QLabel *m_errorMarker = nullptr;

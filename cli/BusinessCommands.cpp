@@ -1,6 +1,8 @@
 #include "cli/Command.h"
+#include "cli/Described.h"
 #include "cli/LoanCommands.h"
 
+#include "business/BusinessFields.h"
 #include "business/DailyBalance.h"
 #include "business/Inflation.h"
 #include "taxengine/NumberText.h"
@@ -15,11 +17,9 @@ using namespace quillon::business;
 
 namespace {
 
-// Spinner clicks: a positive count steps up, a negative one down. At most a thousand, so a
-// stray figure cannot keep the command busy.
+// Spinner clicks: a positive count steps up, a negative one down.
 int spinClicks(InputReader &r, const QString &key) {
-    constexpr tax::FieldRange kClicks{u"0", -1000, 1000};
-    const std::int16_t n = r.int16(key, kClicks);
+    const std::int16_t n = r.int16(key, kSpinClicks);
     return r.ok() ? n : 0;
 }
 
@@ -35,45 +35,23 @@ QString dateText(InputReader &r, const QString &key) {
     return iso.isValid() ? iso.toString(QStringLiteral("dd/MM/yyyy")) : text;
 }
 
-const std::vector<JsonKey> kDailyInputs = {
-    {QStringLiteral("capital"), KeyKind::Number, QStringLiteral("Capital amount")},
-    {QStringLiteral("rate"), KeyKind::Number, QStringLiteral("Interest rate, % p.a., at most 40")},
-    {QStringLiteral("startDate"), KeyKind::Date, QStringLiteral("Start date")},
-    {QStringLiteral("endDate"), KeyKind::Date,
-     QStringLiteral("End date, from the start date to 10960 days after it")},
-    {QStringLiteral("dateSteps"), KeyKind::Integer,
-     QStringLiteral("clicks of the date spinner on the end date (negative: down); needs a start "
-                    "date")},
-    {QStringLiteral("rateSteps"), KeyKind::Integer,
-     QStringLiteral("clicks of the rate spinner (negative: down); needs a non-zero rate")},
-};
-
-const std::vector<JsonKey> kDailyOutputs = {
-    {QStringLiteral("interest"), KeyKind::Number, QStringLiteral("Interest accrued")},
-    {QStringLiteral("days"), KeyKind::Integer, QStringLiteral("Number of days: end - start")},
-    {QStringLiteral("rate"), KeyKind::Number, QStringLiteral("the rate after the clicks")},
-    {QStringLiteral("endDate"), KeyKind::Date, QStringLiteral("the end date after the clicks")},
-    {QStringLiteral("beep"), KeyKind::Flag, QStringLiteral("a rate click wrapped with a beep")},
-    {QStringLiteral("printable"), KeyKind::Flag,
-     QStringLiteral("interest and days above 0 (otherwise printing is refused)")},
-};
-
 CommandResult runDailyBalance(const JsonInputValue &json, const RunOptions &options) {
-    InputReader r(json, kDailyInputs);
+    const DailyBalanceDescription &d = dailyBalanceDescription();
+    static const std::vector<JsonKey> keys = describedKeys(d.inputs);
+    InputReader r(json, keys);
     DailyBalanceInputs in;
-    in.capital = r.number(QStringLiteral("capital"), tax::kRandAndCents);
-    in.rate = fieldNumber(r, QStringLiteral("rate"), tax::kDailyBalanceRate, kDailyRateMessage);
-    const QString start = dateText(r, QStringLiteral("startDate"));
-    const QString end = dateText(r, QStringLiteral("endDate"));
-    const int dateSteps = spinClicks(r, QStringLiteral("dateSteps"));
-    const int rateSteps = spinClicks(r, QStringLiteral("rateSteps"));
+    readDescribed(r, d.inputs, in);
+    const QString start = dateText(r, startDateKey());
+    const QString end = dateText(r, endDateKey());
+    const int dateSteps = spinClicks(r, dateStepsKey());
+    const int rateSteps = spinClicks(r, rateStepsKey());
     if (r.ok()) {
         const DateCheck s = checkStartDate(start, kUnsetDay);
         const DateCheck e = checkEndDate(end, s.day);
         if (!s.ok)
-            r.fail(QStringLiteral("startDate: ") + s.message);
+            r.fail(startDateKey() + QStringLiteral(": ") + s.message);
         else if (!e.ok)
-            r.fail(QStringLiteral("endDate: ") + e.message);
+            r.fail(endDateKey() + QStringLiteral(": ") + e.message);
         in.startDay = s.day;
         in.endDay = e.day;
     }
@@ -89,14 +67,13 @@ CommandResult runDailyBalance(const JsonInputValue &json, const RunOptions &opti
         beep = beep || st.beep;
     }
     const DailyBalanceResults out = calculateDailyBalance(in);
-    return {JsonObject{{"interest", out.interest},
-                       {"days", out.days},
-                       {"rate", in.rate},
-                       {"endDate", dayText(in.endDay)},
-                       {"beep", beep},
-                       {"printable", dailyBalancePrintable(out)}},
-            {},
-            printWhenAsked(options, [in, out] {
+    static const AnswerWriter<DailyBalanceResults> writer(d.outputs);
+    JsonObject o = writer.answer(out);
+    o.add(rateKey().toStdString(), in.rate)
+        .add(endDateKey().toStdString(), dayText(in.endDay))
+        .add("beep", beep)
+        .add("printable", dailyBalancePrintable(out));
+    return {std::move(o), {}, printWhenAsked(options, [in, out] {
                 return report::PrintJob{{report::ReportData::singleRecord(
                                             kDailyBalanceTable, dailyBalanceRecord(in, out))},
                                         kDailyBalanceLayout,
@@ -104,45 +81,18 @@ CommandResult runDailyBalance(const JsonInputValue &json, const RunOptions &opti
             })};
 }
 
-const std::vector<JsonKey> kInflationInputs = {
-    {QStringLiteral("presentCost"), KeyKind::Number, QStringLiteral("Present cost in rand")},
-    {QStringLiteral("period"), KeyKind::Integer, QStringLiteral("Period in years, at most 40")},
-    {QStringLiteral("rate"), KeyKind::Number,
-     QStringLiteral("Inflation rate, % p.a., from -5 to 40")},
-    {QStringLiteral("rateSteps"), KeyKind::Integer,
-     QStringLiteral("clicks of the rate spinner (negative: down)")},
-    {QStringLiteral("periodSteps"), KeyKind::Integer,
-     QStringLiteral("clicks of the period spinner (negative: down); needs a non-zero period")},
-};
-
-const std::vector<JsonKey> kInflationOutputs = {
-    {QStringLiteral("futureValue"), KeyKind::Number, QStringLiteral("Future value/cost")},
-    {QStringLiteral("buyingPower"), KeyKind::Number, QStringLiteral("Buying power")},
-    {QStringLiteral("futureValueText"), KeyKind::Text,
-     QStringLiteral("whole rand as shown, or \"Amount too large to display\"")},
-    {QStringLiteral("buyingPowerText"), KeyKind::Text, QStringLiteral("whole rand as shown")},
-    {QStringLiteral("tooLarge"), KeyKind::Flag,
-     QStringLiteral("the future value is above 9999999999")},
-    {QStringLiteral("period"), KeyKind::Integer, QStringLiteral("the period after the clicks")},
-    {QStringLiteral("rate"), KeyKind::Number, QStringLiteral("the rate after the clicks")},
-    {QStringLiteral("beep"), KeyKind::Flag, QStringLiteral("a click sounded the beep")},
-    {QStringLiteral("printable"), KeyKind::Flag,
-     QStringLiteral("a future value above 0 that can be shown")},
-};
-
 QString wholeRand(double value) {
     return formatPattern(tax::roundHalfEven(value), u"0");
 }
 
 CommandResult runInflation(const JsonInputValue &json, const RunOptions &options) {
-    InputReader r(json, kInflationInputs);
+    const InflationDescription &d = inflationDescription();
+    static const std::vector<JsonKey> keys = describedKeys(d.inputs);
+    InputReader r(json, keys);
     InflationInputs in;
-    in.presentCost = r.number(QStringLiteral("presentCost"), tax::kWholeRand);
-    in.period =
-        fieldNumber(r, QStringLiteral("period"), tax::kInflationYears, kInflationPeriodMessage);
-    in.rate = r.number(QStringLiteral("rate"), tax::kInflationRate);
-    const int rateSteps = spinClicks(r, QStringLiteral("rateSteps"));
-    const int periodSteps = spinClicks(r, QStringLiteral("periodSteps"));
+    readDescribed(r, d.inputs, in);
+    const int rateSteps = spinClicks(r, rateStepsKey());
+    const int periodSteps = spinClicks(r, periodStepsKey());
     if (!r.ok())
         return CommandResult::failure(r.error());
 
@@ -158,35 +108,29 @@ CommandResult runInflation(const JsonInputValue &json, const RunOptions &options
         beep = beep || s.beep;
     }
     const InflationResults out = calculateInflation(in);
-    return {
-        JsonObject{{"futureValue", out.futureValue},
-                   {"buyingPower", out.buyingPower},
-                   {"futureValueText", out.tooLarge ? kTooLargeText : wholeRand(out.futureValue)},
-                   {"buyingPowerText", wholeRand(out.buyingPower)},
-                   {"tooLarge", out.tooLarge},
-                   {"period", in.period},
-                   {"rate", in.rate},
-                   {"beep", beep},
-                   {"printable", inflationPrintable(out)}},
-        {},
-        printWhenAsked(options, [in, out] {
-            return report::PrintJob{
-                {report::ReportData::singleRecord(kInflationTable, inflationRecord(in, out))},
-                kInflationLayout,
-                kInflationPreviewTitle};
-        })};
+    static const AnswerWriter<InflationResults> writer(d.outputs);
+    JsonObject o = writer.answer(out);
+    o.add("futureValueText", out.tooLarge ? kTooLargeText : wholeRand(out.futureValue))
+        .add("buyingPowerText", wholeRand(out.buyingPower))
+        .add("tooLarge", out.tooLarge)
+        .add(periodKey().toStdString(), in.period)
+        .add(rateKey().toStdString(), in.rate)
+        .add("beep", beep)
+        .add("printable", inflationPrintable(out));
+    return {std::move(o), {}, printWhenAsked(options, [in, out] {
+                return report::PrintJob{
+                    {report::ReportData::singleRecord(kInflationTable, inflationRecord(in, out))},
+                    kInflationLayout,
+                    kInflationPreviewTitle};
+            })};
 }
 
 } // namespace
 
 void registerBusinessCommands(CommandRegistry &registry) {
     registerLoanCommands(registry);
-    registry.add({QStringLiteral("daily-balance"),
-                  QStringLiteral("simple interest on a capital amount between two dates"),
-                  kDailyInputs, kDailyOutputs, runDailyBalance, true});
-    registry.add({QStringLiteral("inflation"),
-                  QStringLiteral("future cost and buying power after years of inflation"),
-                  kInflationInputs, kInflationOutputs, runInflation, true});
+    registry.add(describedCommand(dailyBalanceDescription(), runDailyBalance));
+    registry.add(describedCommand(inflationDescription(), runInflation));
 }
 
 } // namespace quillon::cli

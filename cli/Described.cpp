@@ -1,6 +1,21 @@
 #include "cli/Described.h"
 
+#include <cmath>
+
 namespace quillon::cli {
+
+double fieldNumber(InputReader &r, const QString &key, const tax::FieldRange &range,
+                   const QString &aboveMessage, double fallback) {
+    if (!r.ok() || aboveMessage.isEmpty() || !r.has(key))
+        return r.number(key, range, fallback);
+    InputReader probe = r;
+    const double v = probe.number(key, tax::FieldRange{range.pattern, -HUGE_VAL, HUGE_VAL});
+    if (probe.ok() && v > range.maximum) {
+        r.fail(aboveMessage + QStringLiteral(": ") + rangeProblem(key, v, range));
+        return 0;
+    }
+    return r.number(key, range, fallback);
+}
 
 KeyKind keyKind(tax::ValueKind kind) {
     switch (kind) {

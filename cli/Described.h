@@ -2,6 +2,7 @@
 
 #include "cli/Command.h"
 #include "taxengine/FieldDescription.h"
+#include "taxengine/TaxRules.h"
 
 #include <string>
 #include <type_traits>
@@ -21,6 +22,11 @@ template <class Fields> std::vector<JsonKey> describedKeys(const Fields &fields)
     return keys;
 }
 
+// A figure of a window field (see InputReader::number). Above the field's maximum the window's
+// own message, when it has one, comes first and the key, figure and range after it.
+double fieldNumber(InputReader &r, const QString &key, const tax::FieldRange &range,
+                   const QString &aboveMessage = {}, double fallback = 0);
+
 // Reads every described input that has a place in the inputs struct; a key that is absent keeps
 // the struct's opening value. Lists and objects are left to the calculator's command.
 template <class Inputs>
@@ -30,10 +36,18 @@ void readDescribed(InputReader &r, const std::vector<tax::InputField<Inputs>> &f
             continue;
         const tax::ValueSlot place = f.slot(in);
         if (auto *figure = std::get_if<double *>(&place)) {
-            **figure = f.kind == tax::ValueKind::Choice ? r.choice(f.key, f.choices, **figure)
-                                                        : r.number(f.key, f.range, **figure);
+            **figure = f.kind == tax::ValueKind::Choice
+                           ? r.choice(f.key, f.choices, **figure)
+                           : fieldNumber(r, f.key, f.range, f.aboveMessage, **figure);
+        } else if (auto *single = std::get_if<float *>(&place)) {
+            **single = static_cast<float>(
+                fieldNumber(r, f.key, f.range, f.aboveMessage, static_cast<double>(**single)));
         } else if (auto *count = std::get_if<std::int16_t *>(&place)) {
-            **count = r.int16(f.key, f.range, **count);
+            // A field with its own message reads as a figure, rounded into 16 bits as the
+            // window's field does.
+            **count = f.aboveMessage.isEmpty()
+                          ? r.int16(f.key, f.range, **count)
+                          : tax::toInt16(fieldNumber(r, f.key, f.range, f.aboveMessage, **count));
         } else if (auto *date = std::get_if<QDate *>(&place)) {
             **date = r.date(f.key, **date);
         } else if (auto *text = std::get_if<QString *>(&place)) {
@@ -55,8 +69,8 @@ public:
                 m_members.push_back({f.key.toStdString(), f.kind, f.value});
     }
 
-    JsonObject answer(const Results &out) const {
-        JsonObject o;
+    // `o` may already hold members the command puts first.
+    JsonObject answer(const Results &out, JsonObject o = {}) const {
         for (const Member &m : m_members) {
             const double value = m.value(out);
             if (m.kind == tax::ValueKind::Flag)
@@ -75,5 +89,14 @@ private:
     };
     std::vector<Member> m_members;
 };
+
+// A command's name, summary and --help lists from its calculator's description.
+template <class Inputs, class Results>
+Command
+describedCommand(const tax::CalculatorDescription<Inputs, Results> &d,
+                 std::function<CommandResult(const JsonInputValue &, const RunOptions &)> run) {
+    return {d.command,      d.summary, describedKeys(d.inputs), describedKeys(d.outputs),
+            std::move(run), true};
+}
 
 } // namespace quillon::cli

@@ -1,5 +1,8 @@
 #include "cli/LoanCommands.h"
 
+#include "cli/Described.h"
+
+#include "business/BusinessFields.h"
 #include "business/LoanBuster.h"
 #include "business/LoanCalc.h"
 #include "business/LoanComparison.h"
@@ -24,73 +27,17 @@ static_assert(tax::kLoanMonths.maximum == kMaxLoanMonths &&
               tax::kLoanMonths.maximum == kMaxBusterPeriod);
 static_assert(tax::kLoanRate.maximum == kMaxLoanRate && tax::kLoanRate.maximum == kMaxBusterRate);
 
-double fieldNumber(InputReader &r, const QString &key, const tax::FieldRange &range,
-                   const QString &aboveMessage) {
-    if (!r.ok() || aboveMessage.isEmpty() || !r.has(key))
-        return r.number(key, range);
-    InputReader probe = r;
-    const double v = probe.number(key, tax::FieldRange{range.pattern, -HUGE_VAL, HUGE_VAL});
-    if (probe.ok() && v > range.maximum) {
-        r.fail(aboveMessage + QStringLiteral(": ") + rangeProblem(key, v, range));
-        return 0;
-    }
-    return r.number(key, range);
-}
-
 namespace {
 
-const std::vector<JsonKey> kLoanInputs = {
-    {QStringLiteral("mode"), KeyKind::Text,
-     QStringLiteral("\"Monthly repayment\" (default), \"Principal amount\", \"Repayment period\", "
-                    "\"Interest rate\", or repayment/principal/period/rate")},
-    {QStringLiteral("principal"), KeyKind::Number,
-     QStringLiteral("Principal amount, at most "
-                    "99999999.99")},
-    {QStringLiteral("period"), KeyKind::Integer, QStringLiteral("Period in months, at most 600")},
-    {QStringLiteral("rate"), KeyKind::Number, QStringLiteral("Interest rate, % p.a., at most 50")},
-    {QStringLiteral("repayment"), KeyKind::Number,
-     QStringLiteral("Monthly repayment, at most 9999999.99")},
-    {QStringLiteral("schedule"), KeyKind::Text,
-     QStringLiteral("none (default), monthly or annual: list the amortisation rows as printed")},
-};
-
-const std::vector<JsonKey> kLoanOutputs = {
-    {QStringLiteral("mode"), KeyKind::Text, QStringLiteral("the calculate mode")},
-    {QStringLiteral("principal"), KeyKind::Number, QStringLiteral("Principal amount")},
-    {QStringLiteral("period"), KeyKind::Integer,
-     QStringLiteral("Period (0: no period up to 600 months)")},
-    {QStringLiteral("rate"), KeyKind::Number, QStringLiteral("Interest rate")},
-    {QStringLiteral("repayment"), KeyKind::Number, QStringLiteral("Monthly repayment")},
-    {QStringLiteral("totalInterest"), KeyKind::Number, QStringLiteral("Total Interest: R x n - P")},
-    {QStringLiteral("totalRepayments"), KeyKind::Number, QStringLiteral("Total Repayments: R x n")},
-    {QStringLiteral("errorMarker"), KeyKind::Flag,
-     QStringLiteral("the \"   Error\" marker: a solved rate above 50, or none found")},
-    {QStringLiteral("rateFound"), KeyKind::Flag,
-     QStringLiteral("false when no rate below 1000% gives the repayment")},
-    {QStringLiteral("message"), KeyKind::Text,
-     QStringLiteral("why no rate or no period was found")},
-    {QStringLiteral("oneMonth"), KeyKind::Flag,
-     QStringLiteral("one repayment clears the loan: period 1 at the one-month repayment")},
-    {QStringLiteral("schedule"), KeyKind::List,
-     QStringLiteral("rows {month|year, capital, interest, balance} when asked and all four "
-                    "figures are set")},
-    {QStringLiteral("schedule[].month"), KeyKind::Integer, QStringLiteral("the month (monthly)")},
-    {QStringLiteral("schedule[].year"), KeyKind::Integer, QStringLiteral("the year (annual)")},
-    {QStringLiteral("schedule[].capital"), KeyKind::Number, QStringLiteral("Capital payment")},
-    {QStringLiteral("schedule[].interest"), KeyKind::Number, QStringLiteral("Interest payment")},
-    {QStringLiteral("schedule[].balance"), KeyKind::Number, QStringLiteral("Balance")},
-};
-
 CommandResult runLoan(const JsonInputValue &json, const RunOptions &options) {
-    InputReader r(json, kLoanInputs);
+    const LoanDescription &d = loanDescription();
+    static const std::vector<JsonKey> keys = describedKeys(d.inputs);
+    InputReader r(json, keys);
     LoanInputs in;
-    const QString modeText = r.text(QStringLiteral("mode"), loanModeText(LoanMode::Repayment));
-    in.principal = fieldNumber(r, QStringLiteral("principal"), tax::kLoanAmount);
-    in.period = fieldNumber(r, QStringLiteral("period"), tax::kLoanMonths, kLoanPeriodMessage);
-    in.rate = fieldNumber(r, QStringLiteral("rate"), tax::kLoanRate, kLoanRateMessage);
-    in.repayment = fieldNumber(r, QStringLiteral("repayment"), tax::kLoanRepayment);
-    const QString schedule = r.text(QStringLiteral("schedule"), QStringLiteral("none"));
-    in.financeChargesShown = true;
+    // The mode is read first, as its problem is told first.
+    const QString modeText = r.text(loanModeKey(), loanModeText(LoanMode::Repayment));
+    readDescribed(r, d.inputs, in);
+    const QString schedule = r.text(loanScheduleKey(), QStringLiteral("none"));
     if (const auto mode = loanModeFromText(modeText))
         in.mode = *mode;
     else
@@ -101,21 +48,14 @@ CommandResult runLoan(const JsonInputValue &json, const RunOptions &options) {
     else if (schedule == QLatin1String("annual"))
         amort = Amortisation::Annual;
     else if (schedule != QLatin1String("none"))
-        r.fail(QStringLiteral("\"schedule\" must be none, monthly or annual"));
+        r.fail(QStringLiteral("\"%1\" must be none, monthly or annual").arg(loanScheduleKey()));
     if (!r.ok())
         return CommandResult::failure(r.error());
 
     const LoanResults out = calculateLoan(in);
-    JsonObject o{{"mode", loanModeText(in.mode)},
-                 {"principal", out.principal},
-                 {"period", out.period},
-                 {"rate", out.rate},
-                 {"repayment", out.repayment},
-                 {"totalInterest", out.totalInterest},
-                 {"totalRepayments", out.totalRepayments},
-                 {"errorMarker", out.errorMarker},
-                 {"rateFound", out.rateFound},
-                 {"oneMonth", out.oneMonth}};
+    static const AnswerWriter<LoanResults> writer(d.outputs);
+    JsonObject o =
+        writer.answer(out, JsonObject{{loanModeKey().toStdString(), loanModeText(in.mode)}});
     if (!out.rateFound)
         o.add("message", kRateNotFoundMessage);
     else if (!out.periodFound)
@@ -135,7 +75,7 @@ CommandResult runLoan(const JsonInputValue &json, const RunOptions &options) {
                                        {"interest", row[2].value.toDouble()},
                                        {"balance", row[3].value.toDouble()}});
         }
-        o.add("schedule", rows);
+        o.add(loanScheduleKey().toStdString(), rows);
     }
     if (!options.pdfPath.isEmpty() &&
         !loanComplete(out.principal, out.period, out.rate, out.repayment))
@@ -148,62 +88,19 @@ CommandResult runLoan(const JsonInputValue &json, const RunOptions &options) {
             })};
 }
 
-const std::vector<JsonKey> kBusterInputs = {
-    {QStringLiteral("principal"), KeyKind::Number,
-     QStringLiteral("Principal amount, at most 99999999.99")},
-    {QStringLiteral("period"), KeyKind::Integer,
-     QStringLiteral("Period in months, at most 600 (rounded half to even)")},
-    {QStringLiteral("rate"), KeyKind::Number,
-     QStringLiteral("Interest rate, % p.a., at most 50 (held in single precision)")},
-    {QStringLiteral("extraPayment"), KeyKind::Number,
-     QStringLiteral("Extra voluntary payments, at most 99999999.99")},
-};
-
-const std::vector<JsonKey> kBusterOutputs = {
-    {QStringLiteral("repayment"), KeyKind::Number, QStringLiteral("Monthly repayment")},
-    {QStringLiteral("totalInterest"), KeyKind::Number, QStringLiteral("Total interest")},
-    {QStringLiteral("totalRepayments"), KeyKind::Number, QStringLiteral("Total repayments")},
-    {QStringLiteral("extraPayment"), KeyKind::Number,
-     QStringLiteral("the extra payment as the field shows it afterwards")},
-    {QStringLiteral("newPeriod"), KeyKind::Integer, QStringLiteral("Period with the extra")},
-    {QStringLiteral("newRepayment"), KeyKind::Number,
-     QStringLiteral("Monthly repayment with the extra")},
-    {QStringLiteral("newTotalInterest"), KeyKind::Number, QStringLiteral("Total interest")},
-    {QStringLiteral("newTotalRepayments"), KeyKind::Number, QStringLiteral("Total repayments")},
-    {QStringLiteral("totalSaving"), KeyKind::Number, QStringLiteral("Total saving")},
-    {QStringLiteral("extraApplied"), KeyKind::Flag,
-     QStringLiteral("false when the extra exceeds ten repayments (right column cleared)")},
-    {QStringLiteral("oneMonth"), KeyKind::Flag,
-     QStringLiteral("the repayment with the extra clears the loan in one month")},
-};
-
 CommandResult runBuster(const JsonInputValue &json, const RunOptions &options) {
-    InputReader r(json, kBusterInputs);
+    const BusterDescription &d = busterDescription();
+    static const std::vector<JsonKey> keys = describedKeys(d.inputs);
+    static const AnswerWriter<BusterResults> writer(d.outputs);
+    InputReader r(json, keys);
     BusterInputs in;
-    in.principal = fieldNumber(r, QStringLiteral("principal"), tax::kLoanAmount);
-    in.period = tax::toInt16(
-        fieldNumber(r, QStringLiteral("period"), tax::kLoanMonths, kLoanPeriodMessage));
-    in.rate = static_cast<float>(
-        fieldNumber(r, QStringLiteral("rate"), tax::kLoanRate, kLoanRateMessage));
-    in.extraPayment = fieldNumber(r, QStringLiteral("extraPayment"), tax::kLoanAmount);
+    readDescribed(r, d.inputs, in);
     if (!r.ok())
         return CommandResult::failure(r.error());
 
     auto loan = std::make_unique<LoanMemory>();
     const BusterResults out = calculateBuster(in, BusterResults{}, *loan);
-    return {JsonObject{{"repayment", out.repayment},
-                       {"totalInterest", out.totalInterest},
-                       {"totalRepayments", out.totalRepayments},
-                       {"extraPayment", out.extraPayment},
-                       {"newPeriod", out.newPeriod},
-                       {"newRepayment", out.newRepayment},
-                       {"newTotalInterest", out.newTotalInterest},
-                       {"newTotalRepayments", out.newTotalRepayments},
-                       {"totalSaving", out.totalSaving},
-                       {"extraApplied", out.extraApplied},
-                       {"oneMonth", out.oneMonth}},
-            {},
-            printWhenAsked(options, [in, out] {
+    return {writer.answer(out), {}, printWhenAsked(options, [in, out] {
                 return report::PrintJob{
                     {report::ReportData::singleRecord(kBusterTable, busterRecord(in, out))},
                     kBusterLayout,
@@ -211,32 +108,11 @@ CommandResult runBuster(const JsonInputValue &json, const RunOptions &options) {
             })};
 }
 
-const std::vector<JsonKey> kComparisonInputs = {
-    {QStringLiteral("bondAmount"), KeyKind::Number,
-     QStringLiteral("Bond amount, at most 99999999.99")},
-    {QStringLiteral("rate"), KeyKind::Number,
-     QStringLiteral("Interest rate, % p.a., at most 50 (held in single precision)")},
-};
-
-const std::vector<JsonKey> kComparisonOutputs = {
-    {QStringLiteral("rows"), KeyKind::List,
-     QStringLiteral("per term of 60 to 360 months: {months, period, monthlyRepayment, "
-                    "totalInterest, totalPaid}")},
-    {QStringLiteral("rows[].months"), KeyKind::Integer, QStringLiteral("the term in months")},
-    {QStringLiteral("rows[].period"), KeyKind::Text, QStringLiteral("Period")},
-    {QStringLiteral("rows[].monthlyRepayment"), KeyKind::Number,
-     QStringLiteral("Monthly repayment")},
-    {QStringLiteral("rows[].totalInterest"), KeyKind::Number, QStringLiteral("Total Interest")},
-    {QStringLiteral("rows[].totalPaid"), KeyKind::Number, QStringLiteral("Total Paid")},
-    {QStringLiteral("printable"), KeyKind::Flag, QStringLiteral("bond amount and rate above 0")},
-};
-
 CommandResult runComparison(const JsonInputValue &json, const RunOptions &options) {
-    InputReader r(json, kComparisonInputs);
+    static const std::vector<JsonKey> keys = describedKeys(comparisonDescription().inputs);
+    InputReader r(json, keys);
     ComparisonInputs in;
-    in.bondAmount = fieldNumber(r, QStringLiteral("bondAmount"), tax::kLoanAmount);
-    in.rate = static_cast<float>(
-        fieldNumber(r, QStringLiteral("rate"), tax::kLoanRate, kLoanRateMessage));
+    readDescribed(r, comparisonDescription().inputs, in);
     if (!r.ok())
         return CommandResult::failure(r.error());
     const ComparisonResults out = calculateComparison(in);
@@ -260,16 +136,9 @@ CommandResult runComparison(const JsonInputValue &json, const RunOptions &option
 } // namespace
 
 void registerLoanCommands(CommandRegistry &registry) {
-    registry.add({QStringLiteral("loan"),
-                  QStringLiteral("loan repayment, principal, period or interest rate, with its "
-                                 "amortisation schedule"),
-                  kLoanInputs, kLoanOutputs, runLoan, true});
-    registry.add({QStringLiteral("loan-buster"),
-                  QStringLiteral("the shorter period and saving of an extra monthly payment"),
-                  kBusterInputs, kBusterOutputs, runBuster, true});
-    registry.add({QStringLiteral("loan-comparison"),
-                  QStringLiteral("repayments and totals of a bond over 5 to 30 years"),
-                  kComparisonInputs, kComparisonOutputs, runComparison, true});
+    registry.add(describedCommand(loanDescription(), runLoan));
+    registry.add(describedCommand(busterDescription(), runBuster));
+    registry.add(describedCommand(comparisonDescription(), runComparison));
 }
 
 } // namespace quillon::cli

@@ -15,7 +15,9 @@ template <class Inputs> FieldRow inputRow(const tax::InputField<Inputs> &f, Inpu
     fieldRow.caption = f.caption;
     fieldRow.help = f.help;
     fieldRow.range = f.range;
-    fieldRow.binding = bindingTo(f.slot(in));
+    // A field without a place in the struct (a date held as a day number) is bound by its window.
+    if (f.slot)
+        fieldRow.binding = bindingTo(f.slot(in));
     switch (f.kind) {
     case tax::ValueKind::Amount:
         fieldRow.rand = true;

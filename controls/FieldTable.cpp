@@ -140,6 +140,12 @@ FieldBinding bindingTo(const tax::ValueSlot &place) {
         return FieldBinding::to(**figure);
     if (auto *count = std::get_if<std::int16_t *>(&place))
         return FieldBinding::to(**count);
+    if (auto *single = std::get_if<float *>(&place)) {
+        FieldBinding b;
+        b.setNumber = [single = *single](double v) { *single = static_cast<float>(v); };
+        b.number = [single = *single] { return static_cast<double>(*single); };
+        return b;
+    }
     if (auto *day = std::get_if<QDate *>(&place))
         return FieldBinding::to(**day);
     if (auto *words = std::get_if<QString *>(&place))

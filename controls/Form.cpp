@@ -132,6 +132,20 @@ void Form::addRow(const FieldRow &fieldRow, QWidget *control) {
     grid->addWidget(control, row, 2, Qt::AlignRight);
 }
 
+void Form::placeAtRowEnd(const QString &name, QWidget *widget) {
+    QWidget *field = this->widget(name);
+    for (QGridLayout *grid : m_columns) {
+        const int index = grid->indexOf(field);
+        if (index < 0)
+            continue;
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        // After the place of a field beside this one and of its unit.
+        grid->addWidget(widget, row, 6, Qt::AlignLeft);
+        return;
+    }
+}
+
 QGridLayout *Form::column(int index) const {
     return m_columns.at(static_cast<std::size_t>(index));
 }

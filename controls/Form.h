@@ -50,6 +50,8 @@ public:
     NumericEdit *numeric(const QString &name) const;
     DateEdit *dateEdit(const QString &name) const;
     ResultField *resultField(const QString &name) const;
+    // Puts a widget of the window's own (a spinner, a marker) at the end of the field's row.
+    void placeAtRowEnd(const QString &name, QWidget *widget);
 
     // Every input shows its bound value, every result its figure.
     void showInputs();

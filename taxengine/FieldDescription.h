@@ -28,7 +28,7 @@ enum class ValueKind {
 
 // Where an input lives in its calculator's inputs struct.
 using ValueSlot =
-    std::variant<std::monostate, double *, std::int16_t *, QDate *, QString *, bool *>;
+    std::variant<std::monostate, double *, std::int16_t *, QDate *, QString *, bool *, float *>;
 
 template <class Inputs> using SlotOf = std::function<ValueSlot(Inputs &)>;
 
@@ -57,6 +57,7 @@ template <class Inputs> struct InputField {
     SlotOf<Inputs> slot;         // empty for a list or object the command reads itself
     std::vector<double> choices; // the figures a choice may take
     int maxLength = 0;           // of a text
+    QString aboveMessage; // the window's own words for a figure above the maximum, told first
 };
 
 // One result of a calculator: quillon-calc writes `value` under `key`, the window shows it in

@@ -22,8 +22,8 @@ QString cents(double v) {
     return formatPattern(v, u"0.00");
 }
 
-LoanResults solve(LoanMode mode, double p, double n, double r, double rep, bool fin = false) {
-    return calculateLoan({mode, p, n, r, rep, fin});
+LoanResults solve(LoanMode mode, double p, double n, double r, double rep) {
+    return calculateLoan({mode, p, n, r, rep});
 }
 
 TEST(LoanCalc, WorkedFiguresByMode) {
@@ -131,7 +131,7 @@ TEST(LoanCalc, APeriodSearchWithoutResultKeepsTheTypedRepayment) {
         {1000.5, "does not repay the loan within 600 months."}, // 765 months
     };
     for (const auto &[repayment, message] : rows) {
-        const LoanResults out = solve(LoanMode::Period, 100000, 0, 12, repayment, true);
+        const LoanResults out = solve(LoanMode::Period, 100000, 0, 12, repayment);
         EXPECT_FALSE(out.periodFound);
         EXPECT_EQ(out.repayment, repayment);
         EXPECT_EQ(out.totalInterest, 0);
@@ -140,10 +140,9 @@ TEST(LoanCalc, APeriodSearchWithoutResultKeepsTheTypedRepayment) {
 }
 
 TEST(LoanCalc, FinanceChargesFollowTheSolvedFigures) {
-    const LoanResults out = solve(LoanMode::Repayment, 100000, 240, 12, 0, true);
+    const LoanResults out = solve(LoanMode::Repayment, 100000, 240, 12, 0);
     EXPECT_EQ(out.totalInterest, out.repayment * 240 - 100000);
     EXPECT_EQ(out.totalRepayments, out.repayment * 240);
-    EXPECT_EQ(solve(LoanMode::Repayment, 100000, 240, 12, 0, false).totalInterest, 0);
 }
 
 TEST(LoanMemory, PeriodSearchSavesThePrincipal) {

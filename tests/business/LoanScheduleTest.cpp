@@ -108,7 +108,7 @@ TEST(LoanGrid, TextsUseTheGridPatterns) {
     const GridTexts m = monthlyGrid(rows);
     EXPECT_EQ(m.headings.at(0), QStringLiteral(" Month   "));
     EXPECT_EQ(m.rows.at(0), QStringList({QStringLiteral("7"), QStringLiteral("1 234 567.89"),
-                                         QStringLiteral(".50"), QStringLiteral("12.00")}));
+                                         QStringLiteral("0.50"), QStringLiteral("12.00")}));
     EXPECT_FALSE(m.verticalScrollBar);
     EXPECT_EQ(annualGrid(rows).headings.at(3), QStringLiteral("    Balance      "));
     EXPECT_TRUE(monthlyGrid(std::vector<ScheduleRow>(11)).verticalScrollBar);
