@@ -33,9 +33,13 @@ void readDescribed(InputReader &r, const std::vector<tax::InputField<Inputs>> &f
             **figure = f.kind == tax::ValueKind::Choice ? r.choice(f.key, f.choices, **figure)
                                                         : r.number(f.key, f.range, **figure);
         } else if (auto *count = std::get_if<std::int16_t *>(&place)) {
-            **count = r.int16(f.key, f.range, **count);
+            // A flag held in 16 bits is 1 or 0.
+            **count = f.kind == tax::ValueKind::Flag ? (r.flag(f.key, **count != 0) ? 1 : 0)
+                                                     : r.int16(f.key, f.range, **count);
         } else if (auto *date = std::get_if<QDate *>(&place)) {
             **date = r.date(f.key, **date);
+        } else if (auto *day = std::get_if<qint64 *>(&place)) {
+            **day = r.date(f.key, QDate::fromJulianDay(**day)).toJulianDay();
         } else if (auto *text = std::get_if<QString *>(&place)) {
             **text = r.text(f.key, **text);
         } else if (auto *flag = std::get_if<bool *>(&place)) {
@@ -44,20 +48,34 @@ void readDescribed(InputReader &r, const std::vector<tax::InputField<Inputs>> &f
     }
 }
 
+// A value the command works out itself (a list, an object, a text) for the described result of
+// that key.
+struct OwnValue {
+    QString key;
+    JsonValue value;
+};
+
 // Writes a calculator's described results, in their order, as the members of its answer. The
 // keys are kept as UTF-8 once, since a batch writes them on every line; lists and objects have no
-// figure of their own and are added by the command.
+// figure of their own: the command adds them after, or hands them in as own values to stand at
+// their described place.
 template <class Results> class AnswerWriter {
 public:
     explicit AnswerWriter(const std::vector<tax::OutputField<Results>> &fields) {
         for (const auto &f : fields)
-            if (!f.key.isEmpty() && f.value)
-                m_members.push_back({f.key.toStdString(), f.kind, f.value});
+            if (!f.key.isEmpty())
+                m_members.push_back({f.key.toStdString(), f.key, f.kind, f.value});
     }
 
-    JsonObject answer(const Results &out) const {
+    JsonObject answer(const Results &out, std::initializer_list<OwnValue> own = {}) const {
         JsonObject o;
         for (const Member &m : m_members) {
+            if (!m.value) {
+                for (const OwnValue &v : own)
+                    if (v.key == m.name)
+                        o.add(m.key, v.value);
+                continue;
+            }
             const double value = m.value(out);
             if (m.kind == tax::ValueKind::Flag)
                 o.add(m.key, value != 0);
@@ -70,6 +88,7 @@ public:
 private:
     struct Member {
         std::string key;
+        QString name;
         tax::ValueKind kind;
         std::function<double(const Results &)> value;
     };
