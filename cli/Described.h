@@ -43,13 +43,18 @@ void readDescribed(InputReader &r, const std::vector<tax::InputField<Inputs>> &f
             **single = static_cast<float>(
                 fieldNumber(r, f.key, f.range, f.aboveMessage, static_cast<double>(**single)));
         } else if (auto *count = std::get_if<std::int16_t *>(&place)) {
-            // A field with its own message reads as a figure, rounded into 16 bits as the
-            // window's field does.
-            **count = f.aboveMessage.isEmpty()
-                          ? r.int16(f.key, f.range, **count)
-                          : tax::toInt16(fieldNumber(r, f.key, f.range, f.aboveMessage, **count));
+            // A flag held in 16 bits is 1 or 0; a field with its own message reads as a figure,
+            // rounded into 16 bits as the window's field does.
+            if (f.kind == tax::ValueKind::Flag)
+                **count = r.flag(f.key, **count != 0) ? 1 : 0;
+            else if (!f.aboveMessage.isEmpty())
+                **count = tax::toInt16(fieldNumber(r, f.key, f.range, f.aboveMessage, **count));
+            else
+                **count = r.int16(f.key, f.range, **count);
         } else if (auto *date = std::get_if<QDate *>(&place)) {
             **date = r.date(f.key, **date);
+        } else if (auto *day = std::get_if<qint64 *>(&place)) {
+            **day = r.date(f.key, QDate::fromJulianDay(**day)).toJulianDay();
         } else if (auto *text = std::get_if<QString *>(&place)) {
             **text = r.text(f.key, **text);
         } else if (auto *flag = std::get_if<bool *>(&place)) {
@@ -58,20 +63,40 @@ void readDescribed(InputReader &r, const std::vector<tax::InputField<Inputs>> &f
     }
 }
 
+// A value the command works out itself (a list, an object, a text) for the described result of
+// that key.
+struct OwnValue {
+    QString key;
+    JsonValue value;
+};
+
 // Writes a calculator's described results, in their order, as the members of its answer. The
 // keys are kept as UTF-8 once, since a batch writes them on every line; lists and objects have no
-// figure of their own and are added by the command.
+// figure of their own: the command adds them after, or hands them in as own values to stand at
+// their described place.
 template <class Results> class AnswerWriter {
 public:
     explicit AnswerWriter(const std::vector<tax::OutputField<Results>> &fields) {
         for (const auto &f : fields)
-            if (!f.key.isEmpty() && f.value)
-                m_members.push_back({f.key.toStdString(), f.kind, f.value});
+            if (!f.key.isEmpty())
+                m_members.push_back({f.key.toStdString(), f.key, f.kind, f.value});
     }
 
     // `o` may already hold members the command puts first.
-    JsonObject answer(const Results &out, JsonObject o = {}) const {
+    JsonObject answer(const Results &out, JsonObject o) const {
+        return answer(out, {}, std::move(o));
+    }
+
+    // `own` gives the values the command works out itself, written at their described place.
+    JsonObject answer(const Results &out, std::initializer_list<OwnValue> own = {},
+                      JsonObject o = {}) const {
         for (const Member &m : m_members) {
+            if (!m.value) {
+                for (const OwnValue &v : own)
+                    if (v.key == m.name)
+                        o.add(m.key, v.value);
+                continue;
+            }
             const double value = m.value(out);
             if (m.kind == tax::ValueKind::Flag)
                 o.add(m.key, value != 0);
@@ -84,6 +109,7 @@ public:
 private:
     struct Member {
         std::string key;
+        QString name;
         tax::ValueKind kind;
         std::function<double(const Results &)> value;
     };

@@ -58,13 +58,14 @@ FieldRow resultRow(const tax::OutputField<Results> &f, const Results &out) {
 }
 
 // Every field of a calculator the window shows (those with a control name): its inputs in the
-// description's order, then its results.
+// description's order, then its results. A flag is a check box or a pair of options, which the
+// window builds itself.
 template <class Inputs, class Results>
 FieldTable describedRows(const tax::CalculatorDescription<Inputs, Results> &d, Inputs &in,
                          const Results &out) {
     FieldTable table;
     for (const auto &f : d.inputs)
-        if (!f.name.isEmpty())
+        if (!f.name.isEmpty() && f.kind != tax::ValueKind::Flag)
             table.push_back(inputRow(f, in));
     for (const auto &f : d.outputs)
         if (!f.name.isEmpty())

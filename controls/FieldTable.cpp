@@ -150,6 +150,12 @@ FieldBinding bindingTo(const tax::ValueSlot &place) {
         return FieldBinding::to(**day);
     if (auto *words = std::get_if<QString *>(&place))
         return FieldBinding::to(**words);
+    if (auto *dayNumber = std::get_if<qint64 *>(&place)) {
+        FieldBinding b;
+        b.setDate = [&target = **dayNumber](const QDate &d) { target = d.toJulianDay(); };
+        b.date = [&target = **dayNumber] { return QDate::fromJulianDay(target); };
+        return b;
+    }
     throw std::logic_error("a window field has no place in its inputs");
 }
 
@@ -170,6 +176,11 @@ void placeBeside(FieldTable &table, const QString &name, const QString &other) {
     fieldRow.besidePrevious = true;
     fieldRow.spokenName = fieldRow.caption;
     fieldRow.caption.clear();
+}
+
+void placeBelow(FieldTable &table, const QString &name, const QString &other) {
+    placeAfter(table, name, other);
+    rowNamed(table, name).column = rowNamed(table, other).column;
 }
 
 void placeInColumn(FieldTable &table, const QStringList &names, int column) {

@@ -89,6 +89,8 @@ FieldRow &rowNamed(FieldTable &table, const QString &name);
 // Moves the field onto the row of `other`, to its right, in the same column; its caption
 // becomes what a screen reader calls it.
 void placeBeside(FieldTable &table, const QString &name, const QString &other);
+// Moves the field onto a row of its own right below `other`, in the same column.
+void placeBelow(FieldTable &table, const QString &name, const QString &other);
 // Moves the fields to a column of the form, keeping their order.
 void placeInColumn(FieldTable &table, const QStringList &names, int column);
 // Moves the field to stand right after `other` in the table's order.

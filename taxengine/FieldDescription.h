@@ -26,9 +26,10 @@ enum class ValueKind {
     Object, // an object, the same
 };
 
-// Where an input lives in its calculator's inputs struct.
-using ValueSlot =
-    std::variant<std::monostate, double *, std::int16_t *, QDate *, QString *, bool *, float *>;
+// Where an input lives in its calculator's inputs struct. A date may be held as its Julian day
+// number (qint64), as the company-car list holds its periods.
+using ValueSlot = std::variant<std::monostate, double *, std::int16_t *, QDate *, QString *, bool *,
+                               float *, qint64 *>;
 
 template <class Inputs> using SlotOf = std::function<ValueSlot(Inputs &)>;
 

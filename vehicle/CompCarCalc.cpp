@@ -153,7 +153,9 @@ void formTotals(const CompCarList &list, CompCarScreen &screen) {
     }
 }
 
-CompCarShown shown(const CompCarRecord &car) {
+} // namespace
+
+CompCarShown shownOf(const CompCarRecord &car) {
     CompCarShown s;
     s.CCMonths = car.CCMonths;
     s.TotalDistance = car.TotalDistance;
@@ -176,8 +178,6 @@ CompCarShown shown(const CompCarRecord &car) {
     s.WeekFB20 = car.WeekFB20;
     return s;
 }
-
-} // namespace
 
 CompCarScreen CompCarCalc(CompCarList &list) {
     list.normalise();
@@ -206,7 +206,7 @@ CompCarScreen CompCarCalc(CompCarList &list) {
     if (cur.CCPrice == 0)
         cur.AdjustTaxableInc = cur.SARSDeductionClaim;
     formTotals(list, screen);
-    screen.current = shown(cur);
+    screen.current = shownOf(cur);
     return screen;
 }
 

@@ -36,6 +36,9 @@ struct CompCarScreen {
     bool blank = false;
 };
 
+// The figures a vehicle's record gives the screen.
+CompCarShown shownOf(const CompCarRecord &car);
+
 // The screen pass over the whole list: every vehicle's results, then the figures of the vehicle
 // on screen and the two list totals. Each step is guarded on its own: a division by a total
 // distance of 0, or a result that is not a finite number or does not fit its field, skips that

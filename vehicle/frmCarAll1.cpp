@@ -2,6 +2,7 @@
 
 #include "controls/DateEdit.h"
 #include "controls/DateRange.h"
+#include "controls/DescribedRows.h"
 #include "controls/Form.h"
 #include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
@@ -24,19 +25,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace quillon::vehicle {
 
 namespace {
-
-// Members of the control arrays sidbEdit1, sidbEdit2, sidbEdit3 and silgEdit13.
-QString member(const char *array, int index) {
-    return QString::fromLatin1(array) + QString::number(index);
-}
-
-constexpr int kInputColumn = 0;
-// The two result panels are alternatives and share one place: the actual-cost rows follow the
-// deemed-cost rows in one column, and only the rows of the method chosen show.
-constexpr int kResultColumn = 1;
 
 // The fields only the actual-cost method reads, and those only the deemed-cost method reads.
 const QStringList kCostFields{QStringLiteral("silgEdit6"),  QStringLiteral("silgEdit7"),
@@ -45,13 +38,41 @@ const QStringList kCostFields{QStringLiteral("silgEdit6"),  QStringLiteral("silg
 const QStringList kPeriodFields{QStringLiteral("dtCarAlStartDate"),
                                 QStringLiteral("dtCarAlEndDate"), QStringLiteral("silgEdit12")};
 
+// The two result panels are alternatives and share one place: the actual-cost rows follow the
+// deemed-cost rows, and only the rows of the method chosen show.
+const QStringList kDeemedPanel{
+    QStringLiteral("sidbEdit30"),  QStringLiteral("sidbEdit31"),  QStringLiteral("sidbEdit32"),
+    QStringLiteral("sidbEdit33"),  QStringLiteral("silgEdit134"), QStringLiteral("sidbEdit34"),
+    QStringLiteral("silgEdit136"), QStringLiteral("sidbEdit10"),  QStringLiteral("sidbEdit11"),
+    QStringLiteral("sidbEdit12"),  QStringLiteral("sidbEdit13"),  QStringLiteral("sidbEdit14")};
+const QStringList kActualPanel{QStringLiteral("sidbEdit20"), QStringLiteral("sidbEdit21"),
+                               QStringLiteral("sidbEdit22"), QStringLiteral("sidbEdit23"),
+                               QStringLiteral("sidbEdit24"), QStringLiteral("sidbEdit25"),
+                               QStringLiteral("sidbEdit26")};
+
+// The units after the deemed-cost figures.
+const std::pair<const char16_t *, const char16_t *> kUnits[] = {
+    {u"sidbEdit30", u"Kms."},     {u"sidbEdit31", u"Kms."},     {u"sidbEdit32", u"Kms."},
+    {u"sidbEdit33", u"X"},        {u"silgEdit134", u"days"},    {u"sidbEdit34", u"Kms. X"},
+    {u"silgEdit136", u"days"},    {u"sidbEdit10", u"cents/km"}, {u"sidbEdit11", u"cents/km"},
+    {u"sidbEdit12", u"cents/km"}, {u"sidbEdit13", u"cents/km"},
+};
+
+QCheckBox *checkBox(const tax::InputField<CarAllInputs> &f, QWidget *parent) {
+    auto *box = new QCheckBox(f.caption, parent);
+    box->setObjectName(f.name);
+    box->setToolTip(f.help);
+    box->setAccessibleDescription(f.help);
+    return box;
+}
+
 } // namespace
 
 frmCarAll1::frmCarAll1(const AppContext &context, QWidget *parent)
     : CalculatorWindow(context, QStringLiteral("frmCarAll1"), QStringLiteral("Travel Allowance"),
                        parent),
-      m_data(context.state.memory<vehicle::CarAllMemory>().figures), m_start(tax::taxYearStart()),
-      m_end(tax::taxYearEnd()) {
+      m_data(context.state.memory<vehicle::CarAllMemory>().figures),
+      m_inputs{m_data, context.state.memory<vehicle::CarAllMemory>().description} {
     setFields(fieldTable());
     addBelowColumns(buildChoices());
     addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
@@ -95,81 +116,26 @@ frmCarAll1::frmCarAll1(const AppContext &context, QWidget *parent)
 }
 
 FieldTable frmCarAll1::fieldTable() {
-    const auto rand = [](const char *name, const char *caption, double &target) {
-        return money(QString::fromLatin1(name), QString::fromLatin1(caption), target,
-                     tax::kWholeRand);
-    };
-    const auto km = [](const char *name, const char *caption, double &target) {
-        return number(QString::fromLatin1(name), QString::fromLatin1(caption), target,
-                      tax::kWholeKm);
-    };
-    const auto shown = [](const QString &name, const char *caption, const double &source,
-                          const char16_t *pattern, int column) {
-        return inColumn(result(name, QString::fromUtf8(caption), source, pattern, false), column);
-    };
-    const auto deemed = [&](const QString &name, const char *caption, const double &source,
-                            const char16_t *pattern, const char *unit) {
-        return withSuffix(shown(name, caption, source, pattern, kResultColumn),
-                          QString::fromLatin1(unit));
-    };
-    const auto actual = [&](int index, const char *caption, const double &source) {
-        return shown(member("sidbEdit2", index), caption, source, u"0", kResultColumn);
-    };
-    return {
-        text(QStringLiteral("Text1"), QStringLiteral("Car :"),
-             m_context.state.memory<vehicle::CarAllMemory>().description, 50),
-        rand("silgEdit1", "Original value of vehicle", m_data.VehicleValue),
-        rand("silgEdit2", "Allowance received", m_data.AllowanceReceived),
-        km("silgEdit3", "Close km reading", m_data.CloseKm),
-        km("silgEdit4", "Open km reading", m_data.OpenKm),
-        withSuffix(km("silgEdit5", "Business km", m_data.BusinessKmEntered),
-                   QStringLiteral(" (if kept)")),
-        rand("silgEdit6", "Fuel/Oil", m_data.FuelOil),
-        rand("silgEdit7", "Repairs/Miantenance", m_data.RepairsMaintenance),
-        rand("silgEdit8", "Insurance/Licence", m_data.InsuranceLicence),
-        rand("silgEdit9", "Other expenses", m_data.OtherExpenses),
-        singlePayment(QStringLiteral("silgEdit10"), QStringLiteral("Wear and tear"),
-                      m_data.WearAndTear, SinglePaymentField::WearAndTear),
-        singlePayment(QStringLiteral("silgEdit11"), QStringLiteral("Lease payments"),
-                      m_data.LeasePayments, SinglePaymentField::LeasePayments),
-        date(QStringLiteral("dtCarAlStartDate"), QStringLiteral("Start Date"), m_start),
-        date(QStringLiteral("dtCarAlEndDate"), QStringLiteral("End Date"), m_end),
-        shown(QStringLiteral("silgEdit12"), "Period (number of days)", m_data.PeriodDays, u"0",
-              kInputColumn),
-
-        deemed(member("sidbEdit3", 0), "Business distance", m_deemed.BusinessKm, u"0", "Kms."),
-        deemed(member("sidbEdit3", 1), "Private distance", m_deemed.PrivateKm, u"0", "Kms."),
-        deemed(member("sidbEdit3", 2), "Total distance", m_deemed.TotalKm, u"0", "Kms."),
-        // The fixed cost as the fraction: cost x days over total distance x 365 days.
-        deemed(member("sidbEdit3", 3), "Fixed cost          R", m_deemed.FixedCost, u"0", "X"),
-        spoken(beside(deemed(member("silgEdit13", 4), "", m_deemed.PeriodDays, u"0", "days")),
-               QStringLiteral("Days of the period")),
-        deemed(member("sidbEdit3", 4), "                   ÷", m_deemed.TotalKm, u"0", "Kms. X"),
-        spoken(beside(deemed(member("silgEdit13", 6), "", m_yearDays, u"0", "days")),
-               QStringLiteral("Days of the year")),
-        deemed(member("sidbEdit1", 0), "Fixed cost", m_deemed.FixedCentsPerKm, u"0.0", "cents/km"),
-        deemed(member("sidbEdit1", 1), "Fuel costs", m_deemed.FuelCentsPerKm, u"0.0", "cents/km"),
-        deemed(member("sidbEdit1", 2), "Maintenance costs", m_deemed.MaintenanceCentsPerKm, u"0.0",
-               "cents/km"),
-        deemed(member("sidbEdit1", 3), "Total costs", m_deemed.TotalCentsPerKm, u"0.0", "cents/km"),
-        deemed(member("sidbEdit1", 4), "Deduction claim          R", m_deemed.DeductionClaim, u"0",
-               ""),
-
-        actual(0, "Business Km's", m_actual.BusinessKm),
-        actual(1, "Private Km's", m_actual.PrivateKm),
-        actual(2, "Total Km's", m_actual.TotalKm),
-        actual(3, "Total costs", m_actual.TotalCosts),
-        actual(4, "Less private use", m_actual.PrivateUse),
-        actual(5, "Travel expenses", m_actual.DeductionClaim),
-        actual(6, "Deduction claim", m_actual.DeductionClaim),
-    };
+    FieldTable table = describedRows(carAllDescription(), m_inputs, m_results);
+    // The period stands under the dates; the fixed cost is shown as the fraction cost x days over
+    // total distance x 365 days.
+    placeBelow(table, QStringLiteral("silgEdit12"), QStringLiteral("dtCarAlEndDate"));
+    placeBeside(table, QStringLiteral("silgEdit134"), QStringLiteral("sidbEdit33"));
+    placeBeside(table, QStringLiteral("silgEdit136"), QStringLiteral("sidbEdit34"));
+    rowNamed(table, QStringLiteral("silgEdit5")).suffix = QStringLiteral(" (if kept)");
+    for (const auto &[name, unit] : kUnits)
+        rowNamed(table, QString::fromUtf16(name)).suffix = QString::fromUtf16(unit);
+    rowNamed(table, QStringLiteral("silgEdit10")).binding.setNumber =
+        singlePayment(QStringLiteral("silgEdit10"), SinglePaymentField::WearAndTear);
+    rowNamed(table, QStringLiteral("silgEdit11")).binding.setNumber =
+        singlePayment(QStringLiteral("silgEdit11"), SinglePaymentField::LeasePayments);
+    return table;
 }
 
 // Wear and tear and lease payments exclude each other: a refused amount is told and cleared.
-FieldRow frmCarAll1::singlePayment(const QString &name, const QString &caption, double &target,
-                                   SinglePaymentField field) {
-    FieldRow fieldRow = money(name, caption, target, tax::kWholeRand);
-    fieldRow.binding.setNumber = [this, name, field](double value) {
+std::function<void(double)> frmCarAll1::singlePayment(const QString &name,
+                                                      SinglePaymentField field) {
+    return [this, name, field](double value) {
         if (applySinglePayment(m_data, field, value) != SinglePaymentOutcome::Refused)
             return;
         m_context.messages.inform(this, kSinglePaymentMessage, kSinglePaymentTitle,
@@ -177,30 +143,33 @@ FieldRow frmCarAll1::singlePayment(const QString &name, const QString &caption, 
         form().numeric(name)->setValue(0);
         form().focus(name);
     };
-    return fieldRow;
 }
 
 QWidget *frmCarAll1::buildChoices() {
+    const auto &fields = carAllDescription().inputs;
+    const auto &accurate = fieldNamed(fields, QStringLiteral("Option4"));
+    const auto &fuel = fieldNamed(fields, QStringLiteral("Check1"));
+    const auto &maintenance = fieldNamed(fields, QStringLiteral("Check2"));
     auto *strip = new QWidget(this);
     auto *line = new QHBoxLayout(strip);
     line->setContentsMargins(0, 0, 0, 0);
-    auto *box = new QGroupBox(QStringLiteral("Accurate record kept"), strip);
+    auto *box = new QGroupBox(accurate.caption, strip);
+    box->setToolTip(accurate.help);
+    box->setAccessibleDescription(accurate.help);
     auto *row = new QHBoxLayout(box);
     line->addWidget(box);
     m_no = new QRadioButton(QStringLiteral("&No"), box);
     m_no->setObjectName(QStringLiteral("Option3"));
     m_yes = new QRadioButton(QStringLiteral("&Yes"), box);
-    m_yes->setObjectName(QStringLiteral("Option4"));
+    m_yes->setObjectName(accurate.name);
     auto *group = new QButtonGroup(box);
     group->addButton(m_no);
     group->addButton(m_yes);
-    (m_data.AccurateRecordKept == 1 ? m_yes : m_no)->setChecked(true);
-    m_fuel = new QCheckBox(QStringLiteral("Include Fuel Costs"), strip);
-    m_fuel->setObjectName(QStringLiteral("Check1"));
-    m_fuel->setChecked(m_data.FuelIncluded != 0);
-    m_maintenance = new QCheckBox(QStringLiteral("Include Maintenance Costs"), strip);
-    m_maintenance->setObjectName(QStringLiteral("Check2"));
-    m_maintenance->setChecked(m_data.MaintenanceIncluded != 0);
+    (flagIn(accurate, m_inputs) == 1 ? m_yes : m_no)->setChecked(true);
+    m_fuel = checkBox(fuel, strip);
+    m_fuel->setChecked(flagIn(fuel, m_inputs) != 0);
+    m_maintenance = checkBox(maintenance, strip);
+    m_maintenance->setChecked(flagIn(maintenance, m_inputs) != 0);
     row->addWidget(m_no);
     row->addWidget(m_yes);
     line->addSpacing(12);
@@ -209,18 +178,16 @@ QWidget *frmCarAll1::buildChoices() {
     line->addStretch();
 
     // Switching the method does not recalculate: the panel shown keeps its last figures.
-    connect(m_yes, &QRadioButton::toggled, this, [this](bool yes) {
-        m_data.AccurateRecordKept = yes ? 1 : 0;
+    connect(m_yes, &QRadioButton::toggled, this, [this, flag = &accurate](bool yes) {
+        flagIn(*flag, m_inputs) = yes ? 1 : 0;
         applyMethod();
     });
-    connect(m_fuel, &QCheckBox::toggled, this, [this](bool on) {
-        m_data.FuelIncluded = on ? 1 : 0;
-        calculate();
-    });
-    connect(m_maintenance, &QCheckBox::toggled, this, [this](bool on) {
-        m_data.MaintenanceIncluded = on ? 1 : 0;
-        calculate();
-    });
+    for (const auto &[check, f] :
+         {std::pair{m_fuel, &fuel}, std::pair{m_maintenance, &maintenance}})
+        connect(check, &QCheckBox::toggled, this, [this, f = f](bool on) {
+            flagIn(*f, m_inputs) = on ? 1 : 0;
+            calculate();
+        });
     return strip;
 }
 
@@ -240,33 +207,46 @@ void frmCarAll1::applyMethod() {
     showResultPanel(actual);
 }
 
-// The rows of a panel carry its captions and units with its fields.
 void frmCarAll1::showResultPanel(bool actual) {
-    QGridLayout *grid = form().column(kResultColumn);
-    int firstActualRow = 0, column = 0, span = 0;
-    grid->getItemPosition(grid->indexOf(form().widget(member("sidbEdit2", 0))), &firstActualRow,
-                          &column, &span, &span);
-    for (int i = 0; i < grid->count(); ++i) {
-        int row = 0;
-        grid->getItemPosition(i, &row, &column, &span, &span);
-        if (QWidget *w = grid->itemAt(i)->widget())
-            w->setVisible((row >= firstActualRow) == actual);
+    for (const QString &name : kDeemedPanel)
+        showRow(name, !actual);
+    for (const QString &name : kActualPanel)
+        showRow(name, actual);
+    // Captions follow the enabled state of the fields they caption.
+    for (const QString &name : kCostFields + kPeriodFields) {
+        QWidget *field = form().widget(name);
+        if (QLabel *caption = captionOf(field))
+            caption->setEnabled(field->isEnabled());
     }
-    // Labels follow the enabled state of the fields they caption.
-    QGridLayout *inputs = form().column(kInputColumn);
-    for (int i = 0; i < inputs->count(); ++i)
-        if (auto *label = qobject_cast<QLabel *>(inputs->itemAt(i)->widget()))
-            if (label->buddy())
-                label->setEnabled(label->buddy()->isEnabled());
+}
+
+// The rows of a panel carry their captions and units with their fields.
+void frmCarAll1::showRow(const QString &name, bool visible) {
+    QWidget *field = form().widget(name);
+    field->setVisible(visible);
+    if (QLabel *caption = captionOf(field))
+        caption->setVisible(visible);
+    const FieldTable &rows = form().fields();
+    if (std::any_of(rows.begin(), rows.end(),
+                    [&](const FieldRow &f) { return f.name == name && !f.suffix.isEmpty(); }))
+        form().suffix(name)->setVisible(visible);
+}
+
+QLabel *frmCarAll1::captionOf(const QWidget *field) const {
+    for (QLabel *label : findChildren<QLabel *>())
+        if (label->buddy() == field)
+            return label;
+    return nullptr;
 }
 
 bool frmCarAll1::calculate() {
     commitFocusedField();
-    const CarAllRefresh refresh = calculateCarAllowance(m_data, m_start, m_end);
+    const CarAllRefresh refresh = calculateCarAllowance(m_data, m_inputs.start, m_inputs.end);
+    m_results.PeriodDays = refresh.PeriodDays;
     if (refresh.deemedRefreshed)
-        m_deemed = refresh.deemed;
+        m_results.deemed = refresh.deemed;
     if (refresh.actualRefreshed)
-        m_actual = refresh.actual;
+        m_results.actual = refresh.actual;
     form().showResults();
     applyMethod();
     return true;
@@ -276,7 +256,7 @@ std::optional<report::PrintJob> frmCarAll1::printJob(std::optional<report::Print
     return report::singleRecordJob(
         kTravelDeductionTable,
         travelDeductionRecord(m_data, m_context.state.memory<vehicle::CarAllMemory>().description,
-                              printPanel()->employeeName(), m_start, m_end),
+                              printPanel()->employeeName(), m_inputs.start, m_inputs.end),
         carAllLayout(m_data), kCarAllPreviewTitle);
 }
 

@@ -2,11 +2,11 @@
 
 #include "forms/CalculatorWindow.h"
 #include "vehicle/CarAllRules.h"
-
-#include <QDate>
+#include "vehicle/VehicleFields.h"
 
 class QRadioButton;
 class QCheckBox;
+class QLabel;
 
 namespace quillon::vehicle {
 
@@ -30,18 +30,16 @@ protected:
 private:
     FieldTable fieldTable();
     QWidget *buildChoices();
-    FieldRow singlePayment(const QString &name, const QString &caption, double &target,
-                           SinglePaymentField field);
+    std::function<void(double)> singlePayment(const QString &name, SinglePaymentField field);
     // Enables the fields and shows the result panel of the method chosen.
     void applyMethod();
     void showResultPanel(bool actual);
+    void showRow(const QString &name, bool visible);
+    QLabel *captionOf(const QWidget *field) const;
 
     CarAllData &m_data;
-    QDate m_start;
-    QDate m_end;
-    CarAllDeemedPanel m_deemed;
-    CarAllActualPanel m_actual;
-    double m_yearDays = 365;
+    CarAllInputs m_inputs;
+    CarAllRefresh m_results; // the panels as last shown
     QRadioButton *m_no = nullptr;
     QRadioButton *m_yes = nullptr;
     QCheckBox *m_fuel = nullptr;

@@ -23,14 +23,6 @@ namespace quillon::vehicle {
 
 namespace {
 
-using Text = QString CompCarRecord::*;
-const std::pair<const char *, Text> kTexts[] = {
-    {"txtCCRegNumber", &CompCarRecord::CCRegNumber},
-    {"txtCCMake", &CompCarRecord::CCMake},
-    {"txtCCModel", &CompCarRecord::CCModel},
-    {"txtYearOfManfact", &CompCarRecord::YearOfManfact},
-};
-
 const std::pair<CompCarControl, const char *> kButtons[] = {
     {CompCarControl::Ok, "cmdOk"},           {CompCarControl::Add, "cmdAdd"},
     {CompCarControl::Delete, "cmdDelete"},   {CompCarControl::Back, "cmdBack"},
@@ -67,13 +59,11 @@ frmCompCar::frmCompCar(const AppContext &context, QWidget *parent)
             applyRegistrationGate();
     });
 
-    for (const auto &[name, member] : kTexts) {
-        auto *edit = qobject_cast<QLineEdit *>(form().widget(QString::fromLatin1(name)));
-        connect(edit, &QLineEdit::textEdited, this,
-                [this, member = member](const QString &text) { m_list.current().*member = text; });
-    }
+    // The registration number typed decides which controls are usable.
     connect(qobject_cast<QLineEdit *>(form().widget(QStringLiteral("txtCCRegNumber"))),
-            &QLineEdit::textEdited, this, [this] { applyRegistrationGate(); });
+            &QLineEdit::textEdited, this, [this](const QString &registration) {
+                applyGate(registrationGate(registration, m_list.CMVMaxNum));
+            });
 
     DateEdit *start = form().dateEdit(QStringLiteral("dtCCStartDate"));
     DateRange::Messages messages{[] { return kStartDateMessage; },
@@ -115,26 +105,27 @@ frmCompCar::frmCompCar(const AppContext &context, QWidget *parent)
 }
 
 void frmCompCar::showScreen(const CompCarScreen &screen) {
-    m_shown = screen.current;
-    m_days = screen.current.CCMonths;
-    m_total = screen.TotAdjustTaxableInc;
-    m_totalSars = screen.TotAdjustTaxableIncSARS;
+    m_screen = screen;
 }
 
 void frmCompCar::showVehicle() {
-    const CompCarRecord &car = m_list.current();
-    for (const auto &[name, member] : kTexts)
-        qobject_cast<QLineEdit *>(form().widget(QString::fromLatin1(name)))->setText(car.*member);
-    const std::pair<const char *, bool> ticks[] = {
-        {"chkBussMilage", car.BussMilage == 1},
-        {"chkMaintIncluded", car.MaintIncluded == 1},
-        {"chkSARSTable", car.SARSTable == 1},
-        {"chkAutoCalc3802", m_list.AutoCalc3802 == 1},
+    CompCarRecord &car = m_list.current();
+    const auto tick = [this](const QString &name, bool on) {
+        const QSignalBlocker quiet(m_checks.value(name));
+        m_checks.value(name)->setChecked(on);
     };
-    for (const auto &[name, on] : ticks) {
-        const QSignalBlocker quiet(m_checks.value(QString::fromLatin1(name)));
-        m_checks.value(QString::fromLatin1(name))->setChecked(on);
+    for (const auto &f : compCarVehicleDescription().inputs) {
+        if (f.name.isEmpty())
+            continue;
+        if (f.kind == tax::ValueKind::Text)
+            qobject_cast<QLineEdit *>(form().widget(f.name))
+                ->setText(*std::get<QString *>(f.slot(car)));
+        else if (f.kind == tax::ValueKind::Flag)
+            tick(f.name, flagIn(f, car) == 1);
     }
+    const auto &autoSplit =
+        fieldNamed(compCarListDescription().inputs, QStringLiteral("chkAutoCalc3802"));
+    tick(autoSplit.name, flagIn(autoSplit, m_list) == 1);
     m_checks.value(QStringLiteral("chkAutoCalc3802"))->setVisible(m_list.CMVMaxNum > 1);
     form().showInputs();
     form().showResults();

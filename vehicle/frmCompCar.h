@@ -2,6 +2,7 @@
 
 #include "forms/CalculatorWindow.h"
 #include "vehicle/CompCarListOps.h"
+#include "vehicle/VehicleFields.h"
 
 #include <QHash>
 
@@ -30,9 +31,10 @@ protected:
 
 private:
     FieldTable fieldTable();
+    FieldBinding onCurrentVehicle(const tax::SlotOf<CompCarRecord> &place);
     QWidget *buildChecks();
-    QCheckBox *addCheck(QWidget *parent, const char *name, const char *caption,
-                        std::int16_t CompCarRecord::*flag);
+    QCheckBox *addCheck(QWidget *parent, const QString &caption, const QString &name,
+                        const QString &help);
     // The vehicle on screen into the fields, the caption and the automatic split box.
     void showVehicle();
     void showScreen(const CompCarScreen &screen);
@@ -43,10 +45,7 @@ private:
     void move(int step);
 
     CompCarList &m_list;
-    CompCarShown m_shown;
-    double m_days = 0;
-    double m_total = 0;
-    double m_totalSars = 0;
+    CompCarScreen m_screen; // the figures on screen
     QHash<QString, QCheckBox *> m_checks;
     DateRange *m_dates = nullptr;
     bool m_closing = false;

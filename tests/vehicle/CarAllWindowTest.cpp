@@ -2,8 +2,10 @@
 #include "report/PrintPanel.h"
 #include "vehicle/CarAllData.h"
 #include "vehicle/frmCarAll1.h"
+#include "vehicle/frmCompCar.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 
 using namespace quillon;
@@ -136,6 +138,22 @@ TEST_F(CarAllWindow, PrintsTheRecordOfTheMethodChosen) {
         EXPECT_NEAR(printed("tadeduction").toDouble(), accurate ? 36000 : 74289.32, 0.01);
         EXPECT_EQ(printed(accurate ? "totcost" : "mta14").toDouble(), accurate ? 90000 : 365);
     }
+}
+
+// Both vehicle windows take their fields and check boxes from descriptions that give each one a
+// sentence of help: its tooltip.
+TEST_F(CarAllWindow, EveryFieldAndCheckBoxOfBothWindowsHasHelp) {
+    const auto expectHelp = [this] {
+        for (QWidget *w : m_window->findChildren<QWidget *>())
+            if ((qobject_cast<QLineEdit *>(w) && w->objectName() != QStringLiteral("Text3")) ||
+                qobject_cast<QCheckBox *>(w)) {
+                EXPECT_FALSE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+            }
+    };
+    open<frmCarAll1>();
+    expectHelp();
+    open<vehicle::frmCompCar>();
+    expectHelp();
 }
 
 } // namespace
