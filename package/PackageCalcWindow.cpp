@@ -8,6 +8,7 @@
 #include "forms/ProgramState.h"
 #include "package/GrossToNet.h"
 #include "package/NetToGross.h"
+#include "package/PackagePlaces.h"
 #include "package/PackageSettingsPanel.h"
 #include "package/RaPanel.h"
 #include "package/SalPackageRecord.h"
@@ -49,7 +50,7 @@ PackageCalcWindow::PackageCalcWindow(const AppContext &context, PackageWindow ki
     placeCostColumn();
     addBelowColumns(buildFooter());
 
-    const PackageLayout places = layoutOf(kind);
+    const PackagePlaces places = placesOf(kind);
     addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
               [this] { calculate(); });
     const QString travelCaption = isMonthly(kind) && isNetToGross(kind)

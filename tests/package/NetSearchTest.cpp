@@ -1,4 +1,5 @@
 #include "package/NetToGross.h"
+#include "package/PackagePlaces.h"
 #include "package/PackageRules.h"
 
 #include <gtest/gtest.h>
@@ -129,8 +130,8 @@ TEST(NetSearch, StoppedCalculationKeepsThePreviousFiguresAndWarning) {
         calculateNetAnnual(in, s, initialResults(PackageWindow::NetAnnual, in), lookup);
     ASSERT_EQ(first.outcome, Outcome::Calculated);
     ASSERT_TRUE(first.warning);
-    EXPECT_EQ(first.buttonTop, 6060);
-    EXPECT_EQ(first.windowHeight, 7035);
+    EXPECT_EQ(placesOf(PackageWindow::NetAnnual).buttonTop(first.warning), 6060);
+    EXPECT_EQ(placesOf(PackageWindow::NetAnnual).windowHeight(first.warning), 7035);
 
     in.Amount = 0;
     const PackageResults skipped = calculateNetAnnual(in, s, first, lookup);

@@ -1,5 +1,6 @@
 #include "package/GrossToNet.h"
 #include "package/NetToGross.h"
+#include "package/PackagePlaces.h"
 #include "package/PackageRules.h"
 
 #include <gtest/gtest.h>
@@ -179,8 +180,9 @@ TEST(PackageFundDeduction, LimitCapAndWarning) {
         EXPECT_EQ(r.FundDeduction, row.deduction) << row.name;
         EXPECT_EQ(r.warning, row.warning) << row.name;
         EXPECT_EQ(r.printEnabled, !row.warning) << row.name;
-        EXPECT_EQ(r.buttonTop, row.warning ? 6060 : 5520) << row.name;
-        EXPECT_EQ(r.windowHeight, row.warning ? 7000 : 6465) << row.name;
+        EXPECT_EQ(placesOf(row.window).buttonTop(r.warning), row.warning ? 6060 : 5520) << row.name;
+        EXPECT_EQ(placesOf(row.window).windowHeight(r.warning), row.warning ? 7000 : 6465)
+            << row.name;
     }
 }
 
