@@ -85,8 +85,8 @@ std::vector<InputField<Entry>> expenseLines() {
         text.maxLength = tax::kPackageExpenseTextLength;
         lines.push_back(std::move(text));
         lines.push_back(tax::input<Entry>(
-            {}, u"numOtherDet"_s + line, {}, ValueKind::Amount, tax::kPackageAmount,
-            u"amount of other expense %1"_s.arg(i + 1),
+            {}, u"numOtherDet"_s + line, u"Other expense %1 amount"_s.arg(i + 1), ValueKind::Amount,
+            tax::kPackageAmount, u"amount of other expense %1"_s.arg(i + 1),
             [i](Entry &e) -> tax::ValueSlot { return &e.fields.Expenses[i].amount; }));
     }
     return lines;
