@@ -1,4 +1,5 @@
 #include "common/WindowFixture.h"
+#include "controls/Form.h"
 #include "controls/NumericEdit.h"
 #include "package/frmBrisvaneAnn.h"
 #include "package/frmBrisvaneMon.h"
@@ -7,6 +8,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+
+#include <utility>
 
 using namespace quillon;
 using namespace quillon::package;
@@ -102,6 +105,21 @@ TEST_F(PackageWindowTest, OnceOffLineAndWarningFollowTheCalculation) {
     EXPECT_FALSE(visible("sivbLB1_11"));
     EXPECT_FALSE(visible("Label1_32"));
     EXPECT_TRUE(control("cmdPrint")->isEnabled());
+}
+
+// The company's figures stand on the rows of the employee's, and Tab reaches its amounts after
+// every field of the employee.
+TEST_F(PackageWindowTest, CostColumnStandsAcrossAndIsTypedLast) {
+    const Form &form = std::as_const(open<frmQuillonAnn>()).form();
+    const auto row = [&](const char *name) {
+        return form.gridCell(QString::fromLatin1(name)).first;
+    };
+    EXPECT_EQ(row("numCCCompCar"), row("numCompCar"));
+    EXPECT_EQ(row("numCCUIFCont"), row("numUIFCont"));
+    EXPECT_EQ(row("numOtherDetCC3"), row("txtOtherDet3"));
+    control("numOtherDet3")->setFocus();
+    QTest::keyClick(control("numOtherDet3"), Qt::Key_Tab);
+    EXPECT_TRUE(control("numCCCompCar")->hasFocus());
 }
 
 // Fringe benefits above the net required are told, and the previous figures stay.
