@@ -4,6 +4,8 @@
 #include "taxengine/FieldDescription.h"
 #include "taxengine/TaxRules.h"
 
+#include <concepts>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -29,11 +31,18 @@ double fieldNumber(InputReader &r, const QString &key, const tax::FieldRange &ra
 
 // Reads every described input that has a place in the inputs struct; a key that is absent keeps
 // the struct's opening value. Lists and objects are left to the calculator's command.
-template <class Inputs>
-void readDescribed(InputReader &r, const std::vector<tax::InputField<Inputs>> &fields, Inputs &in) {
+// The same, handing each key without a place (a list, a name the command checks itself) to
+// `own` in its turn, so that a line's first problem is the first in the description's order.
+template <class Inputs, class Own>
+void readDescribed(InputReader &r, const std::vector<tax::InputField<Inputs>> &fields, Inputs &in,
+                   Own &&own) {
     for (const auto &f : fields) {
-        if (f.key.isEmpty() || !f.slot)
+        if (f.key.isEmpty())
             continue;
+        if (!f.slot) {
+            own(f.key);
+            continue;
+        }
         const tax::ValueSlot place = f.slot(in);
         if (auto *figure = std::get_if<double *>(&place)) {
             **figure = f.kind == tax::ValueKind::Choice
@@ -70,6 +79,11 @@ struct OwnValue {
     JsonValue value;
 };
 
+template <class Inputs>
+void readDescribed(InputReader &r, const std::vector<tax::InputField<Inputs>> &fields, Inputs &in) {
+    readDescribed(r, fields, in, [](const QString &) {});
+}
+
 // Writes a calculator's described results, in their order, as the members of its answer. The
 // keys are kept as UTF-8 once, since a batch writes them on every line; lists and objects have no
 // figure of their own: the command adds them after, or hands them in as own values to stand at
@@ -83,18 +97,34 @@ public:
     }
 
     // `o` may already hold members the command puts first.
-    JsonObject answer(const Results &out, JsonObject o) const {
-        return answer(out, {}, std::move(o));
+    JsonObject answer(const Results &out, JsonObject o = {}) const {
+        return fill(out, std::move(o),
+                    [](const QString &) -> std::optional<JsonValue> { return {}; });
     }
 
     // `own` gives the values the command works out itself, written at their described place.
-    JsonObject answer(const Results &out, std::initializer_list<OwnValue> own = {},
+    JsonObject answer(const Results &out, std::initializer_list<OwnValue> own,
                       JsonObject o = {}) const {
+        return fill(out, std::move(o), [own](const QString &name) -> std::optional<JsonValue> {
+            for (const OwnValue &v : own)
+                if (v.key == name)
+                    return v.value;
+            return {};
+        });
+    }
+
+    // The same, with the values the command gives itself (`own` by key, nothing to leave the
+    // key out) in their described places.
+    template <class Own>
+    requires std::invocable<Own, const QString &> JsonObject answer(const Results &out, Own &&own)
+    const { return fill(out, {}, own); }
+
+private:
+    template <class Own> JsonObject fill(const Results &out, JsonObject o, Own &&own) const {
         for (const Member &m : m_members) {
             if (!m.value) {
-                for (const OwnValue &v : own)
-                    if (v.key == m.name)
-                        o.add(m.key, v.value);
+                if (const std::optional<JsonValue> given = own(m.name))
+                    o.add(m.key, *given);
                 continue;
             }
             const double value = m.value(out);
@@ -106,7 +136,6 @@ public:
         return o;
     }
 
-private:
     struct Member {
         std::string key;
         QString name;

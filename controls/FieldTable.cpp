@@ -183,6 +183,12 @@ void placeBelow(FieldTable &table, const QString &name, const QString &other) {
     rowNamed(table, name).column = rowNamed(table, other).column;
 }
 
+void placeAcross(FieldTable &table, const QString &name, const QString &other) {
+    FieldRow &fieldRow = rowNamed(table, name);
+    fieldRow.column = rowNamed(table, other).column;
+    fieldRow.across = other;
+}
+
 void placeInColumn(FieldTable &table, const QStringList &names, int column) {
     for (const QString &name : names)
         rowNamed(table, name).column = column;

@@ -55,6 +55,7 @@ struct FieldRow {
     QString heading;             // a title on a line of its own above the field's row
     QStringList columnHeads;     // titles over the field and over the one beside it
     QString help;                // one sentence: the field's tooltip and accessible description
+    QString across;              // stands on this field's row, in the column after all others
 };
 
 using FieldTable = std::vector<FieldRow>;
@@ -95,4 +96,8 @@ void placeBelow(FieldTable &table, const QString &name, const QString &other);
 void placeInColumn(FieldTable &table, const QStringList &names, int column);
 // Moves the field to stand right after `other` in the table's order.
 void placeAfter(FieldTable &table, const QString &name, const QString &other);
+// Shows the field on the row of `other` (an earlier field), in a column after every other one,
+// keeping its place in the table's and the Tab order; a field across from itself gets a row of
+// its own with its caption at the left.
+void placeAcross(FieldTable &table, const QString &name, const QString &other);
 } // namespace quillon

@@ -93,6 +93,23 @@ void Form::addRow(const FieldRow &fieldRow, QWidget *control) {
     QGridLayout *grid = m_columns[static_cast<std::size_t>(fieldRow.column)];
     // A field is never squeezed below the width its figures need.
     control->setMinimumWidth(control->sizeHint().width());
+    if (!fieldRow.across.isEmpty()) {
+        // The last grid column: after the field, its suffix and what stands beside it.
+        constexpr int acrossColumn = 6;
+        int row = grid->rowCount();
+        if (fieldRow.across != fieldRow.name) {
+            if (fieldRow.column != columnOf(fieldRow.across))
+                throw std::logic_error("a field placed across another column: " +
+                                       fieldRow.name.toStdString());
+            row = gridCell(fieldRow.across).first;
+        } else if (!fieldRow.caption.isEmpty()) {
+            auto *caption = new QLabel(fieldRow.caption, m_owner);
+            caption->setBuddy(control);
+            grid->addWidget(caption, row, 0);
+        }
+        grid->addWidget(control, row, acrossColumn, Qt::AlignRight);
+        return;
+    }
     if (fieldRow.besidePrevious) {
         const int row = std::max(0, grid->rowCount() - 1);
         grid->addWidget(control, row, 4, Qt::AlignLeft);
@@ -144,6 +161,21 @@ void Form::placeAtRowEnd(const QString &name, QWidget *widget) {
         grid->addWidget(widget, row, 6, Qt::AlignLeft);
         return;
     }
+}
+
+int Form::columnOf(const QString &name) const {
+    for (const FieldRow &fieldRow : m_fields)
+        if (fieldRow.name == name)
+            return fieldRow.column;
+    throw UnknownFieldError(name);
+}
+
+std::pair<int, int> Form::gridCell(const QString &name) const {
+    QWidget *control = widget(name);
+    QGridLayout *grid = column(columnOf(name));
+    int row = 0, gridColumn = 0, rows = 0, columns = 0;
+    grid->getItemPosition(grid->indexOf(control), &row, &gridColumn, &rows, &columns);
+    return {row, gridColumn};
 }
 
 QGridLayout *Form::column(int index) const {

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 class QGridLayout;
@@ -69,6 +70,9 @@ public:
     // What a screen reader calls a field: its own spoken name, or its caption as read aloud.
     QString spokenName(const QString &name) const;
 
+    // Where a field's control stands in the grid of its column: its row, then its grid column.
+    std::pair<int, int> gridCell(const QString &name) const;
+
     // The text beside a field (its unit or remark); UnknownFieldError when it has none.
     QLabel *suffix(const QString &name) const;
 
@@ -86,6 +90,7 @@ private:
     QWidget *build(const FieldRow &fieldRow);
     void addRow(const FieldRow &fieldRow, QWidget *control);
     void tellRange(const FieldRow &fieldRow, NumericEdit *edit);
+    int columnOf(const QString &name) const;
 
     QWidget *m_owner;
     FieldTable m_fields;

@@ -9,7 +9,6 @@ namespace {
 
 PackageResults calculate(const PackageInputs &in, const tax::SetupRecord &s,
                          const PackageResults &previous, tax::TaxLookup &lookup, bool annual) {
-    const PackageWindow window = annual ? PackageWindow::GrossAnnual : PackageWindow::GrossMonthly;
     if (in.Amount == 0) {
         PackageResults out = carriedOver(previous, in, Outcome::Skipped);
         out.warning = false; // hidden before the zero test; the rest of the layout stays
@@ -85,7 +84,7 @@ PackageResults calculate(const PackageInputs &in, const tax::SetupRecord &s,
     out.EmpUIF = uifBase * s.EmployeeUIF / 100;
     out.ErUIF = uifBase * s.EmployerUIF / 100;
     out.SDL = (out.Remuneration - out.FundDeduction) * s.SkillLevy / 100;
-    applyWarning(out, window, contributions > out.FundDeduction);
+    applyWarning(out, contributions > out.FundDeduction);
 
     // The Calculate steps after the computation, reading the result fields back as they hold.
     out.TaxCredits = out.MedicalCredit + out.AdditionalMedicalCredit;

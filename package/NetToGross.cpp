@@ -238,10 +238,9 @@ bool exceedsDeduction(const PackageResults &r) {
 
 PackageResults calculate(const PackageInputs &in, const tax::SetupRecord &s,
                          const PackageResults &previous, tax::TaxLookup &lookup, bool annual) {
-    const PackageWindow window = annual ? PackageWindow::NetAnnual : PackageWindow::NetMonthly;
     auto stopped = [&](Outcome outcome) {
         PackageResults out = carriedOver(previous, in, outcome);
-        applyWarning(out, window, exceedsDeduction(out));
+        applyWarning(out, exceedsDeduction(out));
         return out;
     };
     if (in.Amount == 0)
@@ -279,7 +278,7 @@ PackageResults calculate(const PackageInputs &in, const tax::SetupRecord &s,
     applyOnceOff(out, in);
     out.TotalCost =
         out.GrossSalary + in.MedAidEmployer + out.ErUIF + out.SDL + in.CarCost + out.EmployerFund;
-    applyWarning(out, window, exceedsDeduction(out));
+    applyWarning(out, exceedsDeduction(out));
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "package/PackageCalcWindow.h"
 
 #include "controls/BusyCursor.h"
+#include "controls/DescribedRows.h"
 #include "controls/Form.h"
 #include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
@@ -8,6 +9,8 @@
 #include "forms/ProgramState.h"
 #include "package/GrossToNet.h"
 #include "package/NetToGross.h"
+#include "package/PackageFields.h"
+#include "package/PackagePlaces.h"
 #include "package/PackageSettingsPanel.h"
 #include "package/RaPanel.h"
 #include "package/SalPackageRecord.h"
@@ -25,19 +28,22 @@ namespace quillon::package {
 
 namespace {
 
-QString member(const char *array, int index) {
-    return QString::fromLatin1(array) + QString::number(index);
-}
-
-constexpr int kCostColumn = 1;
-// Where the cost-to-company copies stand in the left grid: after the fields and the amounts
-// placed beside the expense texts.
-constexpr int kCostGridColumn = 5;
-
 QLabel *label(const QString &name, const QString &text, QWidget *parent) {
     auto *l = new QLabel(text, parent);
     l->setObjectName(name);
     return l;
+}
+
+// A read-only copy of an input, showing what the input's field holds.
+FieldRow copyOf(const FieldRow &input, const QString &name) {
+    FieldRow copy;
+    copy.name = name;
+    copy.kind = FieldKind::Result;
+    copy.range = {u"0.00", 0, 0};
+    copy.rand = true;
+    copy.width = 14;
+    copy.binding.number = input.binding.number;
+    return copy;
 }
 
 } // namespace
@@ -46,10 +52,10 @@ PackageCalcWindow::PackageCalcWindow(const AppContext &context, PackageWindow ki
                                      const QString &name, const QString &caption, QWidget *parent)
     : CalculatorWindow(context, name, caption, parent), m_kind(kind) {
     setFields(fieldTable());
-    placeCostColumn();
+    frameCostColumn();
     addBelowColumns(buildFooter());
 
-    const PackageLayout places = layoutOf(kind);
+    const PackagePlaces places = placesOf(kind);
     addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
               [this] { calculate(); });
     const QString travelCaption = isMonthly(kind) && isNetToGross(kind)
@@ -84,7 +90,7 @@ PackageCalcWindow::PackageCalcWindow(const AppContext &context, PackageWindow ki
     addCloseButton(QStringLiteral("cmdOk"), QStringLiteral("&OK"));
     finishLayout();
 
-    m_results = initialResults(kind, m_inputs);
+    m_results = initialResults(kind, m_entry.fields);
     form().showInputs();
     form().showResults();
 }
@@ -94,139 +100,75 @@ const tax::SetupRecord &PackageCalcWindow::settings() const {
 }
 
 FieldTable PackageCalcWindow::fieldTable() {
+    FieldTable t = describedRows(packageDescription(m_kind), m_entry, m_results);
     const bool net = isNetToGross(m_kind);
-    const bool monthly = isMonthly(m_kind);
-    const tax::FieldRange amount = tax::kPackageAmount;
-    const auto cash = [&](const char *name, const char *caption, double &target) {
-        return money(QString::fromLatin1(name), QString::fromLatin1(caption), target, amount);
+    const auto n = [](const char *name) { return QString::fromLatin1(name); };
+    const auto line = [](const char *name, int i) -> QString {
+        return QString::fromLatin1(name) + QString::number(i);
     };
-    const auto shown = [](const QString &name, const char *caption, const double &source) {
-        return inColumn(result(name, QString::fromLatin1(caption), source), 0);
-    };
-    const auto cost = [](FieldRow fieldRow) {
-        fieldRow.caption.clear();
-        return inColumn(std::move(fieldRow), kCostColumn);
-    };
-    const auto copy = [&](const QString &name, const double &source) {
-        return cost(result(name, {}, source));
-    };
-    const char *first =
-        net ? (monthly ? "Net monthly salary required" : "Net annual salary required")
-            : "Total package amount";
-    const char *members = monthly ? "Med. aid fund beneficiaries" : "Medical beneficiaries months";
-    const char *levy =
-        m_kind == PackageWindow::GrossMonthly ? "Skills Development Levy" : "Skills levy";
 
-    FieldTable t{
-        number(QStringLiteral("numAge"), QStringLiteral("Taxpayer's age"), m_inputs.Age,
-               tax::kPackageCount),
-        cash("numNetMonSalReq", first, m_inputs.Amount),
-        cash("numCompCar", "Company car value", m_inputs.CarValue),
-        cash("numTravAll", "Travel allowance", m_inputs.TravelAllowance),
-        cash("numMedAidCont", "Med. aid fund contributions", m_inputs.MedAidEmployee),
-        number(QStringLiteral("numPMems"), QString::fromLatin1(members), m_inputs.Beneficiaries,
-               tax::kPackageCount),
-        cash("numOTaxFB", "Other taxable f/benefits", m_inputs.OtherBenefits),
-        cash("numRFundCont", "R/Fund (Pension, Prov, R/A) ", m_inputs.EmployeeFund),
-    };
-    if (net)
-        t.push_back(cash("numMedDeduct", "Medical deductions", m_inputs.MedicalDeductions));
-    t.push_back(shown(QStringLiteral("numUIFCont"), "UIF contribution", m_results.EmpUIF));
-    // The levy is the company's: its row caption stands left, its figure in the cost column.
-    t.push_back(shown(QStringLiteral("numCCSkillLev"), levy, m_results.SDL));
-    t.push_back(shown(QStringLiteral("numMAns"), "Tax due", m_results.TaxDue));
-    t.push_back(shown(QStringLiteral("numTaxCredit"), "Tax credit", m_results.TaxCredits));
-    t.push_back(shown(QStringLiteral("numTaxDeduct"), "Tax deduction", m_results.TaxDeduction));
-    for (int i = 0; i < 4; ++i) {
-        ExpenseLine &line = m_inputs.Expenses[static_cast<std::size_t>(i)];
-        const QString expense = QStringLiteral("Other expense %1").arg(i + 1);
-        t.push_back(spoken(text(member("txtOtherDet", i),
-                                i == 0 ? QStringLiteral("Other Expenses :") : QString(),
-                                line.description, tax::kPackageExpenseTextLength),
-                           expense));
-        FieldRow amountRow = money(member("numOtherDet", i), {}, line.amount, amount);
-        t.push_back(spoken(beside(std::move(amountRow)), expense + QStringLiteral(" amount")));
+    // The results stand in the left column among the fields; the company's figures across.
+    placeInColumn(t,
+                  {n("numUIFCont"), n("numCCUIFCont"), n("numCCSkillLev"), n("numMAns"),
+                   n("numTaxCredit"), n("numTaxDeduct"), n("numGrossSal"), n("numTotCostComp")},
+                  0);
+    QString previous = net ? n("numMedDeduct") : n("numRFundCont");
+    for (const char *name :
+         {"numUIFCont", "numCCSkillLev", "numMAns", "numTaxCredit", "numTaxDeduct"}) {
+        placeAfter(t, n(name), previous);
+        previous = n(name);
     }
-    t.push_back(
-        net ? shown(QStringLiteral("numGrossSal"), "Gross salary", m_results.GrossSalary)
-            : shown(QStringLiteral("numGrossSal"), "Net salary(take-home)", m_results.NetPay));
-    t.push_back(
-        shown(QStringLiteral("numTotCostComp"), "Total cost to company R", m_results.TotalCost));
+    for (int i = 0; i < 4; ++i) {
+        rowNamed(t, line("txtOtherDet", i)).spokenName =
+            QStringLiteral("Other expense %1").arg(i + 1);
+        placeBeside(t, line("numOtherDet", i), line("txtOtherDet", i));
+    }
+    // The company's own amounts are typed after every field of the employee.
+    previous = n("numTotCostComp");
+    for (const char *name : {"numCCCompCar", "numCCMedAidCont", "numCCRFundCont"}) {
+        placeAfter(t, n(name), previous);
+        previous = n(name);
+    }
 
-    // The "Cost to company" column: inputs of the company's side and live copies.
+    // The "Cost to company" column: the company's inputs and results, and live copies.
+    m_copies.clear();
     if (!net)
-        t.push_back(copy(QStringLiteral("numCCNetMonSalReq"), m_inputs.Amount));
-    t.push_back(cost(cash("numCCCompCar", "", m_inputs.CarCost)));
-    t.push_back(copy(QStringLiteral("numCCTravAll"), m_inputs.TravelAllowance));
-    t.push_back(cost(cash("numCCMedAidCont", "", m_inputs.MedAidEmployer)));
-    t.push_back(copy(QStringLiteral("numCCOTaxFB"), m_inputs.OtherBenefits));
-    t.push_back(cost(cash("numCCRFundCont", "", m_inputs.EmployerFund)));
-    t.push_back(copy(QStringLiteral("numCCUIFCont"), m_results.ErUIF));
+        m_copies.push_back({n("numNetMonSalReq"), n("numCCNetMonSalReq")});
+    m_copies.push_back({n("numTravAll"), n("numCCTravAll")});
+    m_copies.push_back({n("numOTaxFB"), n("numCCOTaxFB")});
     for (int i = 0; i < 4; ++i)
-        t.push_back(copy(member("numOtherDetCC", i),
-                         m_inputs.Expenses[static_cast<std::size_t>(i)].amount));
+        m_copies.push_back({line("numOtherDet", i), line("numOtherDetCC", i)});
+    for (const auto &[input, copy] : m_copies) {
+        t.push_back(copyOf(rowNamed(t, input), copy));
+        placeAcross(t, copy, input);
+    }
+    placeAcross(t, n("numCCCompCar"), n("numCompCar"));
+    placeAcross(t, n("numCCMedAidCont"), n("numMedAidCont"));
+    placeAcross(t, n("numCCRFundCont"), n("numRFundCont"));
+    placeAcross(t, n("numCCUIFCont"), n("numUIFCont"));
+    placeAcross(t, n("numCCSkillLev"), n("numCCSkillLev"));
+    placeAcross(t, n("numTotCostComp"), n("numTotCostComp"));
     return t;
 }
 
-// Each field of the company's column moves onto the row of the left field it belongs to, so
-// the two columns read across; the copies follow their field as it is typed.
-void PackageCalcWindow::placeCostColumn() {
-    QGridLayout *left = form().column(0);
-    QGridLayout *right = form().column(kCostColumn);
-    const auto rowOf = [left](QWidget *w) {
-        int row = 0, column = 0, rows = 0, columns = 0;
-        left->getItemPosition(left->indexOf(w), &row, &column, &rows, &columns);
-        return row;
-    };
-    const auto move = [&](const QString &name, const QString &anchor) {
-        QWidget *w = form().widget(name);
-        const int row = rowOf(form().widget(anchor));
-        right->removeWidget(w);
-        left->removeWidget(w);
-        left->addWidget(w, row, kCostGridColumn, Qt::AlignRight);
-        // Its row's caption stands left of the employee's figure: the company's is named after it.
-        if (name != anchor)
-            w->setAccessibleName(QStringLiteral("Cost to company: ") + form().spokenName(anchor));
-        // A row whose only figure moved keeps no "R" on the left.
-        if (name == anchor)
-            if (QLayoutItem *r = left->itemAtPosition(row, 1); r && r->widget())
-                r->widget()->hide();
-    };
-    // The R before each company amount stays with its field.
-    for (int i = right->count() - 1; i >= 0; --i)
-        if (auto *r = qobject_cast<QLabel *>(right->itemAt(i)->widget()))
-            r->hide();
-    const bool net = isNetToGross(m_kind);
-    const auto name = [](const char *n) { return QString::fromLatin1(n); };
-    if (!net)
-        move(name("numCCNetMonSalReq"), name("numNetMonSalReq"));
-    move(name("numCCCompCar"), name("numCompCar"));
-    move(name("numCCTravAll"), name("numTravAll"));
-    move(name("numCCMedAidCont"), name("numMedAidCont"));
-    move(name("numCCOTaxFB"), name("numOTaxFB"));
-    move(name("numCCRFundCont"), name("numRFundCont"));
-    move(name("numCCUIFCont"), name("numUIFCont"));
-    move(name("numCCSkillLev"), name("numCCSkillLev"));
-    move(name("numTotCostComp"), name("numTotCostComp"));
-    for (int i = 0; i < 4; ++i)
-        move(member("numOtherDetCC", i), member("numOtherDet", i));
+// The company's column reads across from the employee's: each figure is named after its row,
+// copies follow their field as it is typed, and a frame stands around the column.
+void PackageCalcWindow::frameCostColumn() {
+    for (const FieldRow &fieldRow : form().fields())
+        if (!fieldRow.across.isEmpty() && fieldRow.across != fieldRow.name)
+            form()
+                .widget(fieldRow.name)
+                ->setAccessibleName(QStringLiteral("Cost to company: ") +
+                                    form().spokenName(fieldRow.across));
+    for (const auto &[input, copy] : m_copies)
+        connect(form().numeric(input), &NumericEdit::valueChanged, form().resultField(copy),
+                &ResultField::setValue);
 
     auto *frame = new QGroupBox(QStringLiteral("Cost to company"), this);
     frame->setObjectName(QStringLiteral("fraCostToCompany"));
-    left->addWidget(frame, 0, kCostGridColumn, rowOf(form().widget(name("numTotCostComp"))), 1);
+    const auto [totalRow, column] = form().gridCell(QStringLiteral("numTotCostComp"));
+    form().column(0)->addWidget(frame, 0, column, totalRow, 1);
     frame->lower();
-
-    if (!net)
-        linkCopy(name("numNetMonSalReq"), name("numCCNetMonSalReq"));
-    linkCopy(name("numTravAll"), name("numCCTravAll"));
-    linkCopy(name("numOTaxFB"), name("numCCOTaxFB"));
-    for (int i = 0; i < 4; ++i)
-        linkCopy(member("numOtherDet", i), member("numOtherDetCC", i));
-}
-
-void PackageCalcWindow::linkCopy(const QString &input, const QString &copy) {
-    ResultField *target = form().resultField(copy);
-    connect(form().numeric(input), &NumericEdit::valueChanged, target, &ResultField::setValue);
 }
 
 QWidget *PackageCalcWindow::buildFooter() {
@@ -287,7 +229,7 @@ void PackageCalcWindow::buildRaPanel() {
 
 void PackageCalcWindow::openRaPanel() {
     commitFocusedField();
-    const RaLines lines = raLines(m_kind, m_inputs, settings(), m_results);
+    const RaLines lines = raLines(m_kind, m_entry.fields, settings(), m_results);
     m_raLineA->setText(lines.lineA);
     m_raLineC->setText(lines.lineC);
     m_raPanel->open();
@@ -299,16 +241,16 @@ bool PackageCalcWindow::calculate() {
     tax::TaxLookup &lookup = m_context.state.taxLookup;
     switch (m_kind) {
     case PackageWindow::GrossAnnual:
-        m_results = calculateGrossAnnual(m_inputs, settings(), m_results, lookup);
+        m_results = calculateGrossAnnual(m_entry.fields, settings(), m_results, lookup);
         break;
     case PackageWindow::GrossMonthly:
-        m_results = calculateGrossMonthly(m_inputs, settings(), m_results, lookup);
+        m_results = calculateGrossMonthly(m_entry.fields, settings(), m_results, lookup);
         break;
     case PackageWindow::NetAnnual:
-        m_results = calculateNetAnnual(m_inputs, settings(), m_results, lookup);
+        m_results = calculateNetAnnual(m_entry.fields, settings(), m_results, lookup);
         break;
     case PackageWindow::NetMonthly:
-        m_results = calculateNetMonthly(m_inputs, settings(), m_results, lookup);
+        m_results = calculateNetMonthly(m_entry.fields, settings(), m_results, lookup);
         break;
     }
     showOutcome();
@@ -324,11 +266,11 @@ void PackageCalcWindow::showOutcome() {
         if (value != current)
             form().numeric(QString::fromLatin1(name))->setValue(value);
     };
-    writeBack("numRFundCont", m_results.EmployeeFund, m_inputs.EmployeeFund);
-    writeBack("numCCRFundCont", m_results.EmployerFund, m_inputs.EmployerFund);
-    writeBack("numPMems", m_results.Beneficiaries, m_inputs.Beneficiaries);
+    writeBack("numRFundCont", m_results.EmployeeFund, m_entry.fields.EmployeeFund);
+    writeBack("numCCRFundCont", m_results.EmployerFund, m_entry.fields.EmployerFund);
+    writeBack("numPMems", m_results.Beneficiaries, m_entry.fields.Beneficiaries);
     if (isNetToGross(m_kind))
-        writeBack("numMedDeduct", m_results.MedicalDeductions, m_inputs.MedicalDeductions);
+        writeBack("numMedDeduct", m_results.MedicalDeductions, m_entry.fields.MedicalDeductions);
     form().showResults();
     m_onceOff->setVisible(m_results.onceOffShown);
     findChild<ResultField *>(QStringLiteral("numOnceOff"))->setValue(m_results.OnceOff);
@@ -339,7 +281,7 @@ void PackageCalcWindow::showOutcome() {
 std::optional<report::PrintJob> PackageCalcWindow::printJob(std::optional<report::PrintLanguage>) {
     return report::singleRecordJob(
         kSalPackageTable,
-        salPackageRecord(m_kind, m_inputs, m_results, printPanel()->employeeName()),
+        salPackageRecord(m_kind, m_entry.fields, m_results, printPanel()->employeeName()),
         layoutFile(m_kind), previewTitle(m_kind));
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "forms/CalculatorWindow.h"
+#include "package/PackageFields.h"
 #include "package/PackageTypes.h"
 
-#include <array>
+#include <utility>
+#include <vector>
 
 class QLabel;
 
@@ -21,7 +23,7 @@ public:
     PackageCalcWindow(const AppContext &context, PackageWindow kind, const QString &name,
                       const QString &caption, QWidget *parent = nullptr);
 
-    const PackageInputs &inputs() const { return m_inputs; }
+    const PackageInputs &inputs() const { return m_entry.fields; }
     const PackageResults &results() const { return m_results; }
     const tax::SetupRecord &settings() const;
 
@@ -36,13 +38,13 @@ private:
     FieldTable fieldTable();
     QWidget *buildFooter();
     void buildRaPanel();
-    void placeCostColumn();
-    void linkCopy(const QString &input, const QString &copy);
+    void frameCostColumn();
     void showOutcome();
     void openRaPanel();
 
     PackageWindow m_kind;
-    PackageInputs m_inputs;
+    PackageEntry m_entry; // the window's Settings panel keeps the settings
+    std::vector<std::pair<QString, QString>> m_copies; // input, its copy in the cost column
     PackageResults m_results;
     PackageSettingsPanel *m_settings = nullptr;
     OverlayPanel *m_raPanel = nullptr;

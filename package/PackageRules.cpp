@@ -33,31 +33,14 @@ double fundDeduction(double contributions, double base, bool annual) {
     return deduction;
 }
 
-PackageLayout layoutOf(PackageWindow window) {
-    switch (window) {
-    case PackageWindow::GrossAnnual:
-        return {750, 1560, 1200, 5520, 6060, 6465, 7000};
-    case PackageWindow::GrossMonthly:
-        return {960, 1395, 1335, 5520, 6060, 6465, 7000};
-    case PackageWindow::NetAnnual:
-        return {960, 1680, 1440, 5760, 6060, 6780, 7035};
-    case PackageWindow::NetMonthly:
-        return {1080, 1440, 1320, 5760, 6060, 6780, 7035};
-    }
-    return {};
-}
-
-void applyWarning(PackageResults &out, PackageWindow window, bool exceeds) {
-    const PackageLayout l = layoutOf(window);
+void applyWarning(PackageResults &out, bool exceeds) {
     out.warning = exceeds;
-    out.buttonTop = exceeds ? l.buttonTopWarning : l.buttonTopNormal;
-    out.windowHeight = exceeds ? l.heightWarning : l.heightNormal;
     out.printEnabled = !exceeds;
 }
 
-PackageResults initialResults(PackageWindow window, const PackageInputs &inputs) {
+PackageResults initialResults(PackageWindow, const PackageInputs &inputs) {
     PackageResults r;
-    applyWarning(r, window, false);
+    applyWarning(r, false);
     r.EmployeeFund = inputs.EmployeeFund;
     r.EmployerFund = inputs.EmployerFund;
     r.Beneficiaries = inputs.Beneficiaries;

@@ -22,8 +22,8 @@ double monthlyMedicalCredit(std::int16_t beneficiaries);
 // 350000 / 12 a month), which a deduction equal to the cap keeps.
 double fundDeduction(double contributions, double base, bool annual);
 
-// Sets the warning, the button row, the window height and Print from the contribution test.
-void applyWarning(PackageResults &out, PackageWindow window, bool exceeds);
+// Sets the warning and Print from the contribution test.
+void applyWarning(PackageResults &out, bool exceeds);
 
 // The once-off car line: shown with the car value when there is a car the company has no cost
 // for and the calculation was not skipped.

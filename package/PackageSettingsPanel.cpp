@@ -3,17 +3,14 @@
 #include "controls/Form.h"
 #include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
+#include "controls/SettingsGrid.h"
 #include "controls/WholeNumberEdit.h"
 #include "forms/SettingsSave.h"
 #include "package/PackageSettings.h"
 #include "taxengine/FieldRanges.h"
 #include "taxengine/SettingsStore.h"
 
-#include <QButtonGroup>
 #include <QCoreApplication>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -25,26 +22,6 @@ QRadioButton *option(const char *name, const char *caption, QWidget *parent) {
     auto *b = new QRadioButton(QString::fromLatin1(caption), parent);
     b->setObjectName(QString::fromLatin1(name));
     return b;
-}
-
-// A pair of option buttons on one line; neither is selected for a value outside the pair.
-QHBoxLayout *pair(QRadioButton *first, QRadioButton *second, QObject *owner) {
-    auto *group = new QButtonGroup(owner);
-    group->addButton(first);
-    group->addButton(second);
-    auto *row = new QHBoxLayout;
-    row->addWidget(first);
-    row->addWidget(second);
-    row->addStretch();
-    return row;
-}
-
-void select(QRadioButton *first, QRadioButton *second, bool isFirst, bool isSecond) {
-    QButtonGroup *group = first->group();
-    group->setExclusive(false);
-    first->setChecked(isFirst);
-    second->setChecked(isSecond);
-    group->setExclusive(true);
 }
 
 } // namespace
@@ -78,36 +55,18 @@ PackageSettingsPanel::PackageSettingsPanel(QString settingsPath, MessageService 
     ok->setObjectName(QStringLiteral("cmdSetupOK"));
     setDefaultButton(ok);
 
-    auto *grid = new QGridLayout(this);
-    int row = 0;
-    auto addRow = [&](const QString &caption, const QString &prefix, QWidget *field,
-                      const QString &suffix) {
-        grid->addWidget(new QLabel(caption, this), row, 0);
-        if (!prefix.isEmpty())
-            grid->addWidget(new QLabel(prefix, this), row, 1, Qt::AlignRight);
-        grid->addWidget(field, row, 2);
-        if (!suffix.isEmpty())
-            grid->addWidget(new QLabel(suffix, this), row, 3);
-        static_cast<NumericEdit *>(field)->setMessages(&m_messages, caption);
-        ++row;
-    };
+    SettingsGrid grid(this, m_messages);
     const QString pc = QStringLiteral("%");
-    addRow(QStringLiteral("Employee R/Fund contributions"), {}, m_employeeFund, pc);
-    addRow(QStringLiteral("Employer R/Fund contributions"), {}, m_employerFund, pc);
-    addRow(QStringLiteral("Employee UIF portion"), {}, m_employeeUif, pc);
-    addRow(QStringLiteral("Employer UIF portion"), {}, m_employerUif, pc);
-    addRow(QStringLiteral("UIF monthly limit"), QStringLiteral("R"), m_uifLimit, {});
-    addRow(QStringLiteral("Skills levy"), {}, m_skillLevy, pc);
-    auto addChoice = [&](const QString &caption, QHBoxLayout *choice) {
-        grid->addWidget(new QLabel(caption, this), row, 0);
-        grid->addLayout(choice, row, 2, 1, 2);
-        ++row;
-    };
-    addChoice(travelCaption, pair(m_travel80, m_travel20, this));
-    addChoice(QStringLiteral("Company car fringe benefit rate "), pair(m_car80, m_car20, this));
-    addChoice(QStringLiteral("Company car has maintenance plan "), pair(m_planYes, m_planNo, this));
-    grid->addWidget(ok, row, 2, 1, 2, Qt::AlignRight);
-    grid->setColumnStretch(0, 1);
+    grid.addField(QStringLiteral("Employee R/Fund contributions"), m_employeeFund, {}, pc);
+    grid.addField(QStringLiteral("Employer R/Fund contributions"), m_employerFund, {}, pc);
+    grid.addField(QStringLiteral("Employee UIF portion"), m_employeeUif, {}, pc);
+    grid.addField(QStringLiteral("Employer UIF portion"), m_employerUif, {}, pc);
+    grid.addField(QStringLiteral("UIF monthly limit"), m_uifLimit, QStringLiteral("R"));
+    grid.addField(QStringLiteral("Skills levy"), m_skillLevy, {}, pc);
+    grid.addChoice(travelCaption, m_travel80, m_travel20);
+    grid.addChoice(QStringLiteral("Company car fringe benefit rate "), m_car80, m_car20);
+    grid.addChoice(QStringLiteral("Company car has maintenance plan "), m_planYes, m_planNo);
+    grid.addButton(ok);
 
     // Toggled, so that a screen reader's "toggle" action chooses as a click does.
     auto pick = [this](QRadioButton *button, auto apply) {
@@ -192,11 +151,12 @@ void PackageSettingsPanel::showFigures() {
 
 void PackageSettingsPanel::showChoices() {
     const tax::RateOption travel = tax::rateOption(m_record.TAIncRate8020);
-    select(m_travel80, m_travel20, travel == tax::RateOption::Eighty,
-           travel == tax::RateOption::Twenty);
+    SettingsGrid::select(m_travel80, m_travel20, travel == tax::RateOption::Eighty,
+                         travel == tax::RateOption::Twenty);
     const tax::RateOption car = tax::rateOption(m_record.CompCarFBRate8020);
-    select(m_car80, m_car20, car == tax::RateOption::Eighty, car == tax::RateOption::Twenty);
-    select(m_planYes, m_planNo, m_record.CompCarMPYesNo, !m_record.CompCarMPYesNo);
+    SettingsGrid::select(m_car80, m_car20, car == tax::RateOption::Eighty,
+                         car == tax::RateOption::Twenty);
+    SettingsGrid::select(m_planYes, m_planNo, m_record.CompCarMPYesNo, !m_record.CompCarMPYesNo);
 }
 
 void PackageSettingsPanel::accept() {

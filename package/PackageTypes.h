@@ -99,10 +99,8 @@ struct PackageResults {
     bool onceOffShown = false;
     double OnceOff = 0; // numOnceOff
 
-    // The red warning, the button row's top and the window height (twips), and Print.
+    // The red warning, and Print.
     bool warning = false;
-    int buttonTop = 0;
-    int windowHeight = 0;
     bool printEnabled = true;
 
     // Working values written back into their fields.
@@ -122,19 +120,6 @@ struct PackageResults {
         return {};
     }
 };
-
-// Positions the windows fix, in twips.
-struct PackageLayout {
-    int settingsTop;
-    int printTop;
-    int raTop;
-    int buttonTopNormal;
-    int buttonTopWarning;
-    int heightNormal;
-    int heightWarning;
-};
-
-PackageLayout layoutOf(PackageWindow window);
 
 // The results a window shows before its first calculation: all 0, no warning, Print enabled.
 PackageResults initialResults(PackageWindow window, const PackageInputs &inputs = {});

@@ -3,15 +3,12 @@
 #include "controls/Form.h"
 #include "controls/MessageService.h"
 #include "controls/NumericEdit.h"
+#include "controls/SettingsGrid.h"
 #include "controls/WholeNumberEdit.h"
 #include "forms/SettingsSave.h"
 #include "taxengine/SettingsStore.h"
 
-#include <QButtonGroup>
 #include <QCoreApplication>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -19,36 +16,24 @@
 
 namespace quillon::paye {
 
-namespace {
-
-QLabel *label(const QString &text, QWidget *parent, Qt::Alignment align = Qt::AlignLeft) {
-    auto *l = new QLabel(text, parent);
-    l->setAlignment(align | Qt::AlignVCenter);
-    return l;
-}
-
-} // namespace
-
 PeriodSettingsPanel::PeriodSettingsPanel(QString settingsPath, MessageService &messages,
                                          QWidget *parent)
     : OverlayPanel(QStringLiteral("Setup"), parent), m_settingsPath(std::move(settingsPath)),
       m_messages(messages) {
     setObjectName(QStringLiteral("Frame3"));
 
-    auto percent = [this](const QString &name, const QString &caption) {
+    auto percent = [this](const QString &name) {
         auto *edit = new NumericEdit(QStringLiteral("0.000"), 0, 100, this);
         edit->setObjectName(name);
         edit->setDisplayWidth(8);
-        edit->setMessages(&m_messages, caption);
         return edit;
     };
-    m_employeeUif = percent(QStringLiteral("numEmpEUIF"), QStringLiteral("Employee UIF portion"));
-    m_employerUif = percent(QStringLiteral("numEmpRUIF"), QStringLiteral("Employer UIF portion"));
+    m_employeeUif = percent(QStringLiteral("numEmpEUIF"));
+    m_employerUif = percent(QStringLiteral("numEmpRUIF"));
     m_uifLimit = new WholeNumberEdit(this);
     m_uifLimit->setObjectName(QStringLiteral("numUIFLimit"));
     m_uifLimit->setDisplayWidth(8);
-    m_uifLimit->setMessages(&m_messages, QStringLiteral("UIF monthly limit"));
-    m_skillLevy = percent(QStringLiteral("numSkillPercent"), QStringLiteral("Skills levy"));
+    m_skillLevy = percent(QStringLiteral("numSkillPercent"));
     m_rate80 = new QRadioButton(QStringLiteral("80%"), this);
     m_rate80->setObjectName(QStringLiteral("optTAIncRate80"));
     m_rate20 = new QRadioButton(QStringLiteral("20%"), this);
@@ -57,36 +42,13 @@ PeriodSettingsPanel::PeriodSettingsPanel(QString settingsPath, MessageService &m
     m_ok->setObjectName(QStringLiteral("cmdSetupOK"));
     setDefaultButton(m_ok);
 
-    auto *grid = new QGridLayout(this);
-    const Qt::Alignment right = Qt::AlignRight;
-    int row = 0;
-    auto addRow = [&](const QString &caption, const QString &prefix, QWidget *field,
-                      const QString &suffix) {
-        grid->addWidget(label(caption, this), row, 0);
-        if (!prefix.isEmpty())
-            grid->addWidget(label(prefix, this, right), row, 1);
-        grid->addWidget(field, row, 2);
-        if (!suffix.isEmpty())
-            grid->addWidget(label(suffix, this), row, 3);
-        ++row;
-    };
-    addRow(QStringLiteral("Employee UIF portion"), {}, m_employeeUif, QStringLiteral("%"));
-    addRow(QStringLiteral("Employer UIF portion"), {}, m_employerUif, QStringLiteral("%"));
-    addRow(QStringLiteral("UIF monthly limit"), QStringLiteral("  R"), m_uifLimit, {});
-    addRow(QStringLiteral("Skills levy"), {}, m_skillLevy, QStringLiteral("%"));
-    auto *rates = new QHBoxLayout;
-    rates->addWidget(m_rate80);
-    rates->addWidget(m_rate20);
-    rates->addStretch();
-    grid->addWidget(label(QStringLiteral("Travel allowance inclusion rate :"), this), row, 0);
-    grid->addLayout(rates, row, 2, 1, 2);
-    ++row;
-    grid->addWidget(m_ok, row, 2, 1, 2, Qt::AlignRight);
-    grid->setColumnStretch(0, 1);
-
-    auto *group = new QButtonGroup(this);
-    group->addButton(m_rate80);
-    group->addButton(m_rate20);
+    SettingsGrid grid(this, m_messages);
+    grid.addField(QStringLiteral("Employee UIF portion"), m_employeeUif, {}, QStringLiteral("%"));
+    grid.addField(QStringLiteral("Employer UIF portion"), m_employerUif, {}, QStringLiteral("%"));
+    grid.addField(QStringLiteral("UIF monthly limit"), m_uifLimit, QStringLiteral("  R"));
+    grid.addField(QStringLiteral("Skills levy"), m_skillLevy, {}, QStringLiteral("%"));
+    grid.addChoice(QStringLiteral("Travel allowance inclusion rate :"), m_rate80, m_rate20);
+    grid.addButton(m_ok);
 
     // Every edit reaches the window's copy at once; only "O&K" reaches the file.
     auto bind = [this](NumericEdit *edit, double tax::SetupRecord::*field) {
@@ -132,12 +94,9 @@ void PeriodSettingsPanel::setSettings(const tax::SetupRecord &record, bool store
 }
 
 void PeriodSettingsPanel::showRate(double rate) {
-    auto *group = m_rate80->group();
-    group->setExclusive(false);
     const tax::RateOption option = tax::rateOption(rate);
-    m_rate80->setChecked(option == tax::RateOption::Eighty);
-    m_rate20->setChecked(option == tax::RateOption::Twenty);
-    group->setExclusive(true);
+    SettingsGrid::select(m_rate80, m_rate20, option == tax::RateOption::Eighty,
+                         option == tax::RateOption::Twenty);
 }
 
 void PeriodSettingsPanel::opening() {

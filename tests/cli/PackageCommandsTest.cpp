@@ -61,7 +61,8 @@ TEST(PackageCommands, WindowStateAndRecordComeOut) {
     EXPECT_TRUE(o.value(QLatin1String("onceOffShown")).toBool());
     EXPECT_EQ(o.value(QLatin1String("onceOff")).toDouble(), 250000);
     EXPECT_TRUE(o.value(QLatin1String("printEnabled")).toBool());
-    EXPECT_EQ(o.value(QLatin1String("buttonTop")).toInt(), 5520);
+    // The window's geometry is the window's own, not part of the answer.
+    EXPECT_FALSE(o.contains(QLatin1String("buttonTop")));
     EXPECT_EQ(o.value(QLatin1String("raLineC")).toString(),
               QStringLiteral("ie: R 300 000.00 X 15% = R45 000.00"));
     const QJsonArray record = o.value(QLatin1String("salPackage")).toArray();

@@ -129,8 +129,6 @@ TEST(NetSearch, StoppedCalculationKeepsThePreviousFiguresAndWarning) {
         calculateNetAnnual(in, s, initialResults(PackageWindow::NetAnnual, in), lookup);
     ASSERT_EQ(first.outcome, Outcome::Calculated);
     ASSERT_TRUE(first.warning);
-    EXPECT_EQ(first.buttonTop, 6060);
-    EXPECT_EQ(first.windowHeight, 7035);
 
     in.Amount = 0;
     const PackageResults skipped = calculateNetAnnual(in, s, first, lookup);

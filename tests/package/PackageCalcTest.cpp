@@ -179,8 +179,6 @@ TEST(PackageFundDeduction, LimitCapAndWarning) {
         EXPECT_EQ(r.FundDeduction, row.deduction) << row.name;
         EXPECT_EQ(r.warning, row.warning) << row.name;
         EXPECT_EQ(r.printEnabled, !row.warning) << row.name;
-        EXPECT_EQ(r.buttonTop, row.warning ? 6060 : 5520) << row.name;
-        EXPECT_EQ(r.windowHeight, row.warning ? 7000 : 6465) << row.name;
     }
 }
 

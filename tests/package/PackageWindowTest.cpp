@@ -1,5 +1,7 @@
 #include "common/WindowFixture.h"
+#include "controls/Form.h"
 #include "controls/NumericEdit.h"
+#include "package/PackagePlaces.h"
 #include "package/frmBrisvaneAnn.h"
 #include "package/frmBrisvaneMon.h"
 #include "package/frmQuillonAnn.h"
@@ -7,6 +9,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+
+#include <utility>
 
 using namespace quillon;
 using namespace quillon::package;
@@ -104,6 +108,21 @@ TEST_F(PackageWindowTest, OnceOffLineAndWarningFollowTheCalculation) {
     EXPECT_TRUE(control("cmdPrint")->isEnabled());
 }
 
+// The company's figures stand on the rows of the employee's, and Tab reaches its amounts after
+// every field of the employee.
+TEST_F(PackageWindowTest, CostColumnStandsAcrossAndIsTypedLast) {
+    const Form &form = std::as_const(open<frmQuillonAnn>()).form();
+    const auto row = [&](const char *name) {
+        return form.gridCell(QString::fromLatin1(name)).first;
+    };
+    EXPECT_EQ(row("numCCCompCar"), row("numCompCar"));
+    EXPECT_EQ(row("numCCUIFCont"), row("numUIFCont"));
+    EXPECT_EQ(row("numOtherDetCC3"), row("txtOtherDet3"));
+    control("numOtherDet3")->setFocus();
+    QTest::keyClick(control("numOtherDet3"), Qt::Key_Tab);
+    EXPECT_TRUE(control("numCCCompCar")->hasFocus());
+}
+
 // Fringe benefits above the net required are told, and the previous figures stay.
 TEST_F(PackageWindowTest, FringeBenefitsAboveTheNetKeepThePreviousFigures) {
     open<frmQuillonAnn>();
@@ -184,4 +203,16 @@ TEST_F(PackageWindowTest, PrintsThePackageRecord) {
     EXPECT_NEAR(printed("GSal").toDouble(), 10956.83, 0.005);
     EXPECT_NEAR(printed("TotCostComp").toDouble(), 11175.97, 0.005);
     EXPECT_FALSE(control("Frame1")->isVisible());
+}
+
+// The red fund warning pushes the button row down and makes the window taller (in twips).
+TEST(PackagePlaces, TheWarningPushesTheButtonRowDown) {
+    for (PackageWindow w : {PackageWindow::GrossAnnual, PackageWindow::GrossMonthly}) {
+        EXPECT_EQ(placesOf(w).buttonTop(false), 5520);
+        EXPECT_EQ(placesOf(w).buttonTop(true), 6060);
+        EXPECT_EQ(placesOf(w).windowHeight(false), 6465);
+        EXPECT_EQ(placesOf(w).windowHeight(true), 7000);
+    }
+    EXPECT_EQ(placesOf(PackageWindow::NetAnnual).buttonTop(true), 6060);
+    EXPECT_EQ(placesOf(PackageWindow::NetAnnual).windowHeight(true), 7035);
 }
