@@ -154,13 +154,6 @@ tax::SetupRecord readSetup(InputReader &r) {
     return s;
 }
 
-JsonList recordJson(const report::ReportRecord &record) {
-    JsonList fields;
-    for (const report::ReportField &f : record)
-        fields.append(JsonObject{{"field", f.name}, {"value", JsonValue::fromVariant(f.value)}});
-    return fields;
-}
-
 CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
                          const JsonInputValue &json, const RunOptions &options) {
     const bool net = package::isNetToGross(w);
@@ -219,6 +212,8 @@ CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
     shown.Beneficiaries = out.Beneficiaries;
     shown.MedicalDeductions = out.MedicalDeductions;
     const package::RaLines ra = package::raLines(w, shown, setup, out);
+    // One record serves the answer and, only when a PDF is asked for, the printout.
+    report::ReportRecord record = package::salPackageRecord(w, shown, out, name);
 
     JsonObject o{
         {"uifContribution", out.EmpUIF},
@@ -250,7 +245,7 @@ CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
         {"taxableIncome", out.TaxableIncome},
         {"remuneration", out.Remuneration},
         {"calcSkipped", out.CalcSkipped},
-        {"salPackage", recordJson(package::salPackageRecord(w, shown, out, name))},
+        {"salPackage", reportRecordJson(record)},
         {kLookupKey, lookupJson(lookup)},
     };
     if (net) {
@@ -260,8 +255,7 @@ CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
         o.add("pensionCont", setup.PensionCont);
         o.add("employerPenCont", setup.EmployerPenCont);
     }
-    report::ReportRecord record = package::salPackageRecord(w, shown, out, name);
-    return {std::move(o), {}, printWhenAsked(options, [w, record] {
+    return {std::move(o), {}, printWhenAsked(options, [w, record = std::move(record)] {
                 return report::PrintJob{
                     {report::ReportData::singleRecord(package::kSalPackageTable, record)},
                     package::layoutFile(w),
