@@ -1,8 +1,8 @@
+#include "cli/PdfModule.h"
 #include "cli/Runner.h"
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 
 #include <unistd.h>
 
@@ -38,7 +38,12 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv) {
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime);
     }
-    return std::make_unique<QGuiApplication>(argc, argv);
+    // Fonts and the platform come with the PDF module; without it the PDF is refused with the
+    // reason when it is drawn.
+    if (const auto make = reinterpret_cast<MakeGuiApplication *>(
+            quillon::cli::pdfModuleFunction(quillon::cli::kMakeGuiApplication)))
+        return std::unique_ptr<QCoreApplication>(make(argc, argv));
+    return std::make_unique<QCoreApplication>(argc, argv);
 }
 
 } // namespace
