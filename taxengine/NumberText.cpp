@@ -168,6 +168,21 @@ QString formatPattern(double value, QStringView pattern) {
     return QString(reinterpret_cast<const QChar *>(text), size);
 }
 
+double shownNumber(double value, int decimals) {
+    if (!std::isfinite(value))
+        return 0;
+    // The text holds K / 10^d exactly for the whole number K the value rounds to, so reading it
+    // back gives the double nearest K / 10^d: the quotient itself, which division rounds to
+    // nearest. That holds while K is exact and the digits are formatted straight.
+    const double scale = std::pow(10.0, decimals);
+    const double rounded = std::round(std::fabs(value) * scale) / scale;
+    if (decimals >= 0 && decimals <= 15 && rounded * scale < 1e15)
+        return value < 0 && rounded != 0 ? -rounded : rounded;
+    const QString pattern =
+        decimals > 0 ? QStringLiteral("0.") + QString(decimals, u'0') : QStringLiteral("0");
+    return leadingNumber(formatPattern(value, pattern));
+}
+
 QString plainNumber(double value) {
     if (!std::isfinite(value))
         return QStringLiteral("0");
