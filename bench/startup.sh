@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time of Quillon 2017 against a bare Qt MDI window with a menu: each program is
 # started RUNS times (alternating), and the median time from start until its window takes input,
-# and the ratio of the two, are printed. Uses the display in DISPLAY, else Xvfb when installed,
+# and the ratio of the two, are printed. Then the memory each holds once idle: the median
+# resident set of IDLE_RUNS runs, read 3 s after the start. Uses the display in DISPLAY, else Xvfb when installed,
 # else the offscreen platform.
 #   bench/startup.sh [build folder, default build/dev] [runs, default 15]
 set -euo pipefail
@@ -60,7 +61,7 @@ declare -a program bare program_exit bare_exit
 for ((i = 0; i < runs; i++)); do
   read -r r e < <(QUILLON_QUIT_WHEN_READY=1 run "$scratch/app/quillon")
   program+=("$r"); program_exit+=("$e")
-  read -r r e < <(run "$bin/quillon_bare_mdi")
+  read -r r e < <(QUILLON_QUIT_WHEN_READY=1 run "$bin/quillon_bare_mdi")
   bare+=("$r"); bare_exit+=("$e")
 done
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'; }
@@ -72,3 +73,24 @@ echo "                   to an interactive window   to exit"
 echo "  Quillon 2017     $(ms "$p")                    $(ms "$(median "${program_exit[@]}")")"
 echo "  bare MDI window  $(ms "$b")                    $(ms "$(median "${bare_exit[@]}")")"
 awk -v p="$p" -v b="$b" 'BEGIN { printf "  ratio            %.2f\n", p / b }'
+
+# Resident memory (kB) of a program left idle for 3 s after its start.
+idle_rss() {
+  "$@" >/dev/null 2>&1 &
+  local pid=$! rss
+  sleep 3
+  rss=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  echo "$rss"
+}
+idle_runs="${IDLE_RUNS:-5}"
+declare -a program_rss bare_rss
+for ((i = 0; i < idle_runs; i++)); do
+  program_rss+=("$(idle_rss "$scratch/app/quillon")")
+  bare_rss+=("$(idle_rss "$bin/quillon_bare_mdi")")
+done
+p=$(median "${program_rss[@]}")
+b=$(median "${bare_rss[@]}")
+echo "idle resident memory, $idle_runs runs each, medians:"
+awk -v p="$p" -v b="$b" 'BEGIN { printf "  Quillon 2017 %.1f MB, bare MDI window %.1f MB, ratio %.2f\n", p / 1024, b / 1024, p / b }'

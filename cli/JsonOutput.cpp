@@ -5,6 +5,74 @@
 
 namespace quillon::cli {
 
+namespace {
+
+// Writes a finite number in its shortest exact form: plain decimals (300000, not 3e+05) in the
+// span amounts live in, the exponent form only for the very large and the very small. Returns
+// the end of the text.
+char *writeNumber(char *begin, char *end, double number) {
+    const double magnitude = std::fabs(number);
+    const bool plain = magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e21);
+    return plain ? std::to_chars(begin, end, number, std::chars_format::fixed).ptr
+                 : std::to_chars(begin, end, number).ptr;
+}
+
+// A Qt text as a JSON string. Texts of plain ASCII (nearly all of them) are narrowed in place,
+// without the temporary UTF-8 copy.
+void appendQString(std::string &out, const QString &text) {
+    const QChar *chars = text.constData();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i)
+        if (chars[i].unicode() >= 0x80) {
+            const QByteArray utf8 = text.toUtf8();
+            appendJsonString(out, std::string_view(utf8.constData(), utf8.size()));
+            return;
+        }
+    thread_local std::string narrow;
+    narrow.resize(static_cast<std::size_t>(size));
+    for (qsizetype i = 0; i < size; ++i)
+        narrow[static_cast<std::size_t>(i)] = static_cast<char>(chars[i].unicode());
+    appendJsonString(out, narrow);
+}
+
+// A report field's value: figures as numbers, flags as true/false, anything else as its text.
+// Returns false for a figure that is not finite (written as null).
+bool appendVariant(std::string &out, const QVariant &value) {
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        out += value.toBool() ? "true" : "false";
+        return true;
+    case QMetaType::Int:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double number = value.toDouble();
+        if (!std::isfinite(number)) {
+            out += "null";
+            return false;
+        }
+        char text[32];
+        out.append(text, writeNumber(text, text + sizeof text, number));
+        return true;
+    }
+    case QMetaType::QString:
+        appendQString(out, *static_cast<const QString *>(value.constData()));
+        return true;
+    default:
+        if (value.isNull())
+            out += "null";
+        else
+            appendQString(out, value.toString());
+        return true;
+    }
+}
+
+} // namespace
+
 void appendJsonString(std::string &out, std::string_view utf8) {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
@@ -46,14 +114,7 @@ JsonValue::JsonValue(double number) {
         m_finite = false;
         return;
     }
-    // Plain decimals (300000, not 3e+05) in the span amounts live in; the exponent form only
-    // for the very large and the very small.
-    const double magnitude = std::fabs(number);
-    const bool plain = magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e21);
-    const auto end = plain ? std::to_chars(m_number, m_number + sizeof m_number, number,
-                                           std::chars_format::fixed)
-                                 .ptr
-                           : std::to_chars(m_number, m_number + sizeof m_number, number).ptr;
+    const char *end = writeNumber(m_number, m_number + sizeof m_number, number);
     m_numberSize = static_cast<unsigned char>(end - m_number);
 }
 
@@ -65,8 +126,7 @@ JsonValue::JsonValue(int number) {
 JsonValue::JsonValue(bool flag) : m_text(flag ? "true" : "false") {}
 
 JsonValue::JsonValue(const QString &text) {
-    const QByteArray utf8 = text.toUtf8();
-    appendJsonString(m_text, std::string_view(utf8.constData(), utf8.size()));
+    appendQString(m_text, text);
 }
 
 JsonValue::JsonValue(const char *text) {
@@ -81,23 +141,24 @@ JsonValue JsonValue::raw(std::string text, bool finite) {
 }
 
 JsonValue JsonValue::fromVariant(const QVariant &value) {
-    switch (value.typeId()) {
-    case QMetaType::Bool:
-        return JsonValue(value.toBool());
-    case QMetaType::Int:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return JsonValue(value.toDouble());
-    default:
-        if (value.isNull())
-            return raw("null");
-        return JsonValue(value.toString());
+    JsonValue v;
+    v.m_finite = appendVariant(v.m_text, value);
+    return v;
+}
+
+JsonValue reportRecordJson(const report::ReportRecord &record) {
+    std::string text = "[";
+    text.reserve(record.size() * 48);
+    bool finite = true;
+    for (const report::ReportField &f : record) {
+        text += text.size() > 1 ? ",{\"field\":" : "{\"field\":";
+        appendQString(text, f.name);
+        text += ",\"value\":";
+        finite = appendVariant(text, f.value) && finite;
+        text += '}';
     }
+    text += ']';
+    return JsonValue::raw(std::move(text), finite);
 }
 
 JsonObject::JsonObject(std::initializer_list<Member> members) {

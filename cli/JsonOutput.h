@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/ReportRecord.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -75,6 +77,10 @@ private:
     std::string m_body = "[";
     bool m_finite = true;
 };
+
+// A report record as a list of {"field": name, "value": value} in the record's order, written
+// straight into one text.
+JsonValue reportRecordJson(const report::ReportRecord &record);
 
 // Appends `text` as a JSON string, quoted and escaped, to `out`.
 void appendJsonString(std::string &out, std::string_view utf8);

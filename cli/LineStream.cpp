@@ -6,26 +6,27 @@ namespace quillon::cli {
 
 namespace {
 constexpr qsizetype kChunk = 1 << 16;
-}
+constexpr qsizetype kBufferSize = LineReader::kMaxLine + kChunk;
+} // namespace
 
-LineReader::LineReader(ReadFunction read) : m_read(std::move(read)) {
-    m_buffer.resize(static_cast<std::size_t>(kMaxLine + kChunk));
-}
+// Left uninitialised: a short input touches only the pages it fills, not the whole megabyte.
+LineReader::LineReader(ReadFunction read)
+    : m_read(std::move(read)), m_buffer(new char[static_cast<std::size_t>(kBufferSize)]) {}
 
 bool LineReader::lineBuffered() const {
-    return std::memchr(m_buffer.data() + m_begin, '\n',
-                       static_cast<std::size_t>(m_end - m_begin)) != nullptr;
+    return std::memchr(m_buffer.get() + m_begin, '\n', static_cast<std::size_t>(m_end - m_begin)) !=
+           nullptr;
 }
 
 bool LineReader::fill() {
     if (m_begin > 0) {
-        std::memmove(m_buffer.data(), m_buffer.data() + m_begin,
+        std::memmove(m_buffer.get(), m_buffer.get() + m_begin,
                      static_cast<std::size_t>(m_end - m_begin));
         m_end -= m_begin;
         m_begin = 0;
     }
-    const qsizetype room = static_cast<qsizetype>(m_buffer.size()) - m_end;
-    const qint64 n = m_read(m_buffer.data() + m_end, std::min(room, kChunk));
+    const qsizetype room = kBufferSize - m_end;
+    const qint64 n = m_read(m_buffer.get() + m_end, std::min(room, kChunk));
     if (n < 0)
         return false;
     m_atEnd = n == 0;
@@ -36,7 +37,7 @@ bool LineReader::fill() {
 LineReader::Status LineReader::next(std::string_view &line) {
     bool skipping = false;
     for (;;) {
-        const char *start = m_buffer.data() + m_begin;
+        const char *start = m_buffer.get() + m_begin;
         const auto *newline = static_cast<const char *>(
             std::memchr(start, '\n', static_cast<std::size_t>(m_end - m_begin)));
         if (newline || (m_atEnd && m_end > m_begin)) {

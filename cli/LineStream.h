@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,7 +35,7 @@ private:
     bool fill();
 
     ReadFunction m_read;
-    std::vector<char> m_buffer;
+    std::unique_ptr<char[]> m_buffer;
     qsizetype m_begin = 0;
     qsizetype m_end = 0;
     // 64 bits: a batch fed from a pipe may pass 2^31 lines.

@@ -45,13 +45,6 @@ void readExpenses(InputReader &r, package::PackageInputs &in) {
     }
 }
 
-JsonList recordJson(const report::ReportRecord &record) {
-    JsonList fields;
-    for (const report::ReportField &f : record)
-        fields.append(JsonObject{{"field", f.name}, {"value", JsonValue::fromVariant(f.value)}});
-    return fields;
-}
-
 CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
                          const AnswerWriter<package::PackageResults> &writer,
                          const JsonInputValue &json, const RunOptions &options) {
@@ -100,6 +93,8 @@ CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
     shown.Beneficiaries = out.Beneficiaries;
     shown.MedicalDeductions = out.MedicalDeductions;
     const package::RaLines ra = package::raLines(w, shown, setup, out);
+    // One record serves the answer and, only when a PDF is asked for, the printout.
+    report::ReportRecord record = package::salPackageRecord(w, shown, out, name);
 
     JsonObject o = writer.answer(out, [&](const QString &key) -> std::optional<JsonValue> {
         if (key == package::raLineAKey())
@@ -107,7 +102,7 @@ CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
         if (key == package::raLineCKey())
             return ra.lineC;
         if (key == package::salPackageKey())
-            return recordJson(package::salPackageRecord(w, shown, out, name));
+            return reportRecordJson(record);
         if (key == package::employeeFundPercentKey())
             return setup.PensionCont;
         if (key == package::employerFundPercentKey())
@@ -116,8 +111,7 @@ CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
             return lookupJson(lookup);
         return std::nullopt;
     });
-    report::ReportRecord record = package::salPackageRecord(w, shown, out, name);
-    return {std::move(o), {}, printWhenAsked(options, [w, record] {
+    return {std::move(o), {}, printWhenAsked(options, [w, record = std::move(record)] {
                 return report::PrintJob{
                     {report::ReportData::singleRecord(package::kSalPackageTable, record)},
                     package::layoutFile(w),

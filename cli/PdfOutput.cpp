@@ -1,9 +1,10 @@
 #include "cli/PdfOutput.h"
 
-#include "report/PdfExport.h"
+#include "cli/PdfModule.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
@@ -59,6 +60,26 @@ QString replaceFile(const QString &path, const QByteArray &pdf) {
 
 } // namespace
 
+QFunctionPointer pdfModuleFunction(const char *name, QString *error) {
+    // The program's own folder, known before any application object exists.
+    const QString folder =
+        QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).absolutePath();
+    const QString file = QStringLiteral("libquillon_calc_pdf.so");
+    QString path = folder + u'/' + file;
+    if (!QFileInfo::exists(path))
+        path = folder + QStringLiteral("/" QUILLON_INSTALLED_MODULE_DIR "/") + file;
+    QLibrary library(path);
+    if (!library.load()) {
+        if (error)
+            *error = library.errorString();
+        return nullptr;
+    }
+    const QFunctionPointer address = library.resolve(name);
+    if (!address && error)
+        *error = QStringLiteral("%1 has no function %2").arg(path, QLatin1String(name));
+    return address;
+}
+
 PdfOutcome writePdfFile(const report::PrintJob &job, const RunOptions &options) {
     QTemporaryDir scratch;
     if (!scratch.isValid())
@@ -66,8 +87,9 @@ PdfOutcome writePdfFile(const report::PrintJob &job, const RunOptions &options) 
                     .arg(scratch.errorString())};
     const QString drawn = scratch.filePath(QStringLiteral("report.pdf"));
     QString error;
-    if (!report::renderToPdf(report::layoutPath(options.dataFolder, job.layoutName), job.tables,
-                             drawn, &error))
+    const auto render = reinterpret_cast<RenderPdf *>(pdfModuleFunction(kRenderPdf, &error));
+    if (!render ||
+        !render(report::layoutPath(options.dataFolder, job.layoutName), job.tables, drawn, &error))
         return {QStringLiteral("the PDF could not be drawn: %1").arg(error)};
     QFile file(drawn);
     if (!file.open(QIODevice::ReadOnly))

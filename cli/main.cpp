@@ -1,15 +1,30 @@
+#include "cli/PdfModule.h"
 #include "cli/Runner.h"
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
-int main(int argc, char **argv) {
+namespace {
+
+bool asksForPdf(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--pdf") == 0)
+            return true;
+    return false;
+}
+
+// Only a PDF needs fonts and a platform to draw on; any other run starts the plain Core
+// application, so that a one-line call costs no more than a Qt tool's start.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv) {
+    if (!asksForPdf(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
     // The tool never shows a window; reports are drawn off screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -23,7 +38,18 @@ int main(int argc, char **argv) {
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime);
     }
-    QGuiApplication app(argc, argv);
+    // Fonts and the platform come with the PDF module; without it the PDF is refused with the
+    // reason when it is drawn.
+    if (const auto make = reinterpret_cast<MakeGuiApplication *>(
+            quillon::cli::pdfModuleFunction(quillon::cli::kMakeGuiApplication)))
+        return std::unique_ptr<QCoreApplication>(make(argc, argv));
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
 
     quillon::cli::CommandRegistry registry;
     quillon::cli::registerPayeCommands(registry);

@@ -12,7 +12,7 @@ QString f(double v) {
 
 // The number a two-decimal result field shows.
 double shown(double v) {
-    return leadingNumber(formatPattern(v, u"0.00"));
+    return shownNumber(v, 2);
 }
 
 } // namespace

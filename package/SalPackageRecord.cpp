@@ -11,7 +11,7 @@ namespace {
 
 // The number a two-decimal field shows.
 double shown(double v) {
-    return leadingNumber(formatPattern(v, u"0.00"));
+    return shownNumber(v, 2);
 }
 
 } // namespace

@@ -7,7 +7,7 @@ namespace quillon::paye {
 using namespace quillon::tax;
 
 double shownFigure(double value) {
-    return leadingNumber(formatPattern(value, u"0.00"));
+    return shownNumber(value, 2);
 }
 
 InputCheck beneficiaryCheck(std::int16_t beneficiaries, PayPeriod period) {

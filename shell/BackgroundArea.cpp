@@ -19,8 +19,10 @@ QImage decodeCovering(const QString &path, QSize pictureSize, QSize device) {
     const QImage image = reader.read();
     if (image.isNull())
         return {};
-    return image.copy((image.width() - device.width()) / 2, (image.height() - device.height()) / 2,
-                      device.width(), device.height());
+    return image
+        .copy((image.width() - device.width()) / 2, (image.height() - device.height()) / 2,
+              device.width(), device.height())
+        .convertToFormat(QImage::Format_RGB888);
 }
 
 } // namespace
@@ -82,7 +84,7 @@ void BackgroundArea::takeDecoded(QImage image, QSize device) {
         viewport()->update();
         return;
     }
-    m_scaled = QPixmap::fromImage(std::move(image));
+    m_scaled = std::move(image);
     m_scaled.setDevicePixelRatio(viewport()->devicePixelRatioF());
     if (device != deviceSize())
         decodeFor(deviceSize());
@@ -105,9 +107,9 @@ void BackgroundArea::paintEvent(QPaintEvent *event) {
     const QSizeF scale(qreal(m_scaled.width()) / viewport()->width(),
                        qreal(m_scaled.height()) / viewport()->height());
     const QRectF target = event->rect();
-    painter.drawPixmap(target, m_scaled,
-                       QRectF(target.x() * scale.width(), target.y() * scale.height(),
-                              target.width() * scale.width(), target.height() * scale.height()));
+    painter.drawImage(target, m_scaled,
+                      QRectF(target.x() * scale.width(), target.y() * scale.height(),
+                             target.width() * scale.width(), target.height() * scale.height()));
 }
 
 } // namespace quillon::shell

@@ -1,6 +1,8 @@
 #include "taxengine/NumberText.h"
 
 #include <algorithm>
+#include <charconv>
+#include <string_view>
 
 #include <cmath>
 #include <cstdlib>
@@ -16,6 +18,33 @@ bool isBlank(QChar c) {
 
 bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
+}
+
+// The digits through Qt, for values too large for the standard library's to be the same.
+QString formatWithQt(double rounded, bool negative, int decimals, int minIntegerDigits,
+                     QChar group) {
+    QString fixed = QString::number(rounded, 'f', decimals);
+    QString whole = decimals > 0 ? fixed.left(fixed.indexOf(u'.')) : fixed;
+    const QString fraction = decimals > 0 ? fixed.mid(fixed.indexOf(u'.') + 1) : QString();
+    if (whole == QLatin1String("0") && minIntegerDigits == 0)
+        whole.clear();
+    while (whole.size() < minIntegerDigits)
+        whole.prepend(u'0');
+    if (!group.isNull() && whole.size() > 3) {
+        QString grouped;
+        const qsizetype len = whole.size();
+        for (qsizetype k = 0; k < len; ++k) {
+            if (k > 0 && (len - k) % 3 == 0)
+                grouped.append(group);
+            grouped.append(whole[k]);
+        }
+        whole = grouped;
+    }
+    QString out = negative ? QStringLiteral("-") : QString();
+    out += whole;
+    if (decimals > 0)
+        out += u'.' + fraction;
+    return out;
 }
 
 } // namespace
@@ -103,28 +132,55 @@ QString formatPattern(double value, QStringView pattern) {
         rounded = std::fabs(value);
     const bool negative = value < 0 && rounded != 0;
 
-    QString fixed = QString::number(rounded, 'f', decimals);
-    QString whole = decimals > 0 ? fixed.left(fixed.indexOf(u'.')) : fixed;
-    const QString fraction = decimals > 0 ? fixed.mid(fixed.indexOf(u'.') + 1) : QString();
-    if (whole == QLatin1String("0") && minIntegerDigits == 0)
-        whole.clear();
-    while (whole.size() < minIntegerDigits)
-        whole.prepend(u'0');
-    if (!group.isNull() && whole.size() > 3) {
-        QString grouped;
-        const qsizetype len = whole.size();
-        for (qsizetype k = 0; k < len; ++k) {
-            if (k > 0 && (len - k) % 3 == 0)
-                grouped.append(group);
-            grouped.append(whole[k]);
-        }
-        whole = grouped;
+    // Below 1e15 units of the last decimal the rounded value is never a binary half-way case,
+    // so the standard library's fixed digits are those Qt writes; taking them into one buffer
+    // makes one text instead of five. Larger values take Qt's way.
+    char fixed[64];
+    std::to_chars_result written{fixed, std::errc::value_too_large};
+    if (rounded * scale < 1e15 && decimals <= 15 && minIntegerDigits <= 32)
+        written =
+            std::to_chars(fixed, fixed + sizeof fixed, rounded, std::chars_format::fixed, decimals);
+    if (written.ec != std::errc())
+        return formatWithQt(rounded, negative, decimals, minIntegerDigits, group);
+    const char *point = decimals > 0 ? std::find(fixed, written.ptr, '.') : written.ptr;
+    std::string_view whole(fixed, static_cast<std::size_t>(point - fixed));
+    if (whole == "0" && minIntegerDigits == 0)
+        whole = {};
+    char padded[64];
+    std::size_t wholeSize = 0;
+    for (std::size_t pad = whole.size(); pad < static_cast<std::size_t>(minIntegerDigits); ++pad)
+        padded[wholeSize++] = '0';
+    for (char c : whole)
+        padded[wholeSize++] = c;
+
+    char16_t text[128];
+    qsizetype size = 0;
+    if (negative)
+        text[size++] = u'-';
+    const bool grouped = !group.isNull() && wholeSize > 3;
+    for (std::size_t k = 0; k < wholeSize; ++k) {
+        if (grouped && k > 0 && (wholeSize - k) % 3 == 0)
+            text[size++] = group.unicode();
+        text[size++] = char16_t(padded[k]);
     }
-    QString out = negative ? QStringLiteral("-") : QString();
-    out += whole;
-    if (decimals > 0)
-        out += u'.' + fraction;
-    return out;
+    for (const char *c = point; c != written.ptr; ++c)
+        text[size++] = char16_t(*c);
+    return QString(reinterpret_cast<const QChar *>(text), size);
+}
+
+double shownNumber(double value, int decimals) {
+    if (!std::isfinite(value))
+        return 0;
+    // The text holds K / 10^d exactly for the whole number K the value rounds to, so reading it
+    // back gives the double nearest K / 10^d: the quotient itself, which division rounds to
+    // nearest. That holds while K is exact and the digits are formatted straight.
+    const double scale = std::pow(10.0, decimals);
+    const double rounded = std::round(std::fabs(value) * scale) / scale;
+    if (decimals >= 0 && decimals <= 15 && rounded * scale < 1e15)
+        return value < 0 && rounded != 0 ? -rounded : rounded;
+    const QString pattern =
+        decimals > 0 ? QStringLiteral("0.") + QString(decimals, u'0') : QStringLiteral("0");
+    return leadingNumber(formatPattern(value, pattern));
 }
 
 QString plainNumber(double value) {

@@ -16,6 +16,10 @@ double leadingNumber(QStringView text);
 // asks for thousands grouping with that character. Halves round away from zero.
 QString formatPattern(double value, QStringView pattern);
 
+// The number a field of `decimals` decimals (pattern "0.00" for two) shows for `value`, the
+// leading number of formatPattern's text, without making the text.
+double shownNumber(double value, int decimals);
+
 // A number written plainly: no grouping, no trailing zeros (250000, 123456.5, 1.8).
 QString plainNumber(double value);
 
