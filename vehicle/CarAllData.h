@@ -1,5 +1,8 @@
 #pragma once
 
+#include "taxengine/TaxYear.h"
+
+#include <QDate>
 #include <QString>
 
 #include <cstdint>
@@ -45,6 +48,9 @@ struct CarAllData {
 struct CarAllMemory {
     CarAllData figures;
     QString description;
+    // The period the figures were worked out for, shown again when the window reopens.
+    QDate start = tax::taxYearStart();
+    QDate end = tax::taxYearEnd();
 };
 
 } // namespace quillon::vehicle

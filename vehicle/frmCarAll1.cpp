@@ -72,7 +72,9 @@ frmCarAll1::frmCarAll1(const AppContext &context, QWidget *parent)
     : CalculatorWindow(context, QStringLiteral("frmCarAll1"), QStringLiteral("Travel Allowance"),
                        parent),
       m_data(context.state.memory<vehicle::CarAllMemory>().figures),
-      m_inputs{m_data, context.state.memory<vehicle::CarAllMemory>().description} {
+      m_inputs{m_data, context.state.memory<vehicle::CarAllMemory>().description,
+               context.state.memory<vehicle::CarAllMemory>().start,
+               context.state.memory<vehicle::CarAllMemory>().end} {
     setFields(fieldTable());
     addBelowColumns(buildChoices());
     addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Calculate"),
@@ -195,15 +197,9 @@ void frmCarAll1::applyMethod() {
     const bool actual = m_data.AccurateRecordKept == 1;
     for (const QString &name : kCostFields)
         form().widget(name)->setEnabled(actual);
-    for (const QString &name : kPeriodFields)
-        form().widget(name)->setEnabled(!actual);
     form().suffix(QStringLiteral("silgEdit5"))->setVisible(!actual);
-    // With recorded costs the period plays no part, so its field shows nothing.
-    auto *period = form().resultField(QStringLiteral("silgEdit12"));
-    if (actual)
-        period->clear();
-    else
-        period->setValue(m_data.PeriodDays);
+    // Both methods split the distance over the period, so its dates and days stay in view.
+    form().resultField(QStringLiteral("silgEdit12"))->setValue(m_data.PeriodDays);
     showResultPanel(actual);
 }
 
@@ -242,6 +238,7 @@ QLabel *frmCarAll1::captionOf(const QWidget *field) const {
 bool frmCarAll1::calculate() {
     commitFocusedField();
     const CarAllRefresh refresh = calculateCarAllowance(m_data, m_inputs.start, m_inputs.end);
+    rememberPeriod();
     m_results.PeriodDays = refresh.PeriodDays;
     if (refresh.deemedRefreshed)
         m_results.deemed = refresh.deemed;
@@ -272,6 +269,12 @@ void frmCarAll1::keyPressEvent(QKeyEvent *event) {
 }
 
 // However the window goes, the remembered figures are those of a last calculation.
+void frmCarAll1::rememberPeriod() {
+    auto &memory = m_context.state.memory<vehicle::CarAllMemory>();
+    memory.start = m_inputs.start;
+    memory.end = m_inputs.end;
+}
+
 void frmCarAll1::closeEvent(QCloseEvent *event) {
     if (!m_closing) {
         m_closing = true;

@@ -26,6 +26,8 @@ protected:
     printJob(std::optional<report::PrintLanguage> language) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // The dates are kept for the next opening with the figures they gave.
+    void rememberPeriod();
 
 private:
     FieldTable fieldTable();

@@ -51,6 +51,10 @@ FieldTable frmCompCar::fieldTable() {
     }
     FieldTable list = describedRows(compCarListDescription(), m_list, m_screen);
     table.insert(table.end(), list.begin(), list.end());
+    // Results are sized for a car's figures; a larger figure widens its field.
+    for (FieldRow &fieldRow : table)
+        if (fieldRow.kind == FieldKind::Result && fieldRow.rand)
+            fieldRow.width = 11;
 
     // The vehicle and its distances; the code 3802 figures and the expenses, with the results
     // worked from them; the adjustment and the periodic fringe benefits.
@@ -64,14 +68,19 @@ FieldTable frmCompCar::fieldTable() {
                    QStringLiteral("numEmpPaidInsurance"), QStringLiteral("numEmpPaidLicence"),
                    QStringLiteral("numEmpPaidMaintenance")},
                   1);
+    // Two columns keep the window within 1000 pixels: the figures worked from the vehicle's own
+    // entries stand under them, the fringe benefits and the list's totals under the expenses.
     placeInColumn(table,
-                  {QStringLiteral("numTrueInclusion_1"), QStringLiteral("numFuelExp"),
-                   QStringLiteral("numAdjustTaxableInc"), QStringLiteral("numAdjustTaxableIncSARS"),
+                  {QStringLiteral("numTrueInclusion"), QStringLiteral("numFuelComponent"),
+                   QStringLiteral("numFuelClaim"), QStringLiteral("numTotAddExpense")},
+                  0);
+    placeInColumn(table,
+                  {QStringLiteral("numAdjustTaxableInc"), QStringLiteral("numAdjustTaxableIncSARS"),
                    QStringLiteral("numIRP53802"), QStringLiteral("numMonFB80"),
                    QStringLiteral("numFortFB80"), QStringLiteral("numWeekFB80"),
                    QStringLiteral("numTotAdjustTaxableInc"),
                    QStringLiteral("numTotAdjustTaxableIncSARS")},
-                  2);
+                  1);
     // Each fringe benefit's two figures share one caption; each is spoken with its rate.
     for (const auto &[share80, share20] :
          {std::pair{u"numMonFB80", u"numMonFB20"}, std::pair{u"numFortFB80", u"numFortFB20"},

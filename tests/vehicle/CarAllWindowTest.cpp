@@ -44,13 +44,31 @@ TEST_F(CarAllWindow, WorkedFiguresOfBothMethods) {
 
     click("Option4");
     EXPECT_TRUE(control("silgEdit6")->isEnabled());
-    EXPECT_FALSE(control("dtCarAlStartDate")->isEnabled());
+    // The recorded costs are split over the same period, which stays in view.
+    EXPECT_TRUE(control("dtCarAlStartDate")->isEnabled());
+    EXPECT_EQ(shown("silgEdit12"), QStringLiteral("365"));
     type("silgEdit5", QStringLiteral("12000"));
     type("silgEdit6", QStringLiteral("90000"));
     click("cmdCalculate");
     EXPECT_DOUBLE_EQ(result("sidbEdit24"), 54000);
     EXPECT_DOUBLE_EQ(result("sidbEdit26"), 36000);
     EXPECT_FALSE(control("sidbEdit14")->isVisible());
+}
+
+// Reopened, the window shows the period its remembered claim was worked out for, and the same
+// inputs give the same claim.
+TEST_F(CarAllWindow, AReopenedWindowKeepsThePeriodOfItsClaim) {
+    enterClaim(true);
+    type("dtCarAlStartDate", QStringLiteral("01092016"));
+    click("cmdCalculate");
+    const double claim = result("sidbEdit26");
+    const QString days = shown("silgEdit12");
+    m_window->close();
+    open<frmCarAll1>();
+    EXPECT_EQ(shown("dtCarAlStartDate"), QStringLiteral("01/09/2016"));
+    EXPECT_EQ(shown("silgEdit12"), days);
+    click("cmdCalculate");
+    EXPECT_DOUBLE_EQ(result("sidbEdit26"), claim);
 }
 
 TEST_F(CarAllWindow, EveryFieldHasASpokenName) {

@@ -63,6 +63,12 @@ TEST_F(CompCarWindow, EveryFieldHasASpokenName) {
               QStringLiteral("Weekly f/benefit amount for this car at 20%"));
 }
 
+// The whole window, the 20% figures included, fits a 1024-pixel screen without scrolling.
+TEST_F(CompCarWindow, FitsWithinAThousandPixels) {
+    open<frmCompCar>();
+    EXPECT_LE(m_window->sizeHint().width(), 1000);
+}
+
 TEST_F(CompCarWindow, WorkedFiguresOfOneVehicle) {
     open<frmCompCar>();
     enterVehicle(QStringLiteral("CA 1"), QStringLiteral("300000"));
