@@ -64,8 +64,10 @@ frmLoans::frmLoans(const AppContext &context, QWidget *parent)
     addCloseButton(QStringLiteral("cmdOk"), QStringLiteral("&OK"));
     m_grid = new LoanGridPanel(this);
     adoptPanel(m_grid);
-    connect(m_grid, &OverlayPanel::closed, this,
-            [this] { focusLater(findChild<QPushButton *>(QStringLiteral("cmdOk"))); });
+    connect(m_grid, &OverlayPanel::closed, this, [this] {
+        giveBackGridRoom();
+        focusLater(findChild<QPushButton *>(QStringLiteral("cmdOk")));
+    });
     finishLayout();
 
     addRangeMessage(QStringLiteral("numPeriod"), kLoanPeriodMessage, kLoanPeriodTitle);
@@ -278,9 +280,20 @@ void frmLoans::openGrid(GridTexts texts) {
     QWidget *host = hostWindow(this);
     const QSize grow(std::max(0, needed.width() - width()),
                      std::max(0, needed.height() - height()));
-    if (!grow.isNull())
+    if (!grow.isNull()) {
+        m_sizeBeforeGrid = host->size();
         host->resize(host->size() + grow);
+        m_sizeWithGrid = host->size();
+    }
     m_grid->open();
+}
+
+// The room the grid took goes back with it, unless the user has sized the window since.
+void frmLoans::giveBackGridRoom() {
+    QWidget *host = hostWindow(this);
+    if (m_sizeWithGrid.isValid() && host->size() == m_sizeWithGrid)
+        host->resize(m_sizeBeforeGrid);
+    m_sizeWithGrid = {};
 }
 
 void frmLoans::showGraph() {

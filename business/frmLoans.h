@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 #include "business/LoanCalc.h"
 #include "business/LoanGrid.h"
 #include "business/LoanReport.h"
@@ -48,6 +50,7 @@ private:
     void showFinanceCharges();
     void toggleFinanceCharges();
     void openGrid(GridTexts texts);
+    void giveBackGridRoom();
     void showMonthlyGrid();
     void showAnnualGrid();
     void showGraph();
@@ -59,6 +62,8 @@ private:
     QLabel *m_modeText = nullptr;
     QLabel *m_errorMarker = nullptr;
     LoanGridPanel *m_grid = nullptr;
+    QSize m_sizeBeforeGrid; // the window's size before the grid made it grow
+    QSize m_sizeWithGrid;   // and with the grid; invalid when it did not grow
     QCheckBox *m_includeAmort = nullptr;
     QGroupBox *m_amortKinds = nullptr;
     QRadioButton *m_annual = nullptr;

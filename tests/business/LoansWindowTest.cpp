@@ -217,6 +217,8 @@ protected:
 };
 
 TEST_F(LoanSchedules, MonthlyGridListsEveryMonthAndScrolls) {
+    QTest::qWait(0);
+    const QSize before = m_window->size();
     click("cmdMonAmort");
     ASSERT_TRUE(grid().isOpen());
     const QAbstractItemModel &model = grid().model();
@@ -230,6 +232,8 @@ TEST_F(LoanSchedules, MonthlyGridListsEveryMonthAndScrolls) {
     EXPECT_FALSE(grid().isOpen());
     QTest::qWait(0);
     EXPECT_EQ(QApplication::focusWidget(), control("cmdOk"));
+    // The window gives back the room the grid took.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_window->size() == before; }));
 
     type("numPeriod", QStringLiteral("5"));
     click("cmdCalculate");
