@@ -9,6 +9,8 @@
 #include "controls/Form.h"
 #include "controls/NumericEdit.h"
 
+#include <algorithm>
+
 namespace quillon::business {
 
 namespace {
@@ -47,6 +49,11 @@ FieldTable frmLoanBuster::fieldTable() {
     rowNamed(table, answer(3)).suffix = QStringLiteral("% p.a.");
     // The loan without the extra payment stands under the inputs.
     placeInColumn(table, {QStringLiteral("numMonRePay"), answer(0), answer(1)}, 0);
+    // Headed as the printout heads its two columns.
+    table.front().heading = QStringLiteral("The loan");
+    const auto extra =
+        std::find_if(table.begin(), table.end(), [](const FieldRow &f) { return f.column == 1; });
+    extra->heading = QStringLiteral("With the extra payment");
     return table;
 }
 

@@ -4,6 +4,8 @@
 #include "common/WindowFixture.h"
 #include "report/PrintPanel.h"
 
+#include <QLabel>
+
 using namespace quillon;
 using business::frmLoanBuster;
 
@@ -41,6 +43,17 @@ TEST_F(LoanBusterWindow, WorkedFigures) {
         EXPECT_NEAR(result("numAns14"), row.newRepayment, 0.005) << row.extra;
         EXPECT_NEAR(result("numAns17"), row.saving, 0.005) << row.extra;
     }
+}
+
+TEST_F(LoanBusterWindow, ColumnsAreHeadedAsPrinted) {
+    open<business::frmLoanBuster>();
+    QStringList heads;
+    for (const QLabel *label : m_window->findChildren<QLabel *>())
+        if (label->font().bold())
+            heads << label->text();
+    heads.sort();
+    EXPECT_EQ(heads,
+              (QStringList{QStringLiteral("The loan"), QStringLiteral("With the extra payment")}));
 }
 
 TEST_F(LoanBusterWindow, SharesTheRepaymentAndForgetsThePeriodOnClose) {
