@@ -9,20 +9,16 @@ namespace {
 
 using namespace quillon::cli;
 
-// A batch of employees through quillon-calc's whole path: read a line, parse it, check its
-// keys, work out the tax, write the answer. Reports input lines a second.
-void batchOf(benchmark::State &state, const char *command, const QByteArray &line) {
-    constexpr int kLines = 20000;
-    QByteArray input;
-    input.reserve(line.size() * kLines + kLines);
-    for (int i = 0; i < kLines; ++i)
-        input += line + '\n';
+// Input through quillon-calc's whole path: read a line or row, parse it, check its keys, work
+// out the tax, write the answer. Reports input lines (or rows) a second.
+void run(benchmark::State &state, const QStringList &arguments, const QByteArray &input,
+         int lines) {
     CommandRegistry registry;
     registerPayeCommands(registry);
     registerBusinessCommands(registry);
-    const QStringList arguments{QStringLiteral("quillon-calc"), QString::fromLatin1(command)};
     for (auto _ : state) {
-        QBuffer in(&input);
+        QBuffer in;
+        in.setData(input);
         in.open(QIODevice::ReadOnly);
         QBuffer out;
         out.open(QIODevice::WriteOnly);
@@ -35,7 +31,17 @@ void batchOf(benchmark::State &state, const char *command, const QByteArray &lin
             state.SkipWithError("the batch was refused");
         benchmark::DoNotOptimize(out.data().size());
     }
-    state.SetItemsProcessed(state.iterations() * kLines);
+    state.SetItemsProcessed(state.iterations() * lines);
+}
+
+constexpr int kLines = 20000;
+
+void batchOf(benchmark::State &state, const char *command, const QByteArray &line) {
+    QByteArray input;
+    input.reserve(line.size() * kLines + kLines);
+    for (int i = 0; i < kLines; ++i)
+        input += line + '\n';
+    run(state, {QStringLiteral("quillon-calc"), QString::fromLatin1(command)}, input, kLines);
 }
 
 void AnnualBatch(benchmark::State &state) {
@@ -52,5 +58,15 @@ void LoanBatch(benchmark::State &state) {
     batchOf(state, "loan", R"({"principal":100000,"period":240,"rate":12})");
 }
 BENCHMARK(LoanBatch)->Unit(benchmark::kMillisecond);
+
+// The monthly employees as a spreadsheet through --csv, beside the JSON batch.
+void MonthlyCsvBatch(benchmark::State &state) {
+    QByteArray input = "salary,age,employeeFund,bonus\n";
+    for (int i = 0; i < kLines; ++i)
+        input += "25000.50,40,1500,\n";
+    run(state, {QStringLiteral("quillon-calc"), QStringLiteral("monthly"), QStringLiteral("--csv")},
+        input, kLines);
+}
+BENCHMARK(MonthlyCsvBatch)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "cli/PdfOutput.h"
 
 #include "cli/PdfModule.h"
+#include "taxengine/ModuleLoader.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
@@ -64,20 +64,7 @@ QFunctionPointer pdfModuleFunction(const char *name, QString *error) {
     // The program's own folder, known before any application object exists.
     const QString folder =
         QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).absolutePath();
-    const QString file = QStringLiteral("libquillon_calc_pdf.so");
-    QString path = folder + u'/' + file;
-    if (!QFileInfo::exists(path))
-        path = folder + QStringLiteral("/" QUILLON_INSTALLED_MODULE_DIR "/") + file;
-    QLibrary library(path);
-    if (!library.load()) {
-        if (error)
-            *error = library.errorString();
-        return nullptr;
-    }
-    const QFunctionPointer address = library.resolve(name);
-    if (!address && error)
-        *error = QStringLiteral("%1 has no function %2").arg(path, QLatin1String(name));
-    return address;
+    return resolveModuleIn(folder, QStringLiteral("quillon_calc_pdf"), name, error);
 }
 
 PdfOutcome writePdfFile(const report::PrintJob &job, const RunOptions &options) {
