@@ -22,6 +22,10 @@ QString allMonthsBeneficiariesKey() {
     return u"allMonthsBeneficiaries"_s;
 }
 
+QString quickTaxField(int index) {
+    return u"sidbEdit1%1"_s.arg(index);
+}
+
 namespace {
 
 // How one period window names and limits the pay fields every period window shows.
@@ -367,10 +371,6 @@ AnnualDescription makeAnnual() {
         lookupOut<AnnualResults>(),
     };
     return d;
-}
-
-QString quickTaxField(int index) {
-    return u"sidbEdit1%1"_s.arg(index);
 }
 
 QuickTaxDescription makeQuickTax() {

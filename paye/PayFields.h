@@ -20,6 +20,9 @@ QString employeeNameKey();
 QString monthBeneficiariesKey();
 QString allMonthsBeneficiariesKey();
 
+// The objectName of QuickTax's field `index` (0: the income, 1: the age, 2-9: the results).
+QString quickTaxField(int index);
+
 using MonthlyDescription = tax::CalculatorDescription<MonthlyInputs, MonthlyResults>;
 using WeeklyDescription = tax::CalculatorDescription<WeeklyInputs, WeeklyResults>;
 using DailyDescription = tax::CalculatorDescription<DailyInputs, DailyResults>;

@@ -7,15 +7,6 @@
 
 namespace quillon::paye {
 
-namespace {
-
-// Fields 0 to 9 of the control array sidbEdit1.
-QString field(int index) {
-    return QStringLiteral("sidbEdit1%1").arg(index);
-}
-
-} // namespace
-
 frmKwikTax::frmKwikTax(const AppContext &context, QWidget *parent)
     : CalculatorWindow(context, QStringLiteral("frmKwikTax"), QStringLiteral("QuickTax"), parent),
       m_inputs{m_context.state.taxLookup, m_context.state.memory<paye::QuickTaxMemory>()} {
@@ -35,11 +26,11 @@ frmKwikTax::frmKwikTax(const AppContext &context, QWidget *parent)
 FieldTable frmKwikTax::fieldTable() {
     FieldTable table = describedRows(quickTaxDescription(), m_inputs, m_results);
     for (int index = 2; index <= 9; ++index)
-        rowNamed(table, field(index)).column = 0;
-    rowNamed(table, field(3)).suffix = QStringLiteral("%) R");
-    placeBeside(table, field(4), field(3));
-    rowNamed(table, field(8)).suffix = QStringLiteral("%");
-    rowNamed(table, field(9)).suffix = QStringLiteral("%");
+        rowNamed(table, quickTaxField(index)).column = 0;
+    rowNamed(table, quickTaxField(3)).suffix = QStringLiteral("%) R");
+    placeBeside(table, quickTaxField(4), quickTaxField(3));
+    rowNamed(table, quickTaxField(8)).suffix = QStringLiteral("%");
+    rowNamed(table, quickTaxField(9)).suffix = QStringLiteral("%");
     return table;
 }
 
