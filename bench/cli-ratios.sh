@@ -8,7 +8,8 @@
 # Times are the processor time (user and system) of each whole process, which a machine shared
 # with other work disturbs far less than the time on the clock.
 #   bench/cli-ratios.sh [lines, default 50000] [rounds, default 7] [calls, default 41]
-# BUILD names another build folder (default build/release, configured and built here).
+# BUILD names another build folder (default build/release, configured and built here); ONLY, a
+# pattern, keeps the commands whose names match it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lines="${1:-50000}"
@@ -62,6 +63,7 @@ printf '  %-17s %10s %10s %12s %8s\n' command echo calc lines/s ratio
 for entry in "${commands[@]}"; do
   command=${entry%% *}
   template=${entry#* }
+  [[ -z "${ONLY:-}" || "$command" =~ ${ONLY:-} ]] || continue
   input="$scratch/$command.jsonl"
   awk -v n="$lines" -v t="$template" \
     'BEGIN { for (i = 0; i < n; i++) { l = t; gsub(/@/, 100 + i % 900, l); print l } }' >"$input"

@@ -1,5 +1,7 @@
 #include "business/DailyBalance.h"
 
+#include "taxengine/DateText.h"
+
 #include <limits>
 
 namespace quillon::business {
@@ -20,7 +22,10 @@ DateCheck readDate(const QString &text) {
     DateCheck c;
     if (blankDate(text))
         return c;
-    const QDate date = QDate::fromString(text.trimmed(), kDateFormat);
+    const QString typed = text.trimmed();
+    QDate date = tax::typedDate(typed);
+    if (!date.isValid())
+        date = QDate::fromString(typed, kDateFormat);
     if (!date.isValid() || date.toJulianDay() > std::numeric_limits<std::int32_t>::max()) {
         c.ok = false;
         c.message = kInvalidDateMessage;
@@ -43,7 +48,7 @@ QDate dateOfDay(std::int32_t day) {
 }
 
 QString dayText(std::int32_t day) {
-    return daySet(day) ? dateOfDay(day).toString(kDateFormat) : QString();
+    return daySet(day) ? tax::dateText(dateOfDay(day)) : QString();
 }
 
 DailyBalanceResults calculateDailyBalance(const DailyBalanceInputs &in) {

@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include "taxengine/DateText.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -43,33 +45,6 @@ QString describeRange(const tax::FieldRange &range) {
         .arg(span)
         .arg(decimals)
         .arg(decimals == 1 ? QString() : QStringLiteral("s"));
-}
-
-bool digits(std::string_view text, std::size_t from, std::size_t count, int &value) {
-    value = 0;
-    for (std::size_t i = from; i < from + count; ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-        value = value * 10 + (text[i] - '0');
-    }
-    return true;
-}
-
-// dd/mm/yyyy and yyyy-mm-dd of a four-digit year read straight, as Qt's parsers read them; an
-// empty date for anything else, which then goes to those parsers.
-QDate plainDate(std::string_view s) {
-    int day = 0;
-    int month = 0;
-    int year = 0;
-    if (s.size() != 10)
-        return {};
-    const bool typed = s[2] == '/' && s[5] == '/' && digits(s, 0, 2, day) &&
-                       digits(s, 3, 2, month) && digits(s, 6, 4, year);
-    const bool iso = !typed && s[4] == '-' && s[7] == '-' && digits(s, 0, 4, year) &&
-                     digits(s, 5, 2, month) && digits(s, 8, 2, day);
-    if (!(typed || iso) || year < 1000)
-        return {};
-    return QDate(year, month, day);
 }
 
 } // namespace
@@ -165,7 +140,7 @@ QDate InputReader::date(const QString &key, const QDate &fallback) {
         return fallback;
     QDate d;
     if (v->IsString()) {
-        d = plainDate(std::string_view(v->GetString(), v->GetStringLength()));
+        d = tax::plainDate(std::string_view(v->GetString(), v->GetStringLength()));
         if (!d.isValid()) {
             const QString s = QString::fromUtf8(v->GetString(), v->GetStringLength());
             d = QDate::fromString(s, QStringLiteral("dd/MM/yyyy"));
@@ -231,24 +206,7 @@ const Command *CommandRegistry::find(const QString &name) const {
 }
 
 QString dateOut(const QDate &date) {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    date.getDate(&year, &month, &day);
-    if (year < 1000 || year > 9999)
-        return date.toString(QStringLiteral("dd/MM/yyyy"));
-    // Written by hand: the formatter goes through the locale and the calendar on every call.
-    const char16_t text[] = {char16_t(u'0' + day / 10),
-                             char16_t(u'0' + day % 10),
-                             u'/',
-                             char16_t(u'0' + month / 10),
-                             char16_t(u'0' + month % 10),
-                             u'/',
-                             char16_t(u'0' + year / 1000),
-                             char16_t(u'0' + year / 100 % 10),
-                             char16_t(u'0' + year / 10 % 10),
-                             char16_t(u'0' + year % 10)};
-    return QString(reinterpret_cast<const QChar *>(text), 10);
+    return tax::dateText(date);
 }
 
 } // namespace quillon::cli

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 namespace quillon::cli {
 
@@ -12,6 +13,28 @@ namespace {
 // the end of the text.
 char *writeNumber(char *begin, char *end, double number) {
     const double magnitude = std::fabs(number);
+    // Nearly every figure is whole rand or rand and cents. When the value is the double nearest
+    // C / 100 for a whole C, the text of C / 100 reads back as the value, and below 1e13 (where
+    // half a unit in the last place is under 0.005) no text with fewer digits does: so it is
+    // the shortest form, written here without the general search.
+    if (magnitude < 1e13 && !(number == 0 && std::signbit(number))) {
+        const long long cents = std::llround(number * 100);
+        if (static_cast<double>(cents) / 100 == number) {
+            char *out = begin;
+            if (cents < 0)
+                *out++ = '-';
+            const unsigned long long units = static_cast<unsigned long long>(std::llabs(cents));
+            out = std::to_chars(out, end, units / 100).ptr;
+            const auto fraction = static_cast<unsigned>(units % 100);
+            if (fraction != 0) {
+                *out++ = '.';
+                *out++ = static_cast<char>('0' + fraction / 10);
+                if (fraction % 10 != 0)
+                    *out++ = static_cast<char>('0' + fraction % 10);
+            }
+            return out;
+        }
+    }
     const bool plain = magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e21);
     return plain ? std::to_chars(begin, end, number, std::chars_format::fixed).ptr
                  : std::to_chars(begin, end, number).ptr;

@@ -20,6 +20,13 @@ bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+// 10^n, exact for the decimal places a pattern keeps, without a call into pow on every figure.
+double powerOfTen(int n) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    return n >= 0 && n < 16 ? kPowers[n] : std::pow(10.0, n);
+}
+
 // The digits through Qt, for values too large for the standard library's to be the same.
 QString formatWithQt(double rounded, bool negative, int decimals, int minIntegerDigits,
                      QChar group) {
@@ -126,7 +133,7 @@ QString formatPattern(double value, QStringView pattern) {
     }
 
     // Round half away from zero on the decimal digits the pattern keeps.
-    const double scale = std::pow(10.0, decimals);
+    const double scale = powerOfTen(decimals);
     double rounded = std::round(std::fabs(value) * scale) / scale;
     if (!std::isfinite(rounded))
         rounded = std::fabs(value);
@@ -174,7 +181,7 @@ double shownNumber(double value, int decimals) {
     // The text holds K / 10^d exactly for the whole number K the value rounds to, so reading it
     // back gives the double nearest K / 10^d: the quotient itself, which division rounds to
     // nearest. That holds while K is exact and the digits are formatted straight.
-    const double scale = std::pow(10.0, decimals);
+    const double scale = powerOfTen(decimals);
     const double rounded = std::round(std::fabs(value) * scale) / scale;
     if (decimals >= 0 && decimals <= 15 && rounded * scale < 1e15)
         return value < 0 && rounded != 0 ? -rounded : rounded;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "taxengine/DateText.h"
+
 #include <QDate>
 #include <QString>
 
@@ -11,11 +13,6 @@ inline QDate taxYearStart() {
 }
 inline QDate taxYearEnd() {
     return QDate(2017, 2, 28);
-}
-
-// Dates are shown and printed as dd/mm/yyyy.
-inline QString dateText(const QDate &date) {
-    return date.toString(QStringLiteral("dd/MM/yyyy"));
 }
 
 // Days from start to end with both ends counted.
