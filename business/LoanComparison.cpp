@@ -2,6 +2,7 @@
 
 #include "taxengine/NumberText.h"
 
+#include <array>
 #include <cmath>
 
 namespace quillon::business {
@@ -14,6 +15,17 @@ QString amountText(double value) {
     if (kComparisonAmountPattern.endsWith(u' ') && !text.endsWith(u' '))
         text += u' ';
     return text;
+}
+
+// "5 yrs." to "30 yrs.", made once: a batch asks for them on every line.
+const QString &termLabel(std::size_t i) {
+    static const std::array<QString, kComparisonTerms.size()> labels = [] {
+        std::array<QString, kComparisonTerms.size()> texts;
+        for (std::size_t k = 0; k < texts.size(); ++k)
+            texts[k] = QString::number(kComparisonTerms[k] / 12) + QStringLiteral(" yrs.");
+        return texts;
+    }();
+    return labels[i];
 }
 
 } // namespace
@@ -32,7 +44,7 @@ ComparisonResults calculateComparison(const ComparisonInputs &in) {
         row.repayment = repayment;
         row.totalInterest = t * repayment - in.bondAmount;
         row.totalPaid = t * repayment;
-        row.label = QString::number(t / 12) + QStringLiteral(" yrs.");
+        row.label = termLabel(i);
     }
     return out;
 }

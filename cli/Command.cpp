@@ -26,6 +26,8 @@ int patternDecimals(const tax::FieldRange &range) {
 
 // The decimals of the figure as typed: its shortest exact decimal form.
 int typedDecimals(double value) {
+    if (const std::optional<long long> cents = wholeCents(value))
+        return *cents % 100 == 0 ? 0 : *cents % 10 == 0 ? 1 : 2;
     char buffer[400];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);

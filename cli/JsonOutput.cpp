@@ -1,5 +1,6 @@
 #include "cli/JsonOutput.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -13,88 +14,82 @@ namespace {
 // the end of the text.
 char *writeNumber(char *begin, char *end, double number) {
     const double magnitude = std::fabs(number);
-    // Nearly every figure is whole rand or rand and cents. When the value is the double nearest
-    // C / 100 for a whole C, the text of C / 100 reads back as the value, and below 1e13 (where
-    // half a unit in the last place is under 0.005) no text with fewer digits does: so it is
-    // the shortest form, written here without the general search.
-    if (magnitude < 1e13 && !(number == 0 && std::signbit(number))) {
-        const long long cents = std::llround(number * 100);
-        if (static_cast<double>(cents) / 100 == number) {
-            char *out = begin;
-            if (cents < 0)
-                *out++ = '-';
-            const unsigned long long units = static_cast<unsigned long long>(std::llabs(cents));
-            out = std::to_chars(out, end, units / 100).ptr;
-            const auto fraction = static_cast<unsigned>(units % 100);
-            if (fraction != 0) {
-                *out++ = '.';
-                *out++ = static_cast<char>('0' + fraction / 10);
-                if (fraction % 10 != 0)
-                    *out++ = static_cast<char>('0' + fraction % 10);
-            }
-            return out;
+    if (const std::optional<long long> cents = wholeCents(number)) {
+        char *out = begin;
+        if (*cents < 0)
+            *out++ = '-';
+        const unsigned long long units = static_cast<unsigned long long>(std::llabs(*cents));
+        out = std::to_chars(out, end, units / 100).ptr;
+        const auto fraction = static_cast<unsigned>(units % 100);
+        if (fraction != 0) {
+            *out++ = '.';
+            *out++ = static_cast<char>('0' + fraction / 10);
+            if (fraction % 10 != 0)
+                *out++ = static_cast<char>('0' + fraction % 10);
         }
+        return out;
     }
     const bool plain = magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e21);
-    return plain ? std::to_chars(begin, end, number, std::chars_format::fixed).ptr
-                 : std::to_chars(begin, end, number).ptr;
+    // The shortest digits are the same in either form, and the general search is the quicker
+    // one; only where it chose the exponent form is the fixed one asked for.
+    char *out = std::to_chars(begin, end, number).ptr;
+    if (plain && std::find(begin, out, 'e') != out)
+        out = std::to_chars(begin, end, number, std::chars_format::fixed).ptr;
+    return out;
 }
 
-// A Qt text as a JSON string. Texts of plain ASCII (nearly all of them) are narrowed in place,
-// without the temporary UTF-8 copy.
-void appendQString(std::string &out, const QString &text) {
-    const QChar *chars = text.constData();
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i)
-        if (chars[i].unicode() >= 0x80) {
-            const QByteArray utf8 = text.toUtf8();
+// UTF-16 text as a JSON string. Plain ASCII with nothing to escape (nearly every text) is
+// narrowed straight into the answer.
+void appendUtf16(std::string &out, std::u16string_view text) {
+    const std::size_t start = out.size();
+    out.resize(start + text.size() + 2);
+    char *at = out.data() + start;
+    *at++ = '"';
+    for (char16_t c : text) {
+        if (c >= 0x80 || c < 0x20 || c == u'"' || c == u'\\') {
+            // Escapes and other scripts take the general way.
+            out.resize(start);
+            const QByteArray utf8 =
+                QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toUtf8();
             appendJsonString(out, std::string_view(utf8.constData(), utf8.size()));
             return;
         }
-    thread_local std::string narrow;
-    narrow.resize(static_cast<std::size_t>(size));
-    for (qsizetype i = 0; i < size; ++i)
-        narrow[static_cast<std::size_t>(i)] = static_cast<char>(chars[i].unicode());
-    appendJsonString(out, narrow);
+        *at++ = static_cast<char>(c);
+    }
+    *at = '"';
 }
 
-// A report field's value: figures as numbers, flags as true/false, anything else as its text.
-// Returns false for a figure that is not finite (written as null).
-bool appendVariant(std::string &out, const QVariant &value) {
-    switch (value.typeId()) {
-    case QMetaType::Bool:
-        out += value.toBool() ? "true" : "false";
-        return true;
-    case QMetaType::Int:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float: {
-        const double number = value.toDouble();
-        if (!std::isfinite(number)) {
-            out += "null";
-            return false;
-        }
-        char text[32];
-        out.append(text, writeNumber(text, text + sizeof text, number));
-        return true;
+void appendQString(std::string &out, const QString &text) {
+    appendUtf16(out, {reinterpret_cast<const char16_t *>(text.constData()),
+                      static_cast<std::size_t>(text.size())});
+}
+
+// A figure, or null (and false) for one that is not finite.
+bool appendNumber(std::string &out, double number) {
+    if (!std::isfinite(number)) {
+        out += "null";
+        return false;
     }
-    case QMetaType::QString:
-        appendQString(out, *static_cast<const QString *>(value.constData()));
-        return true;
-    default:
-        if (value.isNull())
-            out += "null";
-        else
-            appendQString(out, value.toString());
-        return true;
-    }
+    char text[32];
+    out.append(text, writeNumber(text, text + sizeof text, number));
+    return true;
 }
 
 } // namespace
+
+std::optional<long long> wholeCents(double value) {
+    // Nearly every figure is whole rand or rand and cents. When the value is the double nearest
+    // C / 100, the text of C / 100 reads back as the value, and below 1e13 (where half a unit in
+    // the last place is under 0.005) no text with fewer digits does. -0 keeps its sign elsewhere.
+    if (!(std::fabs(value) < 1e13) || (value == 0 && std::signbit(value)))
+        return std::nullopt;
+    // Any whole number near value * 100 will do: only the exact check below decides.
+    const double scaled = value * 100;
+    const auto cents = static_cast<long long>(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
+    if (static_cast<double>(cents) / 100 != value)
+        return std::nullopt;
+    return cents;
+}
 
 void appendJsonString(std::string &out, std::string_view utf8) {
     static constexpr char kHex[] = "0123456789abcdef";
@@ -163,48 +158,80 @@ JsonValue JsonValue::raw(std::string text, bool finite) {
     return v;
 }
 
-JsonValue JsonValue::fromVariant(const QVariant &value) {
-    JsonValue v;
-    v.m_finite = appendVariant(v.m_text, value);
-    return v;
+JsonRecordSink::JsonRecordSink() {
+    m_text.reserve(kStartSize);
+    m_text += '[';
 }
 
-JsonValue reportRecordJson(const report::ReportRecord &record) {
-    std::string text = "[";
-    text.reserve(record.size() * 48);
-    bool finite = true;
-    for (const report::ReportField &f : record) {
-        text += text.size() > 1 ? ",{\"field\":" : "{\"field\":";
-        appendQString(text, f.name);
-        text += ",\"value\":";
-        finite = appendVariant(text, f.value) && finite;
-        text += '}';
-    }
-    text += ']';
-    return JsonValue::raw(std::move(text), finite);
+void JsonRecordSink::open(std::string_view field) {
+    // Field names are this program's own: plain ASCII, nothing to escape.
+    static constexpr std::string_view kFirst = "{\"field\":\"";
+    static constexpr std::string_view kNext = ",{\"field\":\"";
+    static constexpr std::string_view kValue = "\",\"value\":";
+    const std::string_view head = m_text.size() > 1 ? kNext : kFirst;
+    const std::size_t at = m_text.size();
+    m_text.resize(at + head.size() + field.size() + kValue.size());
+    char *out = std::copy(head.begin(), head.end(), m_text.data() + at);
+    out = std::copy(field.begin(), field.end(), out);
+    std::copy(kValue.begin(), kValue.end(), out);
+}
+
+void JsonRecordSink::text(std::string_view field, std::u16string_view text) {
+    open(field);
+    appendUtf16(m_text, text);
+    m_text += '}';
+}
+
+void JsonRecordSink::string(std::string_view field, const QString &text) {
+    open(field);
+    appendQString(m_text, text);
+    m_text += '}';
+}
+
+void JsonRecordSink::number(std::string_view field, double value) {
+    open(field);
+    m_finite = appendNumber(m_text, value) && m_finite;
+    m_text += '}';
+}
+
+JsonValue JsonRecordSink::take() && {
+    m_text += ']';
+    return JsonValue::raw(std::move(m_text), m_finite);
 }
 
 JsonObject::JsonObject(std::initializer_list<Member> members) {
-    m_body.reserve(members.size() * 32);
+    m_body.reserve(std::max(kStartSize, members.size() * 32));
     for (const Member &m : members)
         add(m.key, m.value);
 }
 
 JsonObject &JsonObject::add(std::string_view key, const JsonValue &value) {
-    // Keys are this program's own names: plain ASCII, nothing to escape.
-    if (m_body.size() > 1)
-        m_body += ',';
-    m_body += '"';
-    m_body += key;
-    m_body += "\":";
-    m_body += value.text();
+    // Keys are this program's own names: plain ASCII, nothing to escape. The member is written
+    // in one step: a batch adds dozens a line.
+    const std::string_view text = value.text();
+    const std::size_t at = m_body.size();
+    const std::size_t comma = at > 1 ? 1 : 0;
+    m_body.resize(at + comma + key.size() + 3 + text.size());
+    char *out = m_body.data() + at;
+    if (comma)
+        *out++ = ',';
+    *out++ = '"';
+    out = std::copy(key.begin(), key.end(), out);
+    *out++ = '"';
+    *out++ = ':';
+    std::copy(text.begin(), text.end(), out);
     if (!value.finite() && m_nonFinite.empty())
         m_nonFinite = key;
     return *this;
 }
 
-JsonObject::operator JsonValue() const {
+JsonObject::operator JsonValue() const & {
     return JsonValue::raw(text(), m_nonFinite.empty());
+}
+
+JsonObject::operator JsonValue() && {
+    m_body += '}';
+    return JsonValue::raw(std::move(m_body), m_nonFinite.empty());
 }
 
 JsonList &JsonList::append(const JsonValue &value) {
@@ -215,8 +242,13 @@ JsonList &JsonList::append(const JsonValue &value) {
     return *this;
 }
 
-JsonList::operator JsonValue() const {
+JsonList::operator JsonValue() const & {
     return JsonValue::raw(m_body + ']', m_finite);
+}
+
+JsonList::operator JsonValue() && {
+    m_body += ']';
+    return JsonValue::raw(std::move(m_body), m_finite);
 }
 
 } // namespace quillon::cli

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "report/ReportRecord.h"
+#include "report/RecordWriter.h"
 
 #include <QString>
-#include <QVariant>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,7 +21,6 @@ public:
     JsonValue(bool flag);
     JsonValue(const QString &text);
     JsonValue(const char *text);
-    static JsonValue fromVariant(const QVariant &value);
     static JsonValue raw(std::string text, bool finite = true);
 
     std::string_view text() const {
@@ -46,7 +45,7 @@ public:
         std::string_view key;
         JsonValue value;
     };
-    JsonObject() = default;
+    JsonObject() { m_body.reserve(kStartSize); }
     JsonObject(std::initializer_list<Member> members);
 
     JsonObject &add(std::string_view key, const JsonValue &value);
@@ -60,27 +59,51 @@ public:
     // is finite.
     const std::string &nonFinite() const { return m_nonFinite; }
 
-    operator JsonValue() const;
+    operator JsonValue() const &;
+    // A finished object handed on as a value gives up its text instead of copying it.
+    operator JsonValue() &&;
 
 private:
+    // Room for a typical answer at once instead of growing through five copies.
+    static constexpr std::size_t kStartSize = 256;
     std::string m_body = "{";
     std::string m_nonFinite;
 };
 
 class JsonList {
 public:
-    JsonList() = default;
+    JsonList() { m_body.reserve(256); }
     JsonList &append(const JsonValue &value);
-    operator JsonValue() const;
+    operator JsonValue() const &;
+    operator JsonValue() &&;
 
 private:
     std::string m_body = "[";
     bool m_finite = true;
 };
 
-// A report record as a list of {"field": name, "value": value} in the record's order, written
-// straight into one text.
-JsonValue reportRecordJson(const report::ReportRecord &record);
+// The whole number of cents a figure is, when it is exactly rand and cents (the double nearest
+// cents / 100) below 1e13: then the text of cents / 100 is its shortest exact form.
+std::optional<long long> wholeCents(double value);
+
+// A report record's fields as a list of {"field": name, "value": value} in the record's order,
+// figures as numbers and anything else as its text, written straight into one text as the record's
+// writer hands them over, without a report record in between.
+class JsonRecordSink final : public report::FieldSink {
+public:
+    JsonRecordSink();
+    void text(std::string_view field, std::u16string_view text) override;
+    void string(std::string_view field, const QString &text) override;
+    void number(std::string_view field, double value) override;
+    // The finished list.
+    JsonValue take() &&;
+
+private:
+    static constexpr std::size_t kStartSize = 4096;
+    void open(std::string_view field);
+    std::string m_text;
+    bool m_finite = true;
+};
 
 // Appends `text` as a JSON string, quoted and escaped, to `out`.
 void appendJsonString(std::string &out, std::string_view utf8);

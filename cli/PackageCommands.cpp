@@ -93,8 +93,10 @@ CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
     shown.Beneficiaries = out.Beneficiaries;
     shown.MedicalDeductions = out.MedicalDeductions;
     const package::RaLines ra = package::raLines(w, shown, setup, out);
-    // One record serves the answer and, only when a PDF is asked for, the printout.
-    report::ReportRecord record = package::salPackageRecord(w, shown, out, name);
+    // The answer shows the record straight as JSON; the printout's record is made only when a
+    // PDF is asked for.
+    JsonRecordSink record;
+    package::writeSalPackage(record, w, shown, out, name);
 
     JsonObject o = writer.answer(out, [&](const QString &key) -> std::optional<JsonValue> {
         if (key == package::raLineAKey())
@@ -102,7 +104,7 @@ CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
         if (key == package::raLineCKey())
             return ra.lineC;
         if (key == package::salPackageKey())
-            return reportRecordJson(record);
+            return std::move(record).take();
         if (key == package::employeeFundPercentKey())
             return setup.PensionCont;
         if (key == package::employerFundPercentKey())
@@ -111,9 +113,10 @@ CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
             return lookupJson(lookup);
         return std::nullopt;
     });
-    return {std::move(o), {}, printWhenAsked(options, [w, record = std::move(record)] {
+    return {std::move(o), {}, printWhenAsked(options, [w, shown, out, name] {
                 return report::PrintJob{
-                    {report::ReportData::singleRecord(package::kSalPackageTable, record)},
+                    {report::ReportData::singleRecord(
+                        package::kSalPackageTable, package::salPackageRecord(w, shown, out, name))},
                     package::layoutFile(w),
                     package::previewTitle(w)};
             })};

@@ -1,6 +1,5 @@
 #include "package/SalPackageRecord.h"
 
-#include "report/RecordWriter.h"
 #include "taxengine/NumberText.h"
 
 namespace quillon::package {
@@ -38,13 +37,12 @@ QString previewTitle(PackageWindow window) {
     return {};
 }
 
-ReportRecord salPackageRecord(PackageWindow window, const PackageInputs &in,
-                              const PackageResults &out, const QString &taxpayerName) {
+void writeSalPackage(report::FieldSink &w, PackageWindow window, const PackageInputs &in,
+                     const PackageResults &out, const QString &taxpayerName) {
     const bool monthly = isMonthly(window);
     const bool netToGross = isNetToGross(window);
-    report::RecordWriter w;
     // Amounts typed into the window go in as the two-decimal figures it shows.
-    auto amount = [&w](const char *field, double v) { w.value(field, shown(v)); };
+    auto amount = [&w](std::string_view field, double v) { w.number(field, shown(v)); };
 
     switch (window) {
     case PackageWindow::GrossAnnual:
@@ -60,8 +58,8 @@ ReportRecord salPackageRecord(PackageWindow window, const PackageInputs &in,
         w.text("MonAnn", u"Quillon Salary Package Calculation : Monthly");
         break;
     }
-    w.value("TPName", taxpayerName.left(50));
-    w.value("TPAge", static_cast<double>(in.Age));
+    w.string("TPName", taxpayerName.left(50));
+    w.number("TPAge", static_cast<double>(in.Age));
     w.text("MonAnnSal", monthly ? u"Net monthly salary required" : u"Net annual salary required");
     amount("NetMonSal", in.Amount);
     if (!netToGross)
@@ -72,22 +70,22 @@ ReportRecord salPackageRecord(PackageWindow window, const PackageInputs &in,
     amount("TravAllCC", in.TravelAllowance);
     amount("MedAidCont", in.MedAidEmployee);
     amount("MedAidContCC", in.MedAidEmployer);
-    w.value("PMems", static_cast<double>(out.Beneficiaries));
-    w.value("AddBens", 0.0);
-    w.value("TaxFreeMedPrint", 0.0);
+    w.number("PMems", static_cast<double>(out.Beneficiaries));
+    w.number("AddBens", 0.0);
+    w.number("TaxFreeMedPrint", 0.0);
     amount("OtherTaxFB", in.OtherBenefits);
     amount("OtherTaxFBCC", in.OtherBenefits);
-    w.value("PenDeduct", out.EmployeeFund);
-    w.value("PenDeductCC", out.EmployerFund);
+    w.number("PenDeduct", out.EmployeeFund);
+    w.number("PenDeductCC", out.EmployerFund);
     const bool writesProvident = window != PackageWindow::NetMonthly;
     if (writesProvident) {
-        w.value("ProvDeduct", 0.0);
-        w.value("ProvDeductCC", 0.0);
+        w.number("ProvDeduct", 0.0);
+        w.number("ProvDeductCC", 0.0);
     }
     w.text("RADirective",
            monthly ? u"Med. aid fund beneficiaries" : u"Medical beneficiaries months");
     if (writesProvident)
-        w.value("RADeduct", 0.0);
+        w.number("RADeduct", 0.0);
     amount("MedDeduct", netToGross ? out.MedicalDeductions : 0.0);
     amount("UIFCont", out.EmpUIF);
     amount("UIFContCC", out.ErUIF);
@@ -103,23 +101,33 @@ ReportRecord salPackageRecord(PackageWindow window, const PackageInputs &in,
     for (int i = 0; i < 4; ++i) {
         const ExpenseLine &line = in.Expenses[static_cast<std::size_t>(i)];
         const bool filled = anyExpenses && line.amount > 0;
-        const QString n = QString::number(i);
-        w.value(QStringLiteral("ODedTxt") + n, filled ? line.description : QString());
-        w.value(QStringLiteral("ODedR") + n, filled ? QStringLiteral("R") : QString());
-        w.value(QStringLiteral("ODedNum") + n, filled ? shown(line.amount) : 0.0);
-        w.value(QStringLiteral("ODedNumCC") + n, filled ? shown(line.amount) : 0.0);
+        const char n = static_cast<char>('0' + i);
+        const char text[] = {'O', 'D', 'e', 'd', 'T', 'x', 't', n};
+        const char rand[] = {'O', 'D', 'e', 'd', 'R', n};
+        const char figure[] = {'O', 'D', 'e', 'd', 'N', 'u', 'm', n};
+        const char figureCC[] = {'O', 'D', 'e', 'd', 'N', 'u', 'm', 'C', 'C', n};
+        w.string({text, sizeof text}, filled ? line.description : QString());
+        w.string({rand, sizeof rand}, filled ? QStringLiteral("R") : QString());
+        w.number({figure, sizeof figure}, filled ? shown(line.amount) : 0.0);
+        w.number({figureCC, sizeof figureCC}, filled ? shown(line.amount) : 0.0);
     }
 
     amount("GSal", netToGross ? out.GrossSalary : out.NetPay);
     amount("TotCostComp", out.TotalCost);
     const double onceOff = shown(out.OnceOff);
-    w.value("PlusCompCar1",
-            onceOff > 0 ? QStringLiteral("(plus a 'once-off' cost of R ") + plainNumber(onceOff)
-                        : QString());
+    w.string("PlusCompCar1",
+             onceOff > 0 ? QStringLiteral("(plus a 'once-off' cost of R ") + plainNumber(onceOff)
+                         : QString());
     w.text("PlusCompCar2",
            onceOff > 0 ? u"for the company car and this does not include fuel, maintenance etc)."
                        : u"");
-    return w.take();
+}
+
+ReportRecord salPackageRecord(PackageWindow window, const PackageInputs &in,
+                              const PackageResults &out, const QString &taxpayerName) {
+    report::RecordSink record;
+    writeSalPackage(record, window, in, out, taxpayerName);
+    return record.take();
 }
 
 ReportRecord grossAnnualRecord(const PackageInputs &in, const PackageResults &out,

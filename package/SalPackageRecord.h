@@ -1,6 +1,7 @@
 #pragma once
 
 #include "package/PackageTypes.h"
+#include "report/RecordWriter.h"
 #include "report/ReportRecord.h"
 
 #include <QString>
@@ -28,6 +29,10 @@ report::ReportRecord netAnnualRecord(const PackageInputs &in, const PackageResul
                                      const QString &taxpayerName);
 report::ReportRecord netMonthlyRecord(const PackageInputs &in, const PackageResults &out,
                                       const QString &taxpayerName);
+
+// The same fields, each handed to `sink` as it is worked out.
+void writeSalPackage(report::FieldSink &sink, PackageWindow window, const PackageInputs &in,
+                     const PackageResults &out, const QString &taxpayerName);
 
 report::ReportRecord salPackageRecord(PackageWindow window, const PackageInputs &in,
                                       const PackageResults &out, const QString &taxpayerName);

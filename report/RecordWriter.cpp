@@ -33,4 +33,24 @@ void RecordWriter::taxOrZero(const char *field, double tax) {
     value(field, tax > 0 ? QVariant(tax) : QVariant(0));
 }
 
+namespace {
+
+QString fieldName(std::string_view field) {
+    return QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size()));
+}
+
+} // namespace
+
+void RecordSink::text(std::string_view field, std::u16string_view text) {
+    m_record.push_back({fieldName(field), QString::fromUtf16(text.data(), text.size())});
+}
+
+void RecordSink::string(std::string_view field, const QString &text) {
+    m_record.push_back({fieldName(field), text});
+}
+
+void RecordSink::number(std::string_view field, double value) {
+    m_record.push_back({fieldName(field), value});
+}
+
 } // namespace quillon::report

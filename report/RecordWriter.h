@@ -5,7 +5,32 @@
 #include <QString>
 #include <QVariant>
 
+#include <string_view>
+
 namespace quillon::report {
+
+// Where the fields of one record go as they are written, in order: into a report record for a
+// print, or straight into another form (the batch tool writes them as JSON), so an answer that
+// shows the record needs no record in between. Field names are plain ASCII.
+class FieldSink {
+public:
+    virtual ~FieldSink() = default;
+    virtual void text(std::string_view field, std::u16string_view text) = 0;
+    virtual void string(std::string_view field, const QString &text) = 0;
+    virtual void number(std::string_view field, double value) = 0;
+};
+
+// A FieldSink that keeps the fields as a report record: texts as texts, figures as doubles.
+class RecordSink final : public FieldSink {
+public:
+    void text(std::string_view field, std::u16string_view text) override;
+    void string(std::string_view field, const QString &text) override;
+    void number(std::string_view field, double value) override;
+    ReportRecord take() { return std::move(m_record); }
+
+private:
+    ReportRecord m_record;
+};
 
 // Builds the record of one report table field by field, in the order the layout's table lists
 // them. The period calculators print in English or Afrikaans: each caption carries both texts
