@@ -131,7 +131,7 @@ private:
             if (m.kind == tax::ValueKind::Flag)
                 o.add(m.key, value != 0);
             else
-                o.add(m.key, value);
+                o.addNumber(m.key, value);
         }
         return o;
     }

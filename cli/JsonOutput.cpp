@@ -64,17 +64,6 @@ void appendQString(std::string &out, const QString &text) {
                       static_cast<std::size_t>(text.size())});
 }
 
-// A figure, or null (and false) for one that is not finite.
-bool appendNumber(std::string &out, double number) {
-    if (!std::isfinite(number)) {
-        out += "null";
-        return false;
-    }
-    char text[32];
-    out.append(text, writeNumber(text, text + sizeof text, number));
-    return true;
-}
-
 } // namespace
 
 std::optional<long long> wholeCents(double value) {
@@ -165,15 +154,13 @@ JsonRecordSink::JsonRecordSink() {
 
 void JsonRecordSink::open(std::string_view field) {
     // Field names are this program's own: plain ASCII, nothing to escape.
-    static constexpr std::string_view kFirst = "{\"field\":\"";
-    static constexpr std::string_view kNext = ",{\"field\":\"";
-    static constexpr std::string_view kValue = "\",\"value\":";
-    const std::string_view head = m_text.size() > 1 ? kNext : kFirst;
     const std::size_t at = m_text.size();
-    m_text.resize(at + head.size() + field.size() + kValue.size());
-    char *out = std::copy(head.begin(), head.end(), m_text.data() + at);
+    m_text.resize(at + field.size() + 22);
+    char *out = std::copy(at > 1 ? kNext.begin() : kFirst.begin(),
+                          at > 1 ? kNext.end() : kFirst.end(), m_text.data() + at);
     out = std::copy(field.begin(), field.end(), out);
-    std::copy(kValue.begin(), kValue.end(), out);
+    out = std::copy(kValue.begin(), kValue.end(), out);
+    m_text.resize(static_cast<std::size_t>(out - m_text.data()));
 }
 
 void JsonRecordSink::text(std::string_view field, std::u16string_view text) {
@@ -189,9 +176,21 @@ void JsonRecordSink::string(std::string_view field, const QString &text) {
 }
 
 void JsonRecordSink::number(std::string_view field, double value) {
-    open(field);
-    m_finite = appendNumber(m_text, value) && m_finite;
-    m_text += '}';
+    if (!std::isfinite(value)) {
+        open(field);
+        m_text += "null}";
+        m_finite = false;
+        return;
+    }
+    // The whole member in one step: a record writes dozens of figures a line.
+    char member[128];
+    char *out = std::copy(m_text.size() > 1 ? kNext.begin() : kFirst.begin(),
+                          m_text.size() > 1 ? kNext.end() : kFirst.end(), member);
+    out = std::copy(field.begin(), field.end(), out);
+    out = std::copy(kValue.begin(), kValue.end(), out);
+    out = writeNumber(out, member + sizeof member - 1, value);
+    *out++ = '}';
+    m_text.append(member, out);
 }
 
 JsonValue JsonRecordSink::take() && {
@@ -205,13 +204,12 @@ JsonObject::JsonObject(std::initializer_list<Member> members) {
         add(m.key, m.value);
 }
 
-JsonObject &JsonObject::add(std::string_view key, const JsonValue &value) {
+char *JsonObject::openMember(std::string_view key, std::size_t valueSize) {
     // Keys are this program's own names: plain ASCII, nothing to escape. The member is written
     // in one step: a batch adds dozens a line.
-    const std::string_view text = value.text();
     const std::size_t at = m_body.size();
     const std::size_t comma = at > 1 ? 1 : 0;
-    m_body.resize(at + comma + key.size() + 3 + text.size());
+    m_body.resize(at + comma + key.size() + 3 + valueSize);
     char *out = m_body.data() + at;
     if (comma)
         *out++ = ',';
@@ -219,9 +217,29 @@ JsonObject &JsonObject::add(std::string_view key, const JsonValue &value) {
     out = std::copy(key.begin(), key.end(), out);
     *out++ = '"';
     *out++ = ':';
-    std::copy(text.begin(), text.end(), out);
+    return out;
+}
+
+JsonObject &JsonObject::add(std::string_view key, const JsonValue &value) {
+    const std::string_view text = value.text();
+    if (text.size() > 64) {
+        // A nested list or object: appended after the key, without clearing room for it first.
+        openMember(key, 0);
+        m_body.append(text);
+    } else {
+        std::copy(text.begin(), text.end(), openMember(key, text.size()));
+    }
     if (!value.finite() && m_nonFinite.empty())
         m_nonFinite = key;
+    return *this;
+}
+
+JsonObject &JsonObject::addNumber(std::string_view key, double number) {
+    if (!std::isfinite(number))
+        return add(key, JsonValue(number));
+    char text[32];
+    char *end = writeNumber(text, text + sizeof text, number);
+    std::copy(text, end, openMember(key, static_cast<std::size_t>(end - text)));
     return *this;
 }
 

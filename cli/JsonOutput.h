@@ -49,6 +49,7 @@ public:
     JsonObject(std::initializer_list<Member> members);
 
     JsonObject &add(std::string_view key, const JsonValue &value);
+    JsonObject &addNumber(std::string_view key, double number);
     // The text of the whole object, braces included.
     std::string text() const { return m_body + '}'; }
     void appendTo(std::string &out) const {
@@ -64,6 +65,8 @@ public:
     operator JsonValue() &&;
 
 private:
+    // Writes the key and makes room for a value of `valueSize` characters; returns that room.
+    char *openMember(std::string_view key, std::size_t valueSize);
     // Room for a typical answer at once instead of growing through five copies.
     static constexpr std::size_t kStartSize = 256;
     std::string m_body = "{";
@@ -100,6 +103,9 @@ public:
 
 private:
     static constexpr std::size_t kStartSize = 4096;
+    static constexpr std::string_view kFirst = "{\"field\":\"";
+    static constexpr std::string_view kNext = ",{\"field\":\"";
+    static constexpr std::string_view kValue = "\",\"value\":";
     void open(std::string_view field);
     std::string m_text;
     bool m_finite = true;
