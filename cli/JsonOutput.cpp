@@ -147,88 +147,80 @@ JsonValue JsonValue::raw(std::string text, bool finite) {
     return v;
 }
 
-JsonRecordSink::JsonRecordSink() {
-    m_text.reserve(kStartSize);
-    m_text += '[';
+// Writes `text` as a JSON string at the cursor: plain ASCII straight, the rest the general way.
+void putUtf16(JsonText &out, std::u16string_view text) {
+    char *at = out.room(text.size() + 2);
+    *at++ = '"';
+    for (char16_t c : text) {
+        if (c >= 0x80 || c < 0x20 || c == u'"' || c == u'\\') {
+            std::string escaped;
+            appendUtf16(escaped, text);
+            out.put(escaped);
+            return;
+        }
+        *at++ = static_cast<char>(c);
+    }
+    *at++ = '"';
+    out.wrote(at);
 }
 
-void JsonRecordSink::open(std::string_view field) {
+JsonRecordSink::JsonRecordSink() = default;
+
+char *JsonRecordSink::writeField(char *room, std::string_view field) const {
     // Field names are this program's own: plain ASCII, nothing to escape.
-    const std::size_t at = m_text.size();
-    m_text.resize(at + field.size() + 22);
-    char *out = std::copy(at > 1 ? kNext.begin() : kFirst.begin(),
-                          at > 1 ? kNext.end() : kFirst.end(), m_text.data() + at);
-    out = std::copy(field.begin(), field.end(), out);
-    out = std::copy(kValue.begin(), kValue.end(), out);
-    m_text.resize(static_cast<std::size_t>(out - m_text.data()));
+    const std::string_view head = m_text.size() > 1 ? kNext : kFirst;
+    room = std::copy(head.begin(), head.end(), room);
+    room = std::copy(field.begin(), field.end(), room);
+    return std::copy(kValue.begin(), kValue.end(), room);
 }
 
 void JsonRecordSink::text(std::string_view field, std::u16string_view text) {
-    open(field);
-    appendUtf16(m_text, text);
-    m_text += '}';
+    m_text.wrote(writeField(m_text.room(field.size() + kFieldFrame), field));
+    putUtf16(m_text, text);
+    m_text.put('}');
 }
 
 void JsonRecordSink::string(std::string_view field, const QString &text) {
-    open(field);
-    appendQString(m_text, text);
-    m_text += '}';
+    this->text(field, {reinterpret_cast<const char16_t *>(text.constData()),
+                       static_cast<std::size_t>(text.size())});
 }
 
 void JsonRecordSink::number(std::string_view field, double value) {
-    if (!std::isfinite(value)) {
-        open(field);
-        m_text += "null}";
+    char *out = writeField(m_text.room(field.size() + kFieldFrame + 32), field);
+    if (std::isfinite(value)) {
+        out = writeNumber(out, out + 32, value);
+    } else {
+        out = std::copy_n("null", 4, out);
         m_finite = false;
-        return;
     }
-    // The whole member in one step: a record writes dozens of figures a line.
-    char member[128];
-    char *out = std::copy(m_text.size() > 1 ? kNext.begin() : kFirst.begin(),
-                          m_text.size() > 1 ? kNext.end() : kFirst.end(), member);
-    out = std::copy(field.begin(), field.end(), out);
-    out = std::copy(kValue.begin(), kValue.end(), out);
-    out = writeNumber(out, member + sizeof member - 1, value);
     *out++ = '}';
-    m_text.append(member, out);
+    m_text.wrote(out);
 }
 
 JsonValue JsonRecordSink::take() && {
-    m_text += ']';
-    return JsonValue::raw(std::move(m_text), m_finite);
+    return JsonValue::raw(std::move(m_text).close(']'), m_finite);
 }
 
 JsonObject::JsonObject(std::initializer_list<Member> members) {
-    m_body.reserve(std::max(kStartSize, members.size() * 32));
     for (const Member &m : members)
         add(m.key, m.value);
 }
 
-char *JsonObject::openMember(std::string_view key, std::size_t valueSize) {
-    // Keys are this program's own names: plain ASCII, nothing to escape. The member is written
-    // in one step: a batch adds dozens a line.
-    const std::size_t at = m_body.size();
-    const std::size_t comma = at > 1 ? 1 : 0;
-    m_body.resize(at + comma + key.size() + 3 + valueSize);
-    char *out = m_body.data() + at;
-    if (comma)
-        *out++ = ',';
-    *out++ = '"';
-    out = std::copy(key.begin(), key.end(), out);
-    *out++ = '"';
-    *out++ = ':';
-    return out;
+char *JsonObject::writeKey(char *room, std::string_view key) const {
+    // Keys are this program's own names: plain ASCII, nothing to escape.
+    if (m_body.size() > 1)
+        *room++ = ',';
+    *room++ = '"';
+    room = std::copy(key.begin(), key.end(), room);
+    *room++ = '"';
+    *room++ = ':';
+    return room;
 }
 
 JsonObject &JsonObject::add(std::string_view key, const JsonValue &value) {
     const std::string_view text = value.text();
-    if (text.size() > 64) {
-        // A nested list or object: appended after the key, without clearing room for it first.
-        openMember(key, 0);
-        m_body.append(text);
-    } else {
-        std::copy(text.begin(), text.end(), openMember(key, text.size()));
-    }
+    char *out = writeKey(m_body.room(key.size() + kKeyFrame + text.size()), key);
+    m_body.wrote(std::copy(text.begin(), text.end(), out));
     if (!value.finite() && m_nonFinite.empty())
         m_nonFinite = key;
     return *this;
@@ -237,9 +229,8 @@ JsonObject &JsonObject::add(std::string_view key, const JsonValue &value) {
 JsonObject &JsonObject::addNumber(std::string_view key, double number) {
     if (!std::isfinite(number))
         return add(key, JsonValue(number));
-    char text[32];
-    char *end = writeNumber(text, text + sizeof text, number);
-    std::copy(text, end, openMember(key, static_cast<std::size_t>(end - text)));
+    char *out = writeKey(m_body.room(key.size() + kKeyFrame + 32), key);
+    m_body.wrote(writeNumber(out, out + 32, number));
     return *this;
 }
 
@@ -248,25 +239,23 @@ JsonObject::operator JsonValue() const & {
 }
 
 JsonObject::operator JsonValue() && {
-    m_body += '}';
-    return JsonValue::raw(std::move(m_body), m_nonFinite.empty());
+    return JsonValue::raw(std::move(m_body).close('}'), m_nonFinite.empty());
 }
 
 JsonList &JsonList::append(const JsonValue &value) {
     if (m_body.size() > 1)
-        m_body += ',';
-    m_body += value.text();
+        m_body.put(',');
+    m_body.put(value.text());
     m_finite = m_finite && value.finite();
     return *this;
 }
 
 JsonList::operator JsonValue() const & {
-    return JsonValue::raw(m_body + ']', m_finite);
+    return JsonValue::raw(m_body.closed(']'), m_finite);
 }
 
 JsonList::operator JsonValue() && {
-    m_body += ']';
-    return JsonValue::raw(std::move(m_body), m_finite);
+    return JsonValue::raw(std::move(m_body).close(']'), m_finite);
 }
 
 } // namespace quillon::cli

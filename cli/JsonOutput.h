@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -37,6 +38,46 @@ private:
     bool m_finite = true;
 };
 
+// Text written at a cursor into room made ahead: each piece is a copy behind one check for
+// room, where a string's own appends cost a call each.
+class JsonText {
+public:
+    JsonText(char first, std::size_t room) : m_text(room, '\0') { m_text[0] = first; }
+
+    char *room(std::size_t size) {
+        if (m_used + size > m_text.size())
+            m_text.resize(std::max(2 * m_text.size(), m_used + size));
+        return m_text.data() + m_used;
+    }
+    // Takes what was written into the room up to `end`.
+    void wrote(const char *end) { m_used = static_cast<std::size_t>(end - m_text.data()); }
+    void put(std::string_view text) {
+        std::copy(text.begin(), text.end(), room(text.size()));
+        m_used += text.size();
+    }
+    void put(char c) {
+        *room(1) = c;
+        ++m_used;
+    }
+    std::size_t size() const { return m_used; }
+    std::string_view view() const { return {m_text.data(), m_used}; }
+    // The text with its closing character.
+    std::string closed(char last) const {
+        std::string text(view());
+        text += last;
+        return text;
+    }
+    std::string close(char last) && {
+        put(last);
+        m_text.resize(m_used);
+        return std::move(m_text);
+    }
+
+private:
+    std::string m_text;
+    std::size_t m_used = 1;
+};
+
 // A JSON object or list written straight into its text as members are added, in the order
 // they are added.
 class JsonObject {
@@ -45,15 +86,15 @@ public:
         std::string_view key;
         JsonValue value;
     };
-    JsonObject() { m_body.reserve(kStartSize); }
+    JsonObject() = default;
     JsonObject(std::initializer_list<Member> members);
 
     JsonObject &add(std::string_view key, const JsonValue &value);
     JsonObject &addNumber(std::string_view key, double number);
     // The text of the whole object, braces included.
-    std::string text() const { return m_body + '}'; }
+    std::string text() const { return m_body.closed('}'); }
     void appendTo(std::string &out) const {
-        out += m_body;
+        out += m_body.view();
         out += '}';
     }
     // The first key whose figure (or a figure inside it) is not finite; empty when every figure
@@ -65,23 +106,23 @@ public:
     operator JsonValue() &&;
 
 private:
-    // Writes the key and makes room for a value of `valueSize` characters; returns that room.
-    char *openMember(std::string_view key, std::size_t valueSize);
+    // Writes the key and its colon into `room`; returns where the value goes.
+    char *writeKey(char *room, std::string_view key) const;
     // Room for a typical answer at once instead of growing through five copies.
-    static constexpr std::size_t kStartSize = 256;
-    std::string m_body = "{";
+    static constexpr std::size_t kStartSize = 512;
+    static constexpr std::size_t kKeyFrame = 4; // the comma, the quotes and the colon
+    JsonText m_body{'{', kStartSize};
     std::string m_nonFinite;
 };
 
 class JsonList {
 public:
-    JsonList() { m_body.reserve(256); }
     JsonList &append(const JsonValue &value);
     operator JsonValue() const &;
     operator JsonValue() &&;
 
 private:
-    std::string m_body = "[";
+    JsonText m_body{'[', 256};
     bool m_finite = true;
 };
 
@@ -103,11 +144,14 @@ public:
 
 private:
     static constexpr std::size_t kStartSize = 4096;
+    // Room for the frame of a member around its name and value.
+    static constexpr std::size_t kFieldFrame = 24;
     static constexpr std::string_view kFirst = "{\"field\":\"";
     static constexpr std::string_view kNext = ",{\"field\":\"";
     static constexpr std::string_view kValue = "\",\"value\":";
-    void open(std::string_view field);
-    std::string m_text;
+    // Writes the field's name into `room`; returns where its value goes.
+    char *writeField(char *room, std::string_view field) const;
+    JsonText m_text{'[', kStartSize};
     bool m_finite = true;
 };
 
