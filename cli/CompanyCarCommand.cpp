@@ -80,7 +80,7 @@ CommandResult run(const JsonInputValue &json, const RunOptions &options) {
     for (int n = 1; n <= list.CMVMaxNum; ++n)
         out.append(vehicleWriter.answer(vehicle::shownOf(list.car(n)),
                                         {{vehicle::vehicleNumberKey(), n}}));
-    JsonObject o = writer.answer(screen, {{vehicle::vehiclesKey(), std::move(out)},
+    JsonObject o = writer.answer(screen, {{vehicle::vehiclesKey(), out},
                                           {vehicle::currentVehicleKey(), list.CurrentCar},
                                           {vehicle::captionKey(), vehicle::compCarCaption(list)}});
     // The print pass runs after the figures above were taken, as the window's print does.

@@ -4,6 +4,7 @@
 #include "taxengine/FieldDescription.h"
 #include "taxengine/TaxRules.h"
 
+#include <algorithm>
 #include <concepts>
 #include <optional>
 #include <string>
@@ -121,6 +122,8 @@ public:
 
 private:
     template <class Own> JsonObject fill(const Results &out, JsonObject o, Own &&own) const {
+        // Room for an answer as long as the longest so far, made once instead of growing.
+        o.reserve(m_room);
         for (const Member &m : m_members) {
             if (!m.value) {
                 if (const std::optional<JsonValue> given = own(m.name))
@@ -133,6 +136,7 @@ private:
             else
                 o.addNumber(m.key, value);
         }
+        m_room = std::max(m_room, o.size() + kRoomToSpare);
         return o;
     }
 
@@ -143,6 +147,9 @@ private:
         std::function<double(const Results &)> value;
     };
     std::vector<Member> m_members;
+    // What the command adds after the described results (lists, the lookup) mostly fits here.
+    static constexpr std::size_t kRoomToSpare = 256;
+    mutable std::size_t m_room = 512;
 };
 
 // A command's name, summary and --help lists from its calculator's description.

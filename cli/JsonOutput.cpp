@@ -66,20 +66,6 @@ void appendQString(std::string &out, const QString &text) {
 
 } // namespace
 
-std::optional<long long> wholeCents(double value) {
-    // Nearly every figure is whole rand or rand and cents. When the value is the double nearest
-    // C / 100, the text of C / 100 reads back as the value, and below 1e13 (where half a unit in
-    // the last place is under 0.005) no text with fewer digits does. -0 keeps its sign elsewhere.
-    if (!(std::fabs(value) < 1e13) || (value == 0 && std::signbit(value)))
-        return std::nullopt;
-    // Any whole number near value * 100 will do: only the exact check below decides.
-    const double scaled = value * 100;
-    const auto cents = static_cast<long long>(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
-    if (static_cast<double>(cents) / 100 != value)
-        return std::nullopt;
-    return cents;
-}
-
 void appendJsonString(std::string &out, std::string_view utf8) {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
@@ -198,7 +184,7 @@ void JsonRecordSink::number(std::string_view field, double value) {
 }
 
 JsonValue JsonRecordSink::take() && {
-    return JsonValue::raw(std::move(m_text).close(']'), m_finite);
+    return JsonValue::raw(m_text.closed(']'), m_finite);
 }
 
 JsonObject::JsonObject(std::initializer_list<Member> members) {
@@ -234,12 +220,8 @@ JsonObject &JsonObject::addNumber(std::string_view key, double number) {
     return *this;
 }
 
-JsonObject::operator JsonValue() const & {
+JsonObject::operator JsonValue() const {
     return JsonValue::raw(text(), m_nonFinite.empty());
-}
-
-JsonObject::operator JsonValue() && {
-    return JsonValue::raw(std::move(m_body).close('}'), m_nonFinite.empty());
 }
 
 JsonList &JsonList::append(const JsonValue &value) {
@@ -250,12 +232,8 @@ JsonList &JsonList::append(const JsonValue &value) {
     return *this;
 }
 
-JsonList::operator JsonValue() const & {
+JsonList::operator JsonValue() const {
     return JsonValue::raw(m_body.closed(']'), m_finite);
-}
-
-JsonList::operator JsonValue() && {
-    return JsonValue::raw(std::move(m_body).close(']'), m_finite);
 }
 
 } // namespace quillon::cli

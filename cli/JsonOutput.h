@@ -5,7 +5,9 @@
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,18 +41,21 @@ private:
 };
 
 // Text written at a cursor into room made ahead: each piece is a copy behind one check for
-// room, where a string's own appends cost a call each.
+// room, where a string's own appends cost a call each. The room is not cleared first.
 class JsonText {
 public:
-    JsonText(char first, std::size_t room) : m_text(room, '\0') { m_text[0] = first; }
+    JsonText(char first, std::size_t room)
+        : m_text(std::make_unique_for_overwrite<char[]>(room)), m_capacity(room) {
+        m_text[0] = first;
+    }
 
     char *room(std::size_t size) {
-        if (m_used + size > m_text.size())
-            m_text.resize(std::max(2 * m_text.size(), m_used + size));
-        return m_text.data() + m_used;
+        if (m_used + size > m_capacity)
+            grow(m_used + size);
+        return m_text.get() + m_used;
     }
     // Takes what was written into the room up to `end`.
-    void wrote(const char *end) { m_used = static_cast<std::size_t>(end - m_text.data()); }
+    void wrote(const char *end) { m_used = static_cast<std::size_t>(end - m_text.get()); }
     void put(std::string_view text) {
         std::copy(text.begin(), text.end(), room(text.size()));
         m_used += text.size();
@@ -60,21 +65,27 @@ public:
         ++m_used;
     }
     std::size_t size() const { return m_used; }
-    std::string_view view() const { return {m_text.data(), m_used}; }
+    std::string_view view() const { return {m_text.get(), m_used}; }
     // The text with its closing character.
     std::string closed(char last) const {
-        std::string text(view());
+        std::string text;
+        text.reserve(m_used + 1);
+        text += view();
         text += last;
         return text;
     }
-    std::string close(char last) && {
-        put(last);
-        m_text.resize(m_used);
-        return std::move(m_text);
-    }
 
 private:
-    std::string m_text;
+    void grow(std::size_t needed) {
+        const std::size_t capacity = std::max(2 * m_capacity, needed);
+        auto text = std::make_unique_for_overwrite<char[]>(capacity);
+        std::copy_n(m_text.get(), m_used, text.get());
+        m_text = std::move(text);
+        m_capacity = capacity;
+    }
+
+    std::unique_ptr<char[]> m_text;
+    std::size_t m_capacity;
     std::size_t m_used = 1;
 };
 
@@ -91,6 +102,12 @@ public:
 
     JsonObject &add(std::string_view key, const JsonValue &value);
     JsonObject &addNumber(std::string_view key, double number);
+    // Makes room for `total` characters in all at once.
+    void reserve(std::size_t total) {
+        if (total > m_body.size())
+            m_body.room(total - m_body.size());
+    }
+    std::size_t size() const { return m_body.size(); }
     // The text of the whole object, braces included.
     std::string text() const { return m_body.closed('}'); }
     void appendTo(std::string &out) const {
@@ -101,9 +118,7 @@ public:
     // is finite.
     const std::string &nonFinite() const { return m_nonFinite; }
 
-    operator JsonValue() const &;
-    // A finished object handed on as a value gives up its text instead of copying it.
-    operator JsonValue() &&;
+    operator JsonValue() const;
 
 private:
     // Writes the key and its colon into `room`; returns where the value goes.
@@ -118,8 +133,7 @@ private:
 class JsonList {
 public:
     JsonList &append(const JsonValue &value);
-    operator JsonValue() const &;
-    operator JsonValue() &&;
+    operator JsonValue() const;
 
 private:
     JsonText m_body{'[', 256};
@@ -127,8 +141,19 @@ private:
 };
 
 // The whole number of cents a figure is, when it is exactly rand and cents (the double nearest
-// cents / 100) below 1e13: then the text of cents / 100 is its shortest exact form.
-std::optional<long long> wholeCents(double value);
+// cents / 100) below 1e13: then the text of cents / 100 is its shortest exact form, and no text
+// with fewer digits reads back as the figure (half a unit in the last place is under 0.005
+// there). -0 is left out: it keeps its sign the general way.
+inline std::optional<long long> wholeCents(double value) {
+    if (!(std::fabs(value) < 1e13) || (value == 0 && std::signbit(value)))
+        return std::nullopt;
+    // Any whole number near value * 100 will do: only the exact check below decides.
+    const double scaled = value * 100;
+    const auto cents = static_cast<long long>(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
+    if (static_cast<double>(cents) / 100 != value)
+        return std::nullopt;
+    return cents;
+}
 
 // A report record's fields as a list of {"field": name, "value": value} in the record's order,
 // figures as numbers and anything else as its text, written straight into one text as the record's

@@ -75,7 +75,7 @@ CommandResult runLoan(const JsonInputValue &json, const RunOptions &options) {
                                        {"interest", row[2].value.toDouble()},
                                        {"balance", row[3].value.toDouble()}});
         }
-        o.add(loanScheduleKey().toStdString(), std::move(rows));
+        o.add(loanScheduleKey().toStdString(), rows);
     }
     if (!options.pdfPath.isEmpty() &&
         !loanComplete(out.principal, out.period, out.rate, out.repayment))
@@ -123,7 +123,7 @@ CommandResult runComparison(const JsonInputValue &json, const RunOptions &option
                                {"monthlyRepayment", row.repayment},
                                {"totalInterest", row.totalInterest},
                                {"totalPaid", row.totalPaid}});
-    return {JsonObject{{"rows", std::move(rows)}, {"printable", comparisonPrintable(in)}},
+    return {JsonObject{{"rows", rows}, {"printable", comparisonPrintable(in)}},
             {},
             printWhenAsked(options, [in, out] {
                 return report::PrintJob{

@@ -59,7 +59,7 @@ CommandResult runAnnual(const JsonInputValue &json, const RunOptions &options) {
         monthsOut.append(out.monthBeneficiaries[static_cast<std::size_t>(m)]);
     JsonObject o = writer.answer(out);
     static const std::string monthsOutKey = monthsKey.toStdString();
-    o.add(monthsOutKey, std::move(monthsOut));
+    o.add(monthsOutKey, monthsOut);
     o.add(kLookupKey, lookupJson(lookup));
     const report::PrintLanguage language = options.language;
     return {std::move(o), {}, printWhenAsked(options, [in, out, name, language] {
