@@ -1,8 +1,8 @@
 #include "shell/UpdateCheck.h"
 
-#include <QCoreApplication>
+#include "shell/ModuleFile.h"
+
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 
@@ -12,14 +12,6 @@ namespace {
 
 // The helper keeps its own deadline; this margin only catches a helper that hangs.
 constexpr int kHelperMarginMs = 2000;
-
-QString helperProgram() {
-    const QString folder = QCoreApplication::applicationDirPath();
-    const QString beside = folder + QStringLiteral("/quillon-update-check");
-    if (QFileInfo::exists(beside))
-        return beside;
-    return folder + QStringLiteral("/" QUILLON_INSTALLED_MODULE_DIR "/quillon-update-check");
-}
 
 } // namespace
 
@@ -33,7 +25,8 @@ double fetchWebNumberInHelper(const QString &address, int deadlineMs) {
     QObject::connect(&helper, &QProcess::finished, &loop, &QEventLoop::quit);
     QObject::connect(&helper, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
     QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-    helper.start(helperProgram(), {address, QString::number(deadlineMs)});
+    helper.start(moduleFile(QStringLiteral("quillon-update-check")),
+                 {address, QString::number(deadlineMs)});
     if (helper.state() == QProcess::NotRunning)
         return 0;
     guard.start(deadlineMs + kHelperMarginMs);
