@@ -74,23 +74,31 @@ echo "  Quillon 2017     $(ms "$p")                    $(ms "$(median "${program
 echo "  bare MDI window  $(ms "$b")                    $(ms "$(median "${bare_exit[@]}")")"
 awk -v p="$p" -v b="$b" 'BEGIN { printf "  ratio            %.2f\n", p / b }'
 
-# Resident memory (kB) of a program left idle for 3 s after its start.
+# Resident memory (kB) of a program left idle for 3 s after its start, and that of the update
+# check's own program if it is still waiting for the server then (0 when it has ended).
 idle_rss() {
   "$@" >/dev/null 2>&1 &
-  local pid=$! rss
+  local pid=$! rss helper=0 child
   sleep 3
   rss=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")
+  for child in $(pgrep -P "$pid" || true); do
+    helper=$(awk '/^VmRSS/ {print $2}' "/proc/$child/status" 2>/dev/null || echo 0)
+  done
   kill "$pid"
   wait "$pid" 2>/dev/null || true
-  echo "$rss"
+  echo "$rss $helper"
 }
 idle_runs="${IDLE_RUNS:-5}"
-declare -a program_rss bare_rss
+declare -a program_rss bare_rss helper_rss
 for ((i = 0; i < idle_runs; i++)); do
-  program_rss+=("$(idle_rss "$scratch/app/quillon")")
-  bare_rss+=("$(idle_rss "$bin/quillon_bare_mdi")")
+  read -r r h < <(idle_rss "$scratch/app/quillon")
+  program_rss+=("$r"); helper_rss+=("$h")
+  read -r r h < <(idle_rss "$bin/quillon_bare_mdi")
+  bare_rss+=("$r")
 done
 p=$(median "${program_rss[@]}")
 b=$(median "${bare_rss[@]}")
 echo "idle resident memory, $idle_runs runs each, medians:"
 awk -v p="$p" -v b="$b" 'BEGIN { printf "  Quillon 2017 %.1f MB, bare MDI window %.1f MB, ratio %.2f\n", p / 1024, b / 1024, p / b }'
+awk -v h="$(median "${helper_rss[@]}")" \
+  'BEGIN { printf "  the update check'"'"'s own program, still waiting for the server: %.1f MB\n", h / 1024 }'

@@ -4,8 +4,8 @@
 
 namespace quillon {
 
-// Three parts of the program need a large library of their own: the help manual's PDF viewer,
-// the update check's networking and the loan graph's charts. Each lives in a shared module
+// Two parts of the program need a large library of their own: the help manual's PDF viewer
+// and the loan graph's charts. Each lives in a shared module
 // beside the program (or in its library folder when installed) and is loaded at its first use,
 // so that start-up does not load and relocate those libraries every time.
 

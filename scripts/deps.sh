@@ -8,7 +8,7 @@ build_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-pdf-dev libqt6sql6-sqlite libqt6pdf6 libqt6pdfwidgets6 libgl1-mesa-dev
   qt6-charts-dev libqt6opengl6-dev
-  rapidjson-dev libqpdf-dev
+  rapidjson-dev libqpdf-dev libsqlite3-dev
   sqlite3 fonts-dejavu-core fonts-liberation2
   dpkg-dev file
 )

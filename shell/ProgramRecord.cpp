@@ -1,12 +1,13 @@
 #include "shell/ProgramRecord.h"
 
+#include "shell/ModuleFile.h"
 #include "taxengine/DatabaseFile.h"
+
+#include <QLibrary>
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
-
-#include <algorithm>
 
 namespace quillon::shell {
 
@@ -21,34 +22,19 @@ QString missingTable(const QString &path) {
 } // namespace
 
 ProgramRecordRead ProgramRecordStore::read() const {
+    // Read in its own module (libquillon_record.so), unloaded at once: start-up needs SQLite
+    // for this record only, and it would otherwise stay loaded for the session.
     ProgramRecordRead out;
-    DatabaseFile file(m_path, DatabaseFile::Mode::ReadOnly);
-    if (!file.isOpen()) {
-        out.error = file.error();
-        return out;
-    }
-    if (!file.hasTable(kTable)) {
-        out.error = missingTable(m_path);
-        return out;
-    }
-    QSqlQuery q(file.database());
-    if (!q.exec(
-            QStringLiteral("SELECT ViewAbout, VAR1, UpdateAddress, VideoAddress FROM ProgramState "
-                           "ORDER BY rowid LIMIT 1"))) {
+    QLibrary module(moduleFile(QStringLiteral("libquillon_record.so")));
+    using Read = void(const QString &, ProgramRecordRead *);
+    auto *readRecord = reinterpret_cast<Read *>(module.resolve("quillonReadProgramRecord"));
+    if (!readRecord) {
         out.error = QStringLiteral("The program-state file %1 could not be read: %2")
-                        .arg(m_path, sqlProblem(q.lastError()));
+                        .arg(m_path, module.errorString());
         return out;
     }
-    if (!q.next()) {
-        out.error = QStringLiteral("The program-state file %1 holds no record.").arg(m_path);
-        return out;
-    }
-    // Yes/No is stored as -1/0; any non-zero value counts as Yes.
-    out.record.viewAbout = q.value(0).toLongLong() != 0;
-    const qlonglong var1 = q.value(1).toLongLong();
-    out.record.var1 = static_cast<std::int16_t>(std::clamp<qlonglong>(var1, INT16_MIN, INT16_MAX));
-    out.record.updateAddress = q.value(2).toString();
-    out.record.videoAddress = q.value(3).toString();
+    readRecord(m_path, &out);
+    module.unload();
     return out;
 }
 

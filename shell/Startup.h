@@ -14,7 +14,7 @@ class frmDisclaimerYesNo;
 // What start-up reaches outside the program through; tests put in their own.
 struct StartupHooks {
     WebNumberFetcher fetchWebNumber = [](const QString &address) {
-        return shell::fetchWebNumberFromModule(address);
+        return shell::fetchWebNumberInHelper(address);
     };
     // The program-state record, when it is already being read (main() starts the read before
     // making the main window, so the file is opened while the window is built and shown);

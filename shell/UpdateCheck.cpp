@@ -73,8 +73,3 @@ double fetchWebNumber(const QString &address, int deadlineMs) {
 }
 
 } // namespace quillon::shell
-
-// The entry point start-up finds in this module (loaded on the update check's own thread).
-extern "C" Q_DECL_EXPORT double quillonFetchWebNumber(const QString &address, int deadlineMs) {
-    return quillon::shell::fetchWebNumber(address, deadlineMs);
-}

@@ -19,10 +19,11 @@ double parseWebNumber(const QByteArray &body);
 // server that does not answer or answers too slowly) gives 0 within `deadlineMs`.
 double fetchWebNumber(const QString &address, int deadlineMs = kUpdateDeadlineMs);
 
-// fetchWebNumber from the update module, loaded at the first call (networking is loaded only
-// by the update check's own thread, never on the way to the main window); 0 when the module
-// cannot be loaded.
-double fetchWebNumberFromModule(const QString &address, int deadlineMs = kUpdateDeadlineMs);
+// fetchWebNumber in the update check's own program (quillon-update-check), waited for on the
+// calling thread: the desktop program never holds the networking libraries. 0 when the helper
+// cannot be run or fails; ending the calling thread's event loops (QThread::quit) ends the wait
+// at once and the helper with it.
+double fetchWebNumberInHelper(const QString &address, int deadlineMs = kUpdateDeadlineMs);
 
 // How start-up obtains the web number; tests put in their own.
 using WebNumberFetcher = std::function<double(const QString &address)>;

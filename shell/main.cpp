@@ -25,6 +25,9 @@ int main(int argc, char **argv) {
     // Large blocks (decoded pictures) always get pages of their own, handed back when freed;
     // with the adaptive threshold a worker thread's arena kept a picture's worth after start-up.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    // The worker threads are few and brief (the program-state read, the picture, the update
+    // check): one shared arena, rather than an arena each that keeps its pages after the work.
+    mallopt(M_ARENA_MAX, 1);
     QApplication app(argc, argv);
     // The main window and every child window show the program's own icon.
     QApplication::setWindowIcon(quillon::applicationIcon());

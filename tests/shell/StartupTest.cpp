@@ -2,6 +2,7 @@
 #include "common/HotJournal.h"
 
 #include "shell/MDIForm1.h"
+#include "shell/ProgramRecord.h"
 #include "shell/Startup.h"
 #include "shell/frmDisclaimerYesNo.h"
 
@@ -146,6 +147,48 @@ TEST_F(StartupTest, EmptyProgramStateTableIsToldLikeAMissingFile) {
     EXPECT_EQ(start(Answer::Accept), StartupOutcome::Running);
     EXPECT_TRUE(saidSomething(QStringLiteral("holds no record")));
     EXPECT_FALSE(isOpen("frmAbout"));
+}
+
+TEST_F(StartupTest, ProgramStateRecordIsReadAsStoredOrItsFaultTold) {
+    struct Row {
+        const char *name;
+        const char *sql;  // run on the delivered file first
+        const char *file; // else the file holds this text instead
+        const char *error;
+        bool viewAbout;
+        int var1;
+        const char *updateAddress;
+    };
+    const Row rows[] = {
+        {"as stored",
+         "UPDATE ProgramState SET ViewAbout = 5, VAR1 = -2, UpdateAddress = 'http://a.test/v'",
+         nullptr, "", true, -2, "http://a.test/v"},
+        {"numbers kept as text", "UPDATE ProgramState SET ViewAbout = '0', VAR1 = '181'", nullptr,
+         "", false, 181, nullptr},
+        {"no table", "DROP TABLE ProgramState", nullptr, "has no ProgramState table", false, 0,
+         nullptr},
+        {"not a database", nullptr, "plain text", "is not readable: file is not a database", false,
+         0, nullptr},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        prepare();
+        if (r.sql)
+            programStateSql(QString::fromLatin1(r.sql));
+        if (r.file) {
+            QFile file(m_paths.programStateDatabase);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(r.file);
+        }
+        const ProgramRecordRead read = ProgramRecordStore(m_paths.programStateDatabase).read();
+        EXPECT_TRUE(read.error.contains(QLatin1String(r.error))) << read.error.toStdString();
+        EXPECT_EQ(read.error.isEmpty(), *r.error == 0);
+        EXPECT_EQ(read.record.viewAbout, r.viewAbout);
+        EXPECT_EQ(read.record.var1, r.var1);
+        if (r.updateAddress) {
+            EXPECT_EQ(read.record.updateAddress, QLatin1String(r.updateAddress));
+        }
+    }
 }
 
 TEST_F(StartupTest, MissingPictureAndDataFilesAreToldOnce) {

@@ -114,9 +114,10 @@ TEST(UpdateCheck, UnreachableOrMissingAddressGivesZero) {
     EXPECT_EQ(fetchWebNumber(QStringLiteral("not an address"), kShortDeadline), 0);
 }
 
-TEST(UpdateCheck, StartUpFetchesThroughTheModuleLoadedAtFirstUse) {
+TEST(UpdateCheck, StartUpFetchesThroughItsOwnProgram) {
     TestServer server(TestServer::Mode::Answer, "1.9");
-    EXPECT_EQ(fetchWebNumberFromModule(server.address(), kShortDeadline * 5), 1.9);
+    EXPECT_EQ(fetchWebNumberInHelper(server.address(), kShortDeadline * 5), 1.9);
+    EXPECT_EQ(fetchWebNumberInHelper(QStringLiteral("not an address"), kShortDeadline), 0);
 
     QString error;
     EXPECT_EQ(quillon::resolveModuleFunction(QStringLiteral("quillon_update"), "nothing", &error),
