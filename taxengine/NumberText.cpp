@@ -142,11 +142,25 @@ QString formatPattern(double value, QStringView pattern) {
     // Below 1e15 units of the last decimal the rounded value is never a binary half-way case,
     // so the standard library's fixed digits are those Qt writes; taking them into one buffer
     // makes one text instead of five. Larger values take Qt's way.
+    // Those digits are the whole number of last-decimal units the value was rounded to, written
+    // here straight rather than through the general fixed-precision formatter.
     char fixed[64];
     std::to_chars_result written{fixed, std::errc::value_too_large};
-    if (rounded * scale < 1e15 && decimals <= 15 && minIntegerDigits <= 32)
-        written =
-            std::to_chars(fixed, fixed + sizeof fixed, rounded, std::chars_format::fixed, decimals);
+    if (rounded * scale < 1e15 && decimals <= 15 && minIntegerDigits <= 32) {
+        char digits[24];
+        const auto units = static_cast<unsigned long long>(std::round(std::fabs(value) * scale));
+        char *end = std::to_chars(digits, digits + sizeof digits, units).ptr;
+        const auto count = static_cast<std::size_t>(end - digits);
+        const auto places = static_cast<std::size_t>(decimals);
+        const std::size_t whole = count > places ? count - places : 0;
+        char *out = whole == 0 ? std::copy_n("0", 1, fixed) : std::copy_n(digits, whole, fixed);
+        if (places > 0) {
+            *out++ = '.';
+            out = std::fill_n(out, places - (count - whole), '0');
+            out = std::copy(digits + whole, end, out);
+        }
+        written = {out, std::errc()};
+    }
     if (written.ec != std::errc())
         return formatWithQt(rounded, negative, decimals, minIntegerDigits, group);
     const char *point = decimals > 0 ? std::find(fixed, written.ptr, '.') : written.ptr;

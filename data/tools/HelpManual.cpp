@@ -16,7 +16,6 @@
 #include <QTextLayout>
 
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 namespace quillon::datagen {
@@ -85,7 +84,10 @@ Flow flowOf(const QTextDocument &doc) {
     Flow flow;
     QAbstractTextDocumentLayout *layout = doc.documentLayout();
     flow.height = layout->documentSize().height();
-    std::optional<double> openHeading; // the top of a heading still waiting for its next line
+    // The top of a heading still waiting for its next line. Not an optional: GCC 12 at -O3 warns
+    // that one may be read uninitialised.
+    bool headingOpen = false;
+    double headingTop = 0;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         const QTextLayout *text = block.layout();
         if (!text || text->lineCount() == 0)
@@ -97,13 +99,14 @@ Flow flowOf(const QTextDocument &doc) {
         }
         const Span first =
             flow.lines[flow.lines.size() - static_cast<std::size_t>(text->lineCount())];
-        if (openHeading) {
-            flow.keep.push_back({*openHeading, first.bottom});
-            openHeading.reset();
+        if (headingOpen) {
+            flow.keep.push_back({headingTop, first.bottom});
+            headingOpen = false;
         }
         if (const int level = block.blockFormat().headingLevel(); level > 0) {
             flow.headings.push_back({level, block.text().trimmed(), first.top});
-            openHeading = first.top;
+            headingOpen = true;
+            headingTop = first.top;
         }
     }
     return flow;
