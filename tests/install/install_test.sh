@@ -34,9 +34,12 @@ for f in usr/bin/quillon usr/bin/quillon-calc usr/share/quillon/Settings.mdb \
          usr/share/icons/hicolor/48x48/apps/quillon.png; do
   [ -e "$tree/$f" ] || fail "the package lacks /$f"
 done
-# The modules loaded at first use (help viewer, update check, loan graph, quillon-calc's PDF),
-# where the programs look for them, with every library they need installed.
-for m in help update loan_graph calc_pdf; do
+# The modules loaded at first use (help viewer, update check, loan graph, quillon-calc's PDF, the
+# program-state record's reader), where the programs look for them, with every library they need
+# installed; and the update check's own program beside them.
+[ -x "$tree/usr/lib/quillon/quillon-update-check" ] ||
+  fail "the package lacks /usr/lib/quillon/quillon-update-check"
+for m in help update loan_graph calc_pdf record; do
   module="$tree/usr/lib/quillon/libquillon_$m.so"
   [ -f "$module" ] || fail "the package lacks /usr/lib/quillon/libquillon_$m.so"
   ! ldd "$module" | grep -q "not found" || fail "$module needs a library that is missing"
