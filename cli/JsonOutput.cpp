@@ -14,6 +14,14 @@ namespace {
 // the end of the text.
 char *writeNumber(char *begin, char *end, double number) {
     const double magnitude = std::fabs(number);
+    // Whole rand first, zero most of all: a statement is mostly empty lines.
+    if (number == 0 && !std::signbit(number)) {
+        *begin = '0';
+        return begin + 1;
+    }
+    if (number != 0 && magnitude < 1e15 &&
+        number == static_cast<double>(static_cast<long long>(number)))
+        return std::to_chars(begin, end, static_cast<long long>(number)).ptr;
     if (const std::optional<long long> cents = wholeCents(number)) {
         char *out = begin;
         if (*cents < 0)

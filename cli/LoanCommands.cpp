@@ -98,7 +98,9 @@ CommandResult runBuster(const JsonInputValue &json, const RunOptions &options) {
     if (!r.ok())
         return CommandResult::failure(r.error());
 
-    auto loan = std::make_unique<LoanMemory>();
+    // What the buster hands back to the loan window has no reader here. The memory holds both
+    // schedules, so it is made once for the batch rather than cleared on every line.
+    static const auto loan = std::make_unique<LoanMemory>();
     const BusterResults out = calculateBuster(in, BusterResults{}, *loan);
     return {writer.answer(out), {}, printWhenAsked(options, [in, out] {
                 return report::PrintJob{
