@@ -46,30 +46,48 @@ char *writeNumber(char *begin, char *end, double number) {
     return out;
 }
 
-// UTF-16 text as a JSON string. Plain ASCII with nothing to escape (nearly every text) is
-// narrowed straight into the answer.
+// Plain ASCII with nothing to escape: nearly every text, which is narrowed straight.
+bool plainAscii(std::u16string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char16_t c) { return c >= 0x20 && c < 0x80 && c != u'"' && c != u'\\'; });
+}
+
+// Writes plain ASCII as a quoted JSON string at `out`; returns the end.
+char *putPlain(std::u16string_view text, char *out) {
+    *out++ = '"';
+    out = std::transform(text.begin(), text.end(), out,
+                         [](char16_t c) { return static_cast<char>(c); });
+    *out++ = '"';
+    return out;
+}
+
+// UTF-16 text as a JSON string.
 void appendUtf16(std::string &out, std::u16string_view text) {
+    if (!plainAscii(text)) {
+        const QByteArray utf8 =
+            QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toUtf8();
+        appendJsonString(out, std::string_view(utf8.constData(), utf8.size()));
+        return;
+    }
     const std::size_t start = out.size();
     out.resize(start + text.size() + 2);
-    char *at = out.data() + start;
-    *at++ = '"';
-    for (char16_t c : text) {
-        if (c >= 0x80 || c < 0x20 || c == u'"' || c == u'\\') {
-            // Escapes and other scripts take the general way.
-            out.resize(start);
-            const QByteArray utf8 =
-                QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toUtf8();
-            appendJsonString(out, std::string_view(utf8.constData(), utf8.size()));
-            return;
-        }
-        *at++ = static_cast<char>(c);
-    }
-    *at = '"';
+    putPlain(text, out.data() + start);
 }
 
 void appendQString(std::string &out, const QString &text) {
     appendUtf16(out, {reinterpret_cast<const char16_t *>(text.constData()),
                       static_cast<std::size_t>(text.size())});
+}
+
+// Writes `text` as a JSON string at the cursor.
+void putUtf16(JsonText &out, std::u16string_view text) {
+    if (!plainAscii(text)) {
+        std::string escaped;
+        appendUtf16(escaped, text);
+        out.put(escaped);
+        return;
+    }
+    out.wrote(putPlain(text, out.room(text.size() + 2)));
 }
 
 } // namespace
@@ -140,25 +158,6 @@ JsonValue JsonValue::raw(std::string text, bool finite) {
     v.m_finite = finite;
     return v;
 }
-
-// Writes `text` as a JSON string at the cursor: plain ASCII straight, the rest the general way.
-void putUtf16(JsonText &out, std::u16string_view text) {
-    char *at = out.room(text.size() + 2);
-    *at++ = '"';
-    for (char16_t c : text) {
-        if (c >= 0x80 || c < 0x20 || c == u'"' || c == u'\\') {
-            std::string escaped;
-            appendUtf16(escaped, text);
-            out.put(escaped);
-            return;
-        }
-        *at++ = static_cast<char>(c);
-    }
-    *at++ = '"';
-    out.wrote(at);
-}
-
-JsonRecordSink::JsonRecordSink() = default;
 
 char *JsonRecordSink::writeField(char *room, std::string_view field) const {
     // Field names are this program's own: plain ASCII, nothing to escape.

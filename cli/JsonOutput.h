@@ -160,7 +160,6 @@ inline std::optional<long long> wholeCents(double value) {
 // writer hands them over, without a report record in between.
 class JsonRecordSink final : public report::FieldSink {
 public:
-    JsonRecordSink();
     void text(std::string_view field, std::u16string_view text) override;
     void string(std::string_view field, const QString &text) override;
     void number(std::string_view field, double value) override;

@@ -2,11 +2,24 @@
 
 #include "taxengine/NumberText.h"
 
+#include <array>
+#include <string_view>
+
 namespace quillon::package {
 
 using report::ReportRecord;
 
 namespace {
+
+// The fields of the four other-expense lines.
+constexpr std::array<std::string_view, 4> kExpenseTextFields = {"ODedTxt0", "ODedTxt1", "ODedTxt2",
+                                                                "ODedTxt3"};
+constexpr std::array<std::string_view, 4> kExpenseRandFields = {"ODedR0", "ODedR1", "ODedR2",
+                                                                "ODedR3"};
+constexpr std::array<std::string_view, 4> kExpenseFigureFields = {"ODedNum0", "ODedNum1",
+                                                                  "ODedNum2", "ODedNum3"};
+constexpr std::array<std::string_view, 4> kExpenseFigureCCFields = {"ODedNumCC0", "ODedNumCC1",
+                                                                    "ODedNumCC2", "ODedNumCC3"};
 
 // The number a two-decimal field shows.
 double shown(double v) {
@@ -98,18 +111,13 @@ void writeSalPackage(report::FieldSink &w, PackageWindow window, const PackageIn
 
     const bool anyExpenses = in.expensesTotal() > 0;
     w.text("OEXPTXT", anyExpenses ? u"Other Expenses :" : u"");
-    for (int i = 0; i < 4; ++i) {
-        const ExpenseLine &line = in.Expenses[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0; i < kExpenseTextFields.size(); ++i) {
+        const ExpenseLine &line = in.Expenses[i];
         const bool filled = anyExpenses && line.amount > 0;
-        const char n = static_cast<char>('0' + i);
-        const char text[] = {'O', 'D', 'e', 'd', 'T', 'x', 't', n};
-        const char rand[] = {'O', 'D', 'e', 'd', 'R', n};
-        const char figure[] = {'O', 'D', 'e', 'd', 'N', 'u', 'm', n};
-        const char figureCC[] = {'O', 'D', 'e', 'd', 'N', 'u', 'm', 'C', 'C', n};
-        w.string({text, sizeof text}, filled ? line.description : QString());
-        w.string({rand, sizeof rand}, filled ? QStringLiteral("R") : QString());
-        w.number({figure, sizeof figure}, filled ? shown(line.amount) : 0.0);
-        w.number({figureCC, sizeof figureCC}, filled ? shown(line.amount) : 0.0);
+        w.string(kExpenseTextFields[i], filled ? line.description : QString());
+        w.string(kExpenseRandFields[i], filled ? QStringLiteral("R") : QString());
+        w.number(kExpenseFigureFields[i], filled ? shown(line.amount) : 0.0);
+        w.number(kExpenseFigureCCFields[i], filled ? shown(line.amount) : 0.0);
     }
 
     amount("GSal", netToGross ? out.GrossSalary : out.NetPay);
