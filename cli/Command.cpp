@@ -2,6 +2,7 @@
 
 #include "taxengine/DateText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -71,9 +72,9 @@ InputReader::InputReader(const JsonInputValue &object, const std::vector<JsonKey
     : m_object(object) {
     for (auto it = object.MemberBegin(); it != object.MemberEnd(); ++it) {
         const QLatin1String name(it->name.GetString(), it->name.GetStringLength());
-        bool known = false;
-        for (const JsonKey &k : keys)
-            known = known || k.name == name;
+        const bool known = std::any_of(keys.begin(), keys.end(), [&name](const JsonKey &k) {
+            return k.name.size() == name.size() && k.name == name;
+        });
         if (!known) {
             fail(QStringLiteral("unknown key \"%1\"")
                      .arg(QString::fromUtf8(it->name.GetString(), it->name.GetStringLength())));
@@ -83,8 +84,10 @@ InputReader::InputReader(const JsonInputValue &object, const std::vector<JsonKey
 }
 
 const JsonInputValue *InputReader::find(const QString &key) const {
+    // Lengths first: most keys differ in length, and a length costs no call into Qt.
     for (auto it = m_object.MemberBegin(); it != m_object.MemberEnd(); ++it)
-        if (key == QLatin1String(it->name.GetString(), it->name.GetStringLength()))
+        if (it->name.GetStringLength() == static_cast<rapidjson::SizeType>(key.size()) &&
+            key == QLatin1String(it->name.GetString(), it->name.GetStringLength()))
             return &it->value;
     return nullptr;
 }

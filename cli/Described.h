@@ -99,25 +99,27 @@ public:
 
     // `o` may already hold members the command puts first.
     JsonObject answer(const Results &out, JsonObject o = {}) const {
-        return fill(out, std::move(o),
-                    [](const QString &) -> std::optional<JsonValue> { return {}; });
+        return fill(out, std::move(o), [](const QString &, std::string_view, JsonObject &) {});
     }
 
     // `own` gives the values the command works out itself, written at their described place.
     JsonObject answer(const Results &out, std::initializer_list<OwnValue> own,
                       JsonObject o = {}) const {
-        return fill(out, std::move(o), [own](const QString &name) -> std::optional<JsonValue> {
-            for (const OwnValue &v : own)
-                if (v.key == name)
-                    return v.value;
-            return {};
-        });
+        return fill(out, std::move(o),
+                    [own](const QString &name, std::string_view key, JsonObject &answer) {
+                        for (const OwnValue &v : own)
+                            if (v.key == name) {
+                                answer.add(key, v.value);
+                                return;
+                            }
+                    });
     }
 
-    // The same, with the values the command gives itself (`own` by key, nothing to leave the
-    // key out) in their described places.
+    // The same, with the command writing the values it gives itself: `own(name, key, answer)`
+    // adds the member for `key` to `answer` at its described place, or nothing to leave it out.
     template <class Own>
-    requires std::invocable<Own, const QString &> JsonObject answer(const Results &out, Own &&own)
+    requires std::invocable<Own, const QString &, std::string_view, JsonObject &>
+        JsonObject answer(const Results &out, Own &&own)
     const { return fill(out, {}, own); }
 
 private:
@@ -126,13 +128,12 @@ private:
         o.reserve(m_room);
         for (const Member &m : m_members) {
             if (!m.value) {
-                if (const std::optional<JsonValue> given = own(m.name))
-                    o.add(m.key, *given);
+                own(m.name, m.key, o);
                 continue;
             }
             const double value = m.value(out);
             if (m.kind == tax::ValueKind::Flag)
-                o.add(m.key, value != 0);
+                o.addFlag(m.key, value != 0);
             else
                 o.addNumber(m.key, value);
         }

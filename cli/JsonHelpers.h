@@ -8,13 +8,15 @@ namespace quillon::cli {
 
 // The shared tax lookup record as the sub-commands print it.
 inline JsonObject lookupJson(const tax::TaxLookup &l) {
-    return JsonObject{{"annualTaxableIncome", l.AnnualTaxableIncome},
-                      {"marginalRate", l.MarginalRate},
-                      {"bracketFloor", l.BracketFloor},
-                      {"bracketCeiling", l.BracketCeiling},
-                      {"baseTax", l.BaseTax},
-                      {"taxOnExcess", l.TaxOnExcess},
-                      {"totalTax", l.TotalTax}};
+    JsonObject o;
+    o.addNumber("annualTaxableIncome", l.AnnualTaxableIncome)
+        .addNumber("marginalRate", l.MarginalRate)
+        .addNumber("bracketFloor", l.BracketFloor)
+        .addNumber("bracketCeiling", l.BracketCeiling)
+        .addNumber("baseTax", l.BaseTax)
+        .addNumber("taxOnExcess", l.TaxOnExcess)
+        .addNumber("totalTax", l.TotalTax);
+    return o;
 }
 
 inline constexpr const char *kLookupKey = "lookup";

@@ -160,22 +160,32 @@ JsonValue JsonValue::raw(std::string text, bool finite) {
 }
 
 char *JsonRecordSink::writeField(char *room, std::string_view field) const {
-    // Field names are this program's own: plain ASCII, nothing to escape.
-    const std::string_view head = m_text.size() > 1 ? kNext : kFirst;
-    room = std::copy(head.begin(), head.end(), room);
+    // Field names are this program's own: plain ASCII, nothing to escape. The frame's pieces
+    // are copied at their fixed sizes, which the compiler writes inline.
+    if (m_text.size() > 1)
+        room = std::copy(kNext.begin(), kNext.end(), room);
+    else
+        room = std::copy(kFirst.begin(), kFirst.end(), room);
     room = std::copy(field.begin(), field.end(), room);
     return std::copy(kValue.begin(), kValue.end(), room);
 }
 
-void JsonRecordSink::text(std::string_view field, std::u16string_view text) {
-    m_text.wrote(writeField(m_text.room(field.size() + kFieldFrame), field));
-    putUtf16(m_text, text);
-    m_text.put('}');
+void JsonRecordSink::text(std::string_view field, std::string_view text) {
+    Q_ASSERT(std::all_of(text.begin(), text.end(),
+                         [](char c) { return c >= 0x20 && c != '"' && c != '\\'; }));
+    char *out = writeField(m_text.room(field.size() + kFieldFrame + text.size()), field);
+    *out++ = '"';
+    out = std::copy(text.begin(), text.end(), out);
+    *out++ = '"';
+    *out++ = '}';
+    m_text.wrote(out);
 }
 
 void JsonRecordSink::string(std::string_view field, const QString &text) {
-    this->text(field, {reinterpret_cast<const char16_t *>(text.constData()),
-                       static_cast<std::size_t>(text.size())});
+    m_text.wrote(writeField(m_text.room(field.size() + kFieldFrame), field));
+    putUtf16(m_text, {reinterpret_cast<const char16_t *>(text.constData()),
+                      static_cast<std::size_t>(text.size())});
+    m_text.put('}');
 }
 
 void JsonRecordSink::number(std::string_view field, double value) {
@@ -227,6 +237,39 @@ JsonObject &JsonObject::addNumber(std::string_view key, double number) {
     return *this;
 }
 
+JsonObject &JsonObject::addFlag(std::string_view key, bool flag) {
+    const std::string_view text = flag ? "true" : "false";
+    char *out = writeKey(m_body.room(key.size() + kKeyFrame + text.size()), key);
+    m_body.wrote(std::copy(text.begin(), text.end(), out));
+    return *this;
+}
+
+JsonObject &JsonObject::addText(std::string_view key, const QString &text) {
+    m_body.wrote(writeKey(m_body.room(key.size() + kKeyFrame), key));
+    putUtf16(m_body, {reinterpret_cast<const char16_t *>(text.constData()),
+                      static_cast<std::size_t>(text.size())});
+    return *this;
+}
+
+JsonObject &JsonObject::addWritten(std::string_view key, std::string_view open, char close,
+                                   bool finite) {
+    char *out = writeKey(m_body.room(key.size() + kKeyFrame + open.size() + 1), key);
+    out = std::copy(open.begin(), open.end(), out);
+    *out++ = close;
+    m_body.wrote(out);
+    if (!finite && m_nonFinite.empty())
+        m_nonFinite = key;
+    return *this;
+}
+
+JsonObject &JsonObject::add(std::string_view key, const JsonObject &object) {
+    return addWritten(key, object.m_body.view(), '}', object.m_nonFinite.empty());
+}
+
+JsonObject &JsonObject::add(std::string_view key, const JsonList &list) {
+    return addWritten(key, list.m_body.view(), ']', list.m_finite);
+}
+
 JsonObject::operator JsonValue() const {
     return JsonValue::raw(text(), m_nonFinite.empty());
 }
@@ -236,6 +279,18 @@ JsonList &JsonList::append(const JsonValue &value) {
         m_body.put(',');
     m_body.put(value.text());
     m_finite = m_finite && value.finite();
+    return *this;
+}
+
+JsonList &JsonList::append(const JsonObject &object) {
+    const std::string_view body = object.m_body.view();
+    char *out = m_body.room(body.size() + 2);
+    if (m_body.size() > 1)
+        *out++ = ',';
+    out = std::copy(body.begin(), body.end(), out);
+    *out++ = '}';
+    m_body.wrote(out);
+    m_finite = m_finite && object.m_nonFinite.empty();
     return *this;
 }
 

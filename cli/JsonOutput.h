@@ -91,6 +91,8 @@ private:
 
 // A JSON object or list written straight into its text as members are added, in the order
 // they are added.
+class JsonList;
+
 class JsonObject {
 public:
     struct Member {
@@ -102,6 +104,13 @@ public:
 
     JsonObject &add(std::string_view key, const JsonValue &value);
     JsonObject &addNumber(std::string_view key, double number);
+    JsonObject &addText(std::string_view key, const QString &text);
+    JsonObject &addFlag(std::string_view key, bool flag);
+    // Nested objects and lists are copied in once, with no value in between.
+    JsonObject &add(std::string_view key, const JsonObject &object);
+    JsonObject &add(std::string_view key, const JsonList &list);
+    // A value already written as text but for its closing character `close`.
+    JsonObject &addWritten(std::string_view key, std::string_view open, char close, bool finite);
     // Makes room for `total` characters in all at once.
     void reserve(std::size_t total) {
         if (total > m_body.size())
@@ -121,6 +130,7 @@ public:
     operator JsonValue() const;
 
 private:
+    friend class JsonList;
     // Writes the key and its colon into `room`; returns where the value goes.
     char *writeKey(char *room, std::string_view key) const;
     // Room for a typical answer at once instead of growing through five copies.
@@ -133,9 +143,11 @@ private:
 class JsonList {
 public:
     JsonList &append(const JsonValue &value);
+    JsonList &append(const JsonObject &object);
     operator JsonValue() const;
 
 private:
+    friend class JsonObject;
     JsonText m_body{'[', 256};
     bool m_finite = true;
 };
@@ -160,11 +172,15 @@ inline std::optional<long long> wholeCents(double value) {
 // writer hands them over, without a report record in between.
 class JsonRecordSink final : public report::FieldSink {
 public:
-    void text(std::string_view field, std::u16string_view text) override;
+    void text(std::string_view field, std::string_view text) override;
     void string(std::string_view field, const QString &text) override;
     void number(std::string_view field, double value) override;
     // The finished list.
     JsonValue take() &&;
+    // Adds the finished list to `o` under `key`, with no copy in between.
+    void addTo(JsonObject &o, std::string_view key) const {
+        o.addWritten(key, m_text.view(), ']', m_finite);
+    }
 
 private:
     static constexpr std::size_t kStartSize = 4096;

@@ -75,6 +75,10 @@ void AnswerWriter::line(std::string_view text) {
         return;
     m_pending.append(text);
     m_pending += '\n';
+    // A batch read from a file would otherwise gather thousands of answers, megabytes that no
+    // longer sit in the processor's cache, before its first write.
+    if (m_pending.size() >= kFlushSize)
+        flush();
 }
 
 bool AnswerWriter::flush() {

@@ -57,6 +57,7 @@ public:
     QString errorString() const { return m_error; }
 
 private:
+    static constexpr std::size_t kFlushSize = 1 << 16;
     QIODevice &m_device;
     std::string m_pending;
     bool m_failed = false;

@@ -119,15 +119,18 @@ CommandResult runComparison(const JsonInputValue &json, const RunOptions &option
         return CommandResult::failure(r.error());
     const ComparisonResults out = calculateComparison(in);
     JsonList rows;
-    for (const ComparisonRow &row : out.rows)
-        rows.append(JsonObject{{"months", row.months},
-                               {"period", row.label},
-                               {"monthlyRepayment", row.repayment},
-                               {"totalInterest", row.totalInterest},
-                               {"totalPaid", row.totalPaid}});
-    return {JsonObject{{"rows", rows}, {"printable", comparisonPrintable(in)}},
-            {},
-            printWhenAsked(options, [in, out] {
+    for (const ComparisonRow &row : out.rows) {
+        JsonObject o;
+        o.addNumber("months", row.months)
+            .addText("period", row.label)
+            .addNumber("monthlyRepayment", row.repayment)
+            .addNumber("totalInterest", row.totalInterest)
+            .addNumber("totalPaid", row.totalPaid);
+        rows.append(o);
+    }
+    JsonObject answer;
+    answer.add("rows", rows).add("printable", comparisonPrintable(in));
+    return {std::move(answer), {}, printWhenAsked(options, [in, out] {
                 return report::PrintJob{
                     {report::ReportData::singleRecord(kComparisonTable, comparisonRecord(in, out))},
                     kComparisonLayout,

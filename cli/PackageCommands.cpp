@@ -93,26 +93,31 @@ CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
     shown.Beneficiaries = out.Beneficiaries;
     shown.MedicalDeductions = out.MedicalDeductions;
     const package::RaLines ra = package::raLines(w, shown, setup, out);
+    // The keys of the values worked out here, made once rather than on every line.
+    static const QString raA = package::raLineAKey(), raC = package::raLineCKey(),
+                         record = package::salPackageKey(),
+                         employeePercent = package::employeeFundPercentKey(),
+                         employerPercent = package::employerFundPercentKey(),
+                         lookupKey = QLatin1String(kLookupKey);
     // The answer shows the record straight as JSON; the printout's record is made only when a
     // PDF is asked for.
-    JsonRecordSink record;
-    package::writeSalPackage(record, w, shown, out, name);
-
-    JsonObject o = writer.answer(out, [&](const QString &key) -> std::optional<JsonValue> {
-        if (key == package::raLineAKey())
-            return ra.lineA;
-        if (key == package::raLineCKey())
-            return ra.lineC;
-        if (key == package::salPackageKey())
-            return std::move(record).take();
-        if (key == package::employeeFundPercentKey())
-            return setup.PensionCont;
-        if (key == package::employerFundPercentKey())
-            return setup.EmployerPenCont;
-        if (key == QLatin1String(kLookupKey))
-            return lookupJson(lookup);
-        return std::nullopt;
-    });
+    JsonRecordSink statement;
+    package::writeSalPackage(statement, w, shown, out, name);
+    JsonObject o =
+        writer.answer(out, [&](const QString &member, std::string_view key, JsonObject &answer) {
+            if (member == raA)
+                answer.addText(key, ra.lineA);
+            else if (member == raC)
+                answer.addText(key, ra.lineC);
+            else if (member == record)
+                statement.addTo(answer, key);
+            else if (member == employeePercent)
+                answer.addNumber(key, setup.PensionCont);
+            else if (member == employerPercent)
+                answer.addNumber(key, setup.EmployerPenCont);
+            else if (member == lookupKey)
+                answer.add(key, lookupJson(lookup));
+        });
     return {std::move(o), {}, printWhenAsked(options, [w, shown, out, name] {
                 return report::PrintJob{
                     {report::ReportData::singleRecord(

@@ -59,21 +59,21 @@ void writeSalPackage(report::FieldSink &w, PackageWindow window, const PackageIn
 
     switch (window) {
     case PackageWindow::GrossAnnual:
-        w.text("MonAnn", u"Brisvane Salary Package Calculation : Annual");
+        w.text("MonAnn", "Brisvane Salary Package Calculation : Annual");
         break;
     case PackageWindow::GrossMonthly:
-        w.text("MonAnn", u"Brisvane Salary Package Calculation : Monthly");
+        w.text("MonAnn", "Brisvane Salary Package Calculation : Monthly");
         break;
     case PackageWindow::NetAnnual:
-        w.text("MonAnn", u"Quillon Salary Package Calculation : Annual");
+        w.text("MonAnn", "Quillon Salary Package Calculation : Annual");
         break;
     case PackageWindow::NetMonthly:
-        w.text("MonAnn", u"Quillon Salary Package Calculation : Monthly");
+        w.text("MonAnn", "Quillon Salary Package Calculation : Monthly");
         break;
     }
     w.string("TPName", taxpayerName.left(50));
     w.number("TPAge", static_cast<double>(in.Age));
-    w.text("MonAnnSal", monthly ? u"Net monthly salary required" : u"Net annual salary required");
+    w.text("MonAnnSal", monthly ? "Net monthly salary required" : "Net annual salary required");
     amount("NetMonSal", in.Amount);
     if (!netToGross)
         amount("CostToComp", in.Amount);
@@ -95,8 +95,7 @@ void writeSalPackage(report::FieldSink &w, PackageWindow window, const PackageIn
         w.number("ProvDeduct", 0.0);
         w.number("ProvDeductCC", 0.0);
     }
-    w.text("RADirective",
-           monthly ? u"Med. aid fund beneficiaries" : u"Medical beneficiaries months");
+    w.text("RADirective", monthly ? "Med. aid fund beneficiaries" : "Medical beneficiaries months");
     if (writesProvident)
         w.number("RADeduct", 0.0);
     amount("MedDeduct", netToGross ? out.MedicalDeductions : 0.0);
@@ -106,16 +105,19 @@ void writeSalPackage(report::FieldSink &w, PackageWindow window, const PackageIn
     amount("TaxDue", out.TaxDue);
     amount("TaxCredit", out.TaxCredits);
     amount("TaxDeduct", out.TaxDeduction);
-    w.text("PrinMembers", u"(R 720pm each)");
-    w.text("BenMembers", u"(R 440pm each)");
+    w.text("PrinMembers", "(R 720pm each)");
+    w.text("BenMembers", "(R 440pm each)");
 
     const bool anyExpenses = in.expensesTotal() > 0;
-    w.text("OEXPTXT", anyExpenses ? u"Other Expenses :" : u"");
+    w.text("OEXPTXT", anyExpenses ? "Other Expenses :" : "");
     for (std::size_t i = 0; i < kExpenseTextFields.size(); ++i) {
         const ExpenseLine &line = in.Expenses[i];
         const bool filled = anyExpenses && line.amount > 0;
-        w.string(kExpenseTextFields[i], filled ? line.description : QString());
-        w.string(kExpenseRandFields[i], filled ? QStringLiteral("R") : QString());
+        if (filled)
+            w.string(kExpenseTextFields[i], line.description);
+        else
+            w.text(kExpenseTextFields[i], "");
+        w.text(kExpenseRandFields[i], filled ? "R" : "");
         w.number(kExpenseFigureFields[i], filled ? shown(line.amount) : 0.0);
         w.number(kExpenseFigureCCFields[i], filled ? shown(line.amount) : 0.0);
     }
@@ -123,12 +125,14 @@ void writeSalPackage(report::FieldSink &w, PackageWindow window, const PackageIn
     amount("GSal", netToGross ? out.GrossSalary : out.NetPay);
     amount("TotCostComp", out.TotalCost);
     const double onceOff = shown(out.OnceOff);
-    w.string("PlusCompCar1",
-             onceOff > 0 ? QStringLiteral("(plus a 'once-off' cost of R ") + plainNumber(onceOff)
-                         : QString());
+    if (onceOff > 0)
+        w.string("PlusCompCar1",
+                 QStringLiteral("(plus a 'once-off' cost of R ") + plainNumber(onceOff));
+    else
+        w.text("PlusCompCar1", "");
     w.text("PlusCompCar2",
-           onceOff > 0 ? u"for the company car and this does not include fuel, maintenance etc)."
-                       : u"");
+           onceOff > 0 ? "for the company car and this does not include fuel, maintenance etc)."
+                       : "");
 }
 
 ReportRecord salPackageRecord(PackageWindow window, const PackageInputs &in,

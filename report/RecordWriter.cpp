@@ -41,8 +41,8 @@ QString fieldName(std::string_view field) {
 
 } // namespace
 
-void RecordSink::text(std::string_view field, std::u16string_view text) {
-    m_record.push_back({fieldName(field), QString::fromUtf16(text.data(), text.size())});
+void RecordSink::text(std::string_view field, std::string_view text) {
+    m_record.push_back({fieldName(field), QString::fromLatin1(text.data(), text.size())});
 }
 
 void RecordSink::string(std::string_view field, const QString &text) {

@@ -15,7 +15,8 @@ namespace quillon::report {
 class FieldSink {
 public:
     virtual ~FieldSink() = default;
-    virtual void text(std::string_view field, std::u16string_view text) = 0;
+    // A text of the program's own: plain ASCII with nothing a JSON string escapes.
+    virtual void text(std::string_view field, std::string_view text) = 0;
     virtual void string(std::string_view field, const QString &text) = 0;
     virtual void number(std::string_view field, double value) = 0;
 };
@@ -23,7 +24,7 @@ public:
 // A FieldSink that keeps the fields as a report record: texts as texts, figures as doubles.
 class RecordSink final : public FieldSink {
 public:
-    void text(std::string_view field, std::u16string_view text) override;
+    void text(std::string_view field, std::string_view text) override;
     void string(std::string_view field, const QString &text) override;
     void number(std::string_view field, double value) override;
     ReportRecord take() { return std::move(m_record); }
