@@ -69,17 +69,19 @@ QString rangeProblem(const QString &key, double value, const tax::FieldRange &ra
 }
 
 InputReader::InputReader(const JsonInputValue &object, const std::vector<JsonKey> &keys)
-    : m_object(object) {
+    : m_object(object), m_keys(keys) {
     for (auto it = object.MemberBegin(); it != object.MemberEnd(); ++it) {
         const QLatin1String name(it->name.GetString(), it->name.GetStringLength());
-        const bool known = std::any_of(keys.begin(), keys.end(), [&name](const JsonKey &k) {
+        const auto known = std::find_if(keys.begin(), keys.end(), [&name](const JsonKey &k) {
             return k.name.size() == name.size() && k.name == name;
         });
-        if (!known) {
+        if (known == keys.end()) {
             fail(QStringLiteral("unknown key \"%1\"")
                      .arg(QString::fromUtf8(it->name.GetString(), it->name.GetStringLength())));
             return;
         }
+        if (const auto index = static_cast<std::size_t>(known - keys.begin()); index < kTracked)
+            m_present |= 1ULL << index;
     }
 }
 

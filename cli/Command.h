@@ -52,6 +52,13 @@ public:
     bool flag(const QString &key, bool fallback = false);
     std::span<const JsonInputValue> list(const QString &key);
     bool has(const QString &key) const { return find(key) != nullptr; }
+    // Whether the key at `index` of the declared keys, which `key` must be, is surely not in the
+    // object: a test of one bit where has() compares names.
+    bool surelyAbsent(std::size_t index, const QString &key) const {
+        return index < kTracked && index < m_keys.size() &&
+               m_keys[index].name.constData() == key.constData() &&
+               m_keys[index].name.size() == key.size() && (m_present & (1ULL << index)) == 0;
+    }
 
     // Reports a problem found by the command itself (a date outside the tax year, say).
     void fail(const QString &message);
@@ -63,7 +70,11 @@ private:
     // The value of a present key, when nothing failed before.
     const JsonInputValue *take(const QString &key) const { return ok() ? find(key) : nullptr; }
 
+    static constexpr std::size_t kTracked = 64;
     const JsonInputValue &m_object;
+    const std::vector<JsonKey> &m_keys;
+    // Bit i: the object holds the i-th declared key (of the first kTracked).
+    std::uint64_t m_present = 0;
     QString m_error;
 };
 

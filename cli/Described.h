@@ -37,13 +37,18 @@ double fieldNumber(InputReader &r, const QString &key, const tax::FieldRange &ra
 template <class Inputs, class Own>
 void readDescribed(InputReader &r, const std::vector<tax::InputField<Inputs>> &fields, Inputs &in,
                    Own &&own) {
+    std::size_t index = 0; // of the key among the declared ones, which skip keyless fields
     for (const auto &f : fields) {
         if (f.key.isEmpty())
             continue;
         if (!f.slot) {
+            ++index;
             own(f.key);
             continue;
         }
+        // An absent key leaves its field as it is; most lines give a few keys of many.
+        if (r.surelyAbsent(index++, f.key))
+            continue;
         const tax::ValueSlot place = f.slot(in);
         if (auto *figure = std::get_if<double *>(&place)) {
             **figure = f.kind == tax::ValueKind::Choice

@@ -65,6 +65,8 @@ public:
         ++m_used;
     }
     std::size_t size() const { return m_used; }
+    // Back to the first character alone, keeping the room.
+    void restart() { m_used = 1; }
     std::string_view view() const { return {m_text.get(), m_used}; }
     // The text with its closing character.
     std::string closed(char last) const {
@@ -117,6 +119,11 @@ public:
             m_body.room(total - m_body.size());
     }
     std::size_t size() const { return m_body.size(); }
+    // Empties the object for reuse, keeping its room.
+    void clear() {
+        m_body.restart();
+        m_nonFinite.clear();
+    }
     // The text of the whole object, braces included.
     std::string text() const { return m_body.closed('}'); }
     void appendTo(std::string &out) const {
@@ -142,13 +149,15 @@ private:
 
 class JsonList {
 public:
+    explicit JsonList(std::size_t room = 256) : m_body('[', room) {}
     JsonList &append(const JsonValue &value);
     JsonList &append(const JsonObject &object);
+    std::size_t size() const { return m_body.size(); }
     operator JsonValue() const;
 
 private:
     friend class JsonObject;
-    JsonText m_body{'[', 256};
+    JsonText m_body;
     bool m_finite = true;
 };
 

@@ -118,9 +118,11 @@ CommandResult runComparison(const JsonInputValue &json, const RunOptions &option
     if (!r.ok())
         return CommandResult::failure(r.error());
     const ComparisonResults out = calculateComparison(in);
-    JsonList rows;
+    // Room for six rows of full-precision figures; one row object serves them all.
+    JsonList rows(1024);
+    JsonObject o;
     for (const ComparisonRow &row : out.rows) {
-        JsonObject o;
+        o.clear();
         o.addNumber("months", row.months)
             .addText("period", row.label)
             .addNumber("monthlyRepayment", row.repayment)
@@ -129,6 +131,7 @@ CommandResult runComparison(const JsonInputValue &json, const RunOptions &option
         rows.append(o);
     }
     JsonObject answer;
+    answer.reserve(rows.size() + 32);
     answer.add("rows", rows).add("printable", comparisonPrintable(in));
     return {std::move(answer), {}, printWhenAsked(options, [in, out] {
                 return report::PrintJob{
