@@ -112,24 +112,25 @@ double leadingNumber(QStringView text) {
 QString formatPattern(double value, QStringView pattern) {
     if (!std::isfinite(value))
         value = 0;
-    const qsizetype pointAt = pattern.indexOf(u'.');
-    const QStringView integerPart = pointAt < 0 ? pattern : pattern.left(pointAt);
-    const QStringView fractionPart = pointAt < 0 ? QStringView() : pattern.mid(pointAt + 1);
-
+    // One pass over the pattern: the places before its point, then the decimals after it.
     int decimals = 0;
-    for (QChar c : fractionPart)
-        if (c == u'0' || c == u'#')
-            ++decimals;
     int minIntegerDigits = 0;
     QChar group;
     bool seenPlaceholder = false;
-    for (QChar c : integerPart) {
-        if (c == u'0')
-            ++minIntegerDigits;
-        if (c == u'0' || c == u'#')
-            seenPlaceholder = true;
-        else if ((c == u' ' || c == u',') && seenPlaceholder)
-            group = c;
+    bool afterPoint = false;
+    for (QChar c : pattern) {
+        const bool placeholder = c == u'0' || c == u'#';
+        if (afterPoint) {
+            decimals += placeholder ? 1 : 0;
+        } else if (c == u'.') {
+            afterPoint = true;
+        } else {
+            minIntegerDigits += c == u'0' ? 1 : 0;
+            if (placeholder)
+                seenPlaceholder = true;
+            else if ((c == u' ' || c == u',') && seenPlaceholder)
+                group = c;
+        }
     }
 
     // Round half away from zero on the decimal digits the pattern keeps.
@@ -179,9 +180,14 @@ QString formatPattern(double value, QStringView pattern) {
     if (negative)
         text[size++] = u'-';
     const bool grouped = !group.isNull() && wholeSize > 3;
+    // Digits until the next group mark: the first group may be short.
+    std::size_t untilMark = grouped ? (wholeSize % 3 == 0 ? 3 : wholeSize % 3) : wholeSize;
     for (std::size_t k = 0; k < wholeSize; ++k) {
-        if (grouped && k > 0 && (wholeSize - k) % 3 == 0)
+        if (untilMark == 0) {
             text[size++] = group.unicode();
+            untilMark = 3;
+        }
+        --untilMark;
         text[size++] = char16_t(padded[k]);
     }
     for (const char *c = point; c != written.ptr; ++c)
