@@ -53,6 +53,25 @@ TEST(Batch, RefusedLinesKeepTheirPlace) {
     }
 }
 
+// A batch whose answers fill several writes keeps every answer whole and in its place.
+TEST(Batch, AnswersBeyondOneWriteKeepTheirOrder) {
+    QString input;
+    const int count = 1000;
+    for (int i = 1; i <= count; ++i)
+        input += QStringLiteral("{\"salary\":%1}\n").arg(100000 + 1000 * i);
+    const test::CliRun r = annual(input);
+    EXPECT_EQ(r.code, 0);
+    ASSERT_GT(r.out.size(), 3 * 65536);
+    const QStringList lines = r.lines();
+    ASSERT_EQ(lines.size(), count);
+    double previous = 0;
+    for (const QString &line : lines) {
+        const double tax = parsed(line).value(QStringLiteral("taxLiability")).toDouble();
+        ASSERT_GT(tax, previous) << line.toStdString();
+        previous = tax;
+    }
+}
+
 // Numbers the JSON library read as garbage in full precision are read as they are written: a
 // zero with a large exponent, and a long mantissa (1.000…0e-330 is too small to hold: zero).
 // A malformed number near them is still refused.
