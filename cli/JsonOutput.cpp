@@ -200,10 +200,6 @@ void JsonRecordSink::number(std::string_view field, double value) {
     m_text.wrote(out);
 }
 
-JsonValue JsonRecordSink::take() && {
-    return JsonValue::raw(m_text.closed(']'), m_finite);
-}
-
 JsonObject::JsonObject(std::initializer_list<Member> members) {
     for (const Member &m : members)
         add(m.key, m.value);

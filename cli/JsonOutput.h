@@ -91,10 +91,10 @@ private:
     std::size_t m_used = 1;
 };
 
-// A JSON object or list written straight into its text as members are added, in the order
-// they are added.
 class JsonList;
 
+// A JSON object or list written straight into its text as members are added, in the order
+// they are added.
 class JsonObject {
 public:
     struct Member {
@@ -184,8 +184,6 @@ public:
     void text(std::string_view field, std::string_view text) override;
     void string(std::string_view field, const QString &text) override;
     void number(std::string_view field, double value) override;
-    // The finished list.
-    JsonValue take() &&;
     // Adds the finished list to `o` under `key`, with no copy in between.
     void addTo(JsonObject &o, std::string_view key) const {
         o.addWritten(key, m_text.view(), ']', m_finite);
