@@ -1,33 +1,94 @@
 #include "cli/JsonOutput.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace quillon::cli {
 
 namespace {
 
-// Writes a finite number in its shortest exact form: plain decimals (300000, not 3e+05) in the
-// span amounts live in, the exponent form only for the very large and the very small. Returns
-// the end of the text.
-char *writeNumber(char *begin, char *end, double number) {
-    const double magnitude = std::fabs(number);
-    // Whole rand first, zero most of all: a statement is mostly empty lines.
-    if (number == 0 && !std::signbit(number)) {
-        *begin = '0';
-        return begin + 1;
+// Copies a name or a frame piece as at most two overlapping moves of a fixed size: for the few
+// bytes of a key a call to memcpy costs more than the copy.
+char *copyShort(char *out, std::string_view piece) {
+    const std::size_t n = piece.size();
+    const char *from = piece.data();
+    if (n >= 8 && n <= 16) {
+        std::memcpy(out, from, 8);
+        std::memcpy(out + n - 8, from + n - 8, 8);
+    } else if (n > 16 && n <= 32) {
+        std::memcpy(out, from, 16);
+        std::memcpy(out + n - 16, from + n - 16, 16);
+    } else if (n >= 4 && n < 8) {
+        std::memcpy(out, from, 4);
+        std::memcpy(out + n - 4, from + n - 4, 4);
+    } else {
+        std::memcpy(out, from, n);
     }
+    return out + n;
+}
+
+// "00" to "99", for writing whole numbers two digits at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+template <class Unsigned> int digitCount(Unsigned v) {
+    int count = 1;
+    for (; v >= 10000; v /= 10000)
+        count += 4;
+    return count + (v >= 10) + (v >= 100) + (v >= 1000);
+}
+
+// The decimal digits of `v`, two at a time from the end; returns the end.
+template <class Unsigned> char *writeDigits(char *out, Unsigned v) {
+    char *const end = out + digitCount(v);
+    char *at = end;
+    while (v >= 100) {
+        at -= 2;
+        std::memcpy(at, &kDigitPairs[2 * (v % 100)], 2);
+        v /= 100;
+    }
+    if (v >= 10) {
+        at -= 2;
+        std::memcpy(at, &kDigitPairs[2 * v], 2);
+    } else {
+        *--at = static_cast<char>('0' + v);
+    }
+    return end;
+}
+
+// Most amounts fit 32 bits, whose divisions by constants cost less.
+char *writeWhole(char *out, std::uint64_t v) {
+    return v <= UINT32_MAX ? writeDigits(out, static_cast<std::uint32_t>(v)) : writeDigits(out, v);
+}
+
+// Writes a finite number other than +0 in its shortest exact form: plain decimals (300000, not
+// 3e+05) in the span amounts live in, the exponent form only for the very large and the very
+// small. Returns the end of the text.
+char *writeFigure(char *begin, char *end, double number) {
+    const double magnitude = std::fabs(number);
     if (number != 0 && magnitude < 1e15 &&
-        number == static_cast<double>(static_cast<long long>(number)))
-        return std::to_chars(begin, end, static_cast<long long>(number)).ptr;
+        number == static_cast<double>(static_cast<long long>(number))) {
+        if (number < 0)
+            *begin++ = '-';
+        return writeWhole(begin, static_cast<std::uint64_t>(magnitude));
+    }
     if (const std::optional<long long> cents = wholeCents(number)) {
         char *out = begin;
         if (*cents < 0)
             *out++ = '-';
-        const unsigned long long units = static_cast<unsigned long long>(std::llabs(*cents));
-        out = std::to_chars(out, end, units / 100).ptr;
+        const auto units = static_cast<std::uint64_t>(std::llabs(*cents));
+        out = writeWhole(out, units / 100);
         const auto fraction = static_cast<unsigned>(units % 100);
         if (fraction != 0) {
             *out++ = '.';
@@ -44,6 +105,15 @@ char *writeNumber(char *begin, char *end, double number) {
     if (plain && std::find(begin, out, 'e') != out)
         out = std::to_chars(begin, end, number, std::chars_format::fixed).ptr;
     return out;
+}
+
+// The same for any finite number, zero written here: most figures of a statement are empty.
+inline char *writeNumber(char *begin, char *end, double number) {
+    if (number == 0 && !std::signbit(number)) {
+        *begin = '0';
+        return begin + 1;
+    }
+    return writeFigure(begin, end, number);
 }
 
 // Plain ASCII with nothing to escape: nearly every text, which is narrowed straight.
@@ -91,6 +161,52 @@ void putUtf16(JsonText &out, std::u16string_view text) {
 }
 
 } // namespace
+
+namespace {
+
+// A few rooms are enough: a line's answer holds at most a handful of texts at once.
+constexpr std::size_t kStashedRooms = 8;
+
+struct Stashed {
+    RoomStash::Room room;
+    std::size_t capacity = 0;
+};
+
+// Each thread keeps its own, so texts made on one never wait for another.
+std::array<Stashed, kStashedRooms> &stash() {
+    thread_local std::array<Stashed, kStashedRooms> rooms;
+    return rooms;
+}
+
+} // namespace
+
+RoomStash::Room RoomStash::take(std::size_t size, std::size_t &capacity) {
+    Stashed *best = nullptr;
+    for (Stashed &s : stash())
+        if (s.room && s.capacity >= size && (!best || s.capacity < best->capacity))
+            best = &s;
+    if (!best) {
+        capacity = size;
+        return std::make_unique_for_overwrite<char[]>(size);
+    }
+    capacity = best->capacity;
+    return std::move(best->room);
+}
+
+void RoomStash::give(Room room, std::size_t capacity) {
+    // An empty place first; else the smallest room kept gives way to a larger one.
+    Stashed *place = nullptr;
+    for (Stashed &s : stash()) {
+        if (!s.room) {
+            place = &s;
+            break;
+        }
+        if (s.capacity < capacity && (!place || s.capacity < place->capacity))
+            place = &s;
+    }
+    if (place)
+        *place = {std::move(room), capacity};
+}
 
 void appendJsonString(std::string &out, std::string_view utf8) {
     static constexpr char kHex[] = "0123456789abcdef";
@@ -166,7 +282,7 @@ char *JsonRecordSink::writeField(char *room, std::string_view field) const {
         room = std::copy(kNext.begin(), kNext.end(), room);
     else
         room = std::copy(kFirst.begin(), kFirst.end(), room);
-    room = std::copy(field.begin(), field.end(), room);
+    room = copyShort(room, field);
     return std::copy(kValue.begin(), kValue.end(), room);
 }
 
@@ -210,7 +326,7 @@ char *JsonObject::writeKey(char *room, std::string_view key) const {
     if (m_body.size() > 1)
         *room++ = ',';
     *room++ = '"';
-    room = std::copy(key.begin(), key.end(), room);
+    room = copyShort(room, key);
     *room++ = '"';
     *room++ = ':';
     return room;
@@ -244,6 +360,17 @@ JsonObject &JsonObject::addText(std::string_view key, const QString &text) {
     m_body.wrote(writeKey(m_body.room(key.size() + kKeyFrame), key));
     putUtf16(m_body, {reinterpret_cast<const char16_t *>(text.constData()),
                       static_cast<std::size_t>(text.size())});
+    return *this;
+}
+
+JsonObject &JsonObject::addAscii(std::string_view key, std::string_view text) {
+    Q_ASSERT(std::all_of(text.begin(), text.end(),
+                         [](char c) { return c >= 0x20 && c != '"' && c != '\\'; }));
+    char *out = writeKey(m_body.room(key.size() + kKeyFrame + text.size() + 2), key);
+    *out++ = '"';
+    out = std::copy(text.begin(), text.end(), out);
+    *out++ = '"';
+    m_body.wrote(out);
     return *this;
 }
 

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace quillon::cli {
 
@@ -40,13 +41,29 @@ private:
     bool m_finite = true;
 };
 
+// Rooms that finished texts hand back for the next ones to take. A batch makes and drops a few
+// texts a line, each too large for the allocator's own quick cache, so without this every line
+// paid for them again.
+class RoomStash {
+public:
+    using Room = std::unique_ptr<char[]>;
+    // A room of at least `size`, the smallest one kept that fits, or a new one of `size`.
+    static Room take(std::size_t size, std::size_t &capacity);
+    static void give(Room room, std::size_t capacity);
+};
+
 // Text written at a cursor into room made ahead: each piece is a copy behind one check for
 // room, where a string's own appends cost a call each. The room is not cleared first.
 class JsonText {
 public:
-    JsonText(char first, std::size_t room)
-        : m_text(std::make_unique_for_overwrite<char[]>(room)), m_capacity(room) {
+    JsonText(char first, std::size_t room) : m_text(RoomStash::take(room, m_capacity)) {
         m_text[0] = first;
+    }
+    JsonText(JsonText &&) = default;
+    JsonText &operator=(JsonText &&) = default;
+    ~JsonText() {
+        if (m_text)
+            RoomStash::give(std::move(m_text), m_capacity);
     }
 
     char *room(std::size_t size) {
@@ -79,15 +96,15 @@ public:
 
 private:
     void grow(std::size_t needed) {
-        const std::size_t capacity = std::max(2 * m_capacity, needed);
-        auto text = std::make_unique_for_overwrite<char[]>(capacity);
+        std::size_t capacity = 0;
+        auto text = RoomStash::take(std::max(2 * m_capacity, needed), capacity);
         std::copy_n(m_text.get(), m_used, text.get());
-        m_text = std::move(text);
+        RoomStash::give(std::exchange(m_text, std::move(text)), m_capacity);
         m_capacity = capacity;
     }
 
-    std::unique_ptr<char[]> m_text;
-    std::size_t m_capacity;
+    std::size_t m_capacity = 0;
+    RoomStash::Room m_text;
     std::size_t m_used = 1;
 };
 
@@ -107,6 +124,8 @@ public:
     JsonObject &add(std::string_view key, const JsonValue &value);
     JsonObject &addNumber(std::string_view key, double number);
     JsonObject &addText(std::string_view key, const QString &text);
+    // A text of this program's own making: plain ASCII with nothing to escape.
+    JsonObject &addAscii(std::string_view key, std::string_view text);
     JsonObject &addFlag(std::string_view key, bool flag);
     // Nested objects and lists are copied in once, with no value in between.
     JsonObject &add(std::string_view key, const JsonObject &object);

@@ -106,9 +106,9 @@ CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
     JsonObject o =
         writer.answer(out, [&](const QString &member, std::string_view key, JsonObject &answer) {
             if (member == raA)
-                answer.addText(key, ra.lineA);
+                answer.addAscii(key, ra.lineA);
             else if (member == raC)
-                answer.addText(key, ra.lineC);
+                answer.addAscii(key, ra.lineC);
             else if (member == record)
                 statement.addTo(answer, key);
             else if (member == employeePercent)

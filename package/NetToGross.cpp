@@ -166,33 +166,58 @@ Rise netRisesWithGross(const SearchConstants &c, double netRequired, double limi
     return rounding < kLeastGain / 4 ? Rise::Surely : Rise::BeyondRounding;
 }
 
-// The same stop as the walk, found by halving the whole-rand interval (0, limit]: the first
-// gross whose net pay exceeds the target. The last round run is the one at the gross returned
-// (or at the limit when none exceeds), so `r` and the lookup hold what the walk leaves.
+// The same stop as the walk, found within the whole-rand interval (0, limit]: the first gross
+// whose net pay exceeds the target. The net pay runs straight between the tax brackets and the
+// UIF ceiling, so a secant through the last two rounds lands on the stop once both sit on its
+// stretch, in a handful of rounds where halving takes some twenty; the interval that holds the
+// stop is kept throughout, and a step that fails to halve it twice running hands the next to
+// halving. The last round run is the one at the gross returned (or at the limit when none
+// exceeds), so `r` and the lookup hold what the walk leaves.
 template <bool Annual>
 std::int64_t bisect(const SearchConstants &c, double netRequired, double limit, PackageResults &r,
                     tax::TaxLookup &lookup) {
-    const auto exceeds = [&](std::int64_t gross) {
+    const auto netAt = [&](std::int64_t gross) {
         runRound<Annual>(c, static_cast<double>(gross), r, lookup);
-        return r.NetFound > netRequired;
+        return r.NetFound;
     };
     const auto top = static_cast<std::int64_t>(limit);
     if (top < 1) {
         r.Gross = 0;
         return 0;
     }
-    if (!exceeds(top)) {
+    double last = netAt(top);
+    if (!(last > netRequired)) {
         r.Gross = limit;
         return 0;
     }
-    std::int64_t below = 0; // net pay not above the target (0: before the first round)
+    std::int64_t below = 0; // net pay not above the target (0: below every gross looked at)
     std::int64_t above = top;
+    // The secant's two points; the round at 0 only gives the first line to aim along.
+    std::int64_t lastGross = top;
+    std::int64_t earlierGross = 0;
+    double earlier = netAt(0);
+    int poorSteps = 0;
     while (above - below > 1) {
-        const std::int64_t middle = below + (above - below) / 2;
-        if (exceeds(middle))
-            above = middle;
+        const std::int64_t width = above - below;
+        std::int64_t next = below + width / 2;
+        const double aim =
+            static_cast<double>(lastGross) +
+            (netRequired - last) * static_cast<double>(lastGross - earlierGross) / (last - earlier);
+        if (poorSteps < 2 && std::isfinite(aim))
+            next = std::clamp(static_cast<std::int64_t>(std::ceil(std::clamp(
+                                  aim, static_cast<double>(below), static_cast<double>(above)))),
+                              below + 1, above - 1);
         else
-            below = middle;
+            poorSteps = 0;
+        earlierGross = lastGross;
+        earlier = last;
+        lastGross = next;
+        last = netAt(next);
+        if (last > netRequired)
+            above = next;
+        else
+            below = next;
+        poorSteps = above - below > (width + 1) / 2 ? poorSteps + 1 : 0;
     }
     runRound<Annual>(c, static_cast<double>(above), r, lookup);
     r.Gross = static_cast<double>(above);

@@ -230,8 +230,8 @@ void PackageCalcWindow::buildRaPanel() {
 void PackageCalcWindow::openRaPanel() {
     commitFocusedField();
     const RaLines lines = raLines(m_kind, m_entry.fields, settings(), m_results);
-    m_raLineA->setText(lines.lineA);
-    m_raLineC->setText(lines.lineC);
+    m_raLineA->setText(QString::fromLatin1(lines.lineA));
+    m_raLineC->setText(QString::fromLatin1(lines.lineC));
     m_raPanel->open();
 }
 

@@ -6,9 +6,14 @@ namespace quillon::package {
 
 namespace {
 
-QString f(double v) {
-    return formatPattern(v, u"### ### ##0.00");
+// Appends an amount as the panel shows it: "### ### ##0.00".
+void amount(std::string &line, double v) {
+    static const NumberPattern kPattern = readNumberPattern(u"### ### ##0.00");
+    appendPatternText(line, v, kPattern);
 }
+
+// Room for either line with amounts in the billions, made once.
+constexpr std::size_t kLineRoom = 64;
 
 // The number a two-decimal result field shows.
 double shown(double v) {
@@ -23,9 +28,11 @@ RaLines raLines(PackageWindow window, const PackageInputs &in, const tax::SetupR
     const double e = window == PackageWindow::NetMonthly ? 12 * last.EmployeeContribution
                                                          : last.EmployeeContribution;
     const double d = 3500 - e;
-    lines.lineA = d >= 0
-                      ? QStringLiteral("ie: R 3 500 - R") + f(e) + QStringLiteral(" = R") + f(d)
-                      : QStringLiteral("ie: R 3 500 - R") + f(e) + QStringLiteral(" = - R") + f(-d);
+    lines.lineA.reserve(kLineRoom);
+    lines.lineA = "ie: R 3 500 - R";
+    amount(lines.lineA, e);
+    lines.lineA += d >= 0 ? " = R" : " = - R";
+    amount(lines.lineA, d >= 0 ? d : -d);
 
     const bool anyPercentage =
         s.PensionCont > 0 || s.EmployerPenCont > 0 || s.ProvCont > 0 || s.EmployerProvCont > 0;
@@ -49,7 +56,11 @@ RaLines raLines(PackageWindow window, const PackageInputs &in, const tax::SetupR
             break;
         }
     }
-    lines.lineC = QStringLiteral("ie: R ") + f(b) + QStringLiteral(" X 15% = R") + f(0.15 * b);
+    lines.lineC.reserve(kLineRoom);
+    lines.lineC = "ie: R ";
+    amount(lines.lineC, b);
+    lines.lineC += " X 15% = R";
+    amount(lines.lineC, 0.15 * b);
     return lines;
 }
 

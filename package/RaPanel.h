@@ -3,14 +3,15 @@
 #include "package/PackageTypes.h"
 #include "taxengine/SetupRecord.h"
 
-#include <QString>
+#include <string>
 
 namespace quillon::package {
 
-// The two computed lines of the "R/A Explained(Annual Figures Shown)" panel.
+// The two computed lines of the "R/A Explained(Annual Figures Shown)" panel, in plain ASCII:
+// a batch writes them on every line, the window shows them as they are.
 struct RaLines {
-    QString lineA; // Label2(4): R 3 500 less the employee's contribution
-    QString lineC; // Label2(5): 15% of the non-retirement funding income
+    std::string lineA; // Label2(4): R 3 500 less the employee's contribution
+    std::string lineC; // Label2(5): 15% of the non-retirement funding income
 };
 
 // The lines from the current working values, with the contribution as the last calculation

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace quillon {
@@ -109,94 +110,121 @@ double leadingNumber(QStringView text) {
     return value;
 }
 
-QString formatPattern(double value, QStringView pattern) {
-    if (!std::isfinite(value))
-        value = 0;
-    // One pass over the pattern: the places before its point, then the decimals after it.
-    int decimals = 0;
-    int minIntegerDigits = 0;
-    QChar group;
+NumberPattern readNumberPattern(QStringView pattern) {
+    // One pass: the places before the point, then the decimals after it.
+    NumberPattern p;
     bool seenPlaceholder = false;
     bool afterPoint = false;
     for (QChar c : pattern) {
         const bool placeholder = c == u'0' || c == u'#';
         if (afterPoint) {
-            decimals += placeholder ? 1 : 0;
+            p.decimals += placeholder ? 1 : 0;
         } else if (c == u'.') {
             afterPoint = true;
         } else {
-            minIntegerDigits += c == u'0' ? 1 : 0;
+            p.minIntegerDigits += c == u'0' ? 1 : 0;
             if (placeholder)
                 seenPlaceholder = true;
             else if ((c == u' ' || c == u',') && seenPlaceholder)
-                group = c;
+                p.group = static_cast<char>(c.unicode());
         }
     }
+    return p;
+}
 
+namespace {
+
+// Room for any text the quick way writes: 15 digits, their group marks, the point, a sign and up
+// to 32 whole digits asked for.
+constexpr std::size_t kQuickRoom = 128;
+
+// Writes the text into `text` and returns its length when the value is small enough for the
+// standard library's digits to be those Qt writes; otherwise nothing.
+std::optional<std::size_t> quickPattern(char *text, double value, const NumberPattern &p) {
+    if (!std::isfinite(value))
+        value = 0;
     // Round half away from zero on the decimal digits the pattern keeps.
-    const double scale = powerOfTen(decimals);
+    const double scale = powerOfTen(p.decimals);
+    const double rounded = std::round(std::fabs(value) * scale) / scale;
+    // Below 1e15 units of the last decimal the rounded value is never a binary half-way case,
+    // so the whole number of last-decimal units it was rounded to, written straight, gives the
+    // digits Qt writes. Larger values take Qt's way.
+    if (!(rounded * scale < 1e15) || p.decimals > 15 || p.minIntegerDigits > 32)
+        return std::nullopt;
+    const bool negative = value < 0 && rounded != 0;
+    char digits[24];
+    const auto units = static_cast<unsigned long long>(std::round(std::fabs(value) * scale));
+    const char *end = std::to_chars(digits, digits + sizeof digits, units).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    const auto places = static_cast<std::size_t>(p.decimals);
+    const std::size_t wholeCount = count > places ? count - places : 0;
+    std::string_view whole = wholeCount > 0 ? std::string_view(digits, wholeCount) : "0";
+    // A pattern without a zero before its point shows no lone zero there.
+    if (whole == "0" && p.minIntegerDigits == 0)
+        whole = {};
+    const auto minimum = static_cast<std::size_t>(p.minIntegerDigits);
+    const std::size_t padding = whole.size() < minimum ? minimum - whole.size() : 0;
+    const std::size_t shown = padding + whole.size();
+
+    char *out = text;
+    if (negative)
+        *out++ = '-';
+    // Digits until the next group mark: the first group may be short.
+    const bool grouped = p.group != 0 && shown > 3;
+    std::size_t untilMark = grouped ? (shown % 3 == 0 ? 3 : shown % 3) : shown;
+    for (std::size_t k = 0; k < shown; ++k) {
+        if (untilMark == 0) {
+            *out++ = p.group;
+            untilMark = 3;
+        }
+        --untilMark;
+        *out++ = k < padding ? '0' : whole[k - padding];
+    }
+    if (places > 0) {
+        *out++ = '.';
+        const std::size_t fraction = count - wholeCount;
+        out = std::fill_n(out, places - fraction, '0');
+        out = std::copy(end - fraction, end, out);
+    }
+    return static_cast<std::size_t>(out - text);
+}
+
+QString formatLarge(double value, const NumberPattern &p) {
+    if (!std::isfinite(value))
+        value = 0;
+    const double scale = powerOfTen(p.decimals);
     double rounded = std::round(std::fabs(value) * scale) / scale;
     if (!std::isfinite(rounded))
         rounded = std::fabs(value);
     const bool negative = value < 0 && rounded != 0;
+    return formatWithQt(rounded, negative, p.decimals, p.minIntegerDigits,
+                        p.group ? QChar(QLatin1Char(p.group)) : QChar());
+}
 
-    // Below 1e15 units of the last decimal the rounded value is never a binary half-way case,
-    // so the standard library's fixed digits are those Qt writes; taking them into one buffer
-    // makes one text instead of five. Larger values take Qt's way.
-    // Those digits are the whole number of last-decimal units the value was rounded to, written
-    // here straight rather than through the general fixed-precision formatter.
-    char fixed[64];
-    std::to_chars_result written{fixed, std::errc::value_too_large};
-    if (rounded * scale < 1e15 && decimals <= 15 && minIntegerDigits <= 32) {
-        char digits[24];
-        const auto units = static_cast<unsigned long long>(std::round(std::fabs(value) * scale));
-        char *end = std::to_chars(digits, digits + sizeof digits, units).ptr;
-        const auto count = static_cast<std::size_t>(end - digits);
-        const auto places = static_cast<std::size_t>(decimals);
-        const std::size_t whole = count > places ? count - places : 0;
-        char *out = whole == 0 ? std::copy_n("0", 1, fixed) : std::copy_n(digits, whole, fixed);
-        if (places > 0) {
-            *out++ = '.';
-            out = std::fill_n(out, places - (count - whole), '0');
-            out = std::copy(digits + whole, end, out);
-        }
-        written = {out, std::errc()};
-    }
-    if (written.ec != std::errc())
-        return formatWithQt(rounded, negative, decimals, minIntegerDigits, group);
-    const char *point = decimals > 0 ? std::find(fixed, written.ptr, '.') : written.ptr;
-    std::string_view whole(fixed, static_cast<std::size_t>(point - fixed));
-    if (whole == "0" && minIntegerDigits == 0)
-        whole = {};
-    char padded[64];
-    std::size_t wholeSize = 0;
-    for (std::size_t pad = whole.size(); pad < static_cast<std::size_t>(minIntegerDigits); ++pad)
-        padded[wholeSize++] = '0';
-    for (char c : whole)
-        padded[wholeSize++] = c;
+} // namespace
 
-    char16_t text[128];
-    qsizetype size = 0;
-    if (negative)
-        text[size++] = u'-';
-    const bool grouped = !group.isNull() && wholeSize > 3;
-    // Digits until the next group mark: the first group may be short.
-    std::size_t untilMark = grouped ? (wholeSize % 3 == 0 ? 3 : wholeSize % 3) : wholeSize;
-    for (std::size_t k = 0; k < wholeSize; ++k) {
-        if (untilMark == 0) {
-            text[size++] = group.unicode();
-            untilMark = 3;
-        }
-        --untilMark;
-        text[size++] = char16_t(padded[k]);
-    }
-    for (const char *c = point; c != written.ptr; ++c)
-        text[size++] = char16_t(*c);
-    return QString(reinterpret_cast<const QChar *>(text), size);
+QString formatPattern(double value, const NumberPattern &pattern) {
+    char text[kQuickRoom];
+    if (const std::optional<std::size_t> size = quickPattern(text, value, pattern))
+        return QString::fromLatin1(text, static_cast<qsizetype>(*size));
+    return formatLarge(value, pattern);
+}
+
+QString formatPattern(double value, QStringView pattern) {
+    return formatPattern(value, readNumberPattern(pattern));
+}
+
+void appendPatternText(std::string &out, double value, const NumberPattern &pattern) {
+    char text[kQuickRoom];
+    if (const std::optional<std::size_t> size = quickPattern(text, value, pattern))
+        out.append(text, *size);
+    else
+        out += formatLarge(value, pattern).toStdString();
 }
 
 double shownNumber(double value, int decimals) {
-    if (!std::isfinite(value))
+    // Zero, of either sign, shows as 0: most amounts of a statement are empty.
+    if (value == 0 || !std::isfinite(value))
         return 0;
     // The text holds K / 10^d exactly for the whole number K the value rounds to, so reading it
     // back gives the double nearest K / 10^d: the quotient itself, which division rounds to

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <string>
+
 namespace quillon {
 
 // The number a field holds is the leading number of its text, the way the original input
@@ -15,6 +17,17 @@ double leadingNumber(QStringView text);
 // The full stop is always the decimal separator; a blank or comma between digit placeholders
 // asks for thousands grouping with that character. Halves round away from zero.
 QString formatPattern(double value, QStringView pattern);
+
+// A display pattern's shape, read once for a pattern used on many figures.
+struct NumberPattern {
+    int decimals = 0;         // the places after the full stop
+    int minIntegerDigits = 0; // the zeros before it: digits always shown
+    char group = 0;           // the thousands mark, or none
+};
+NumberPattern readNumberPattern(QStringView pattern);
+QString formatPattern(double value, const NumberPattern &pattern);
+// formatPattern's text, which is plain ASCII, added to `out`.
+void appendPatternText(std::string &out, double value, const NumberPattern &pattern);
 
 // The number a field of `decimals` decimals (pattern "0.00" for two) shows for `value`, the
 // leading number of formatPattern's text, without making the text.

@@ -69,8 +69,8 @@ TEST(RaPanel, LinesFromTheLastContribution) {
         last.EmployeeContribution = row.contribution;
         last.GrossSalary = row.grossSalary;
         const RaLines lines = raLines(row.window, in, s, last);
-        EXPECT_EQ(lines.lineA, QString::fromLatin1(row.lineA)) << row.name;
-        EXPECT_EQ(lines.lineC, QString::fromLatin1(row.lineC)) << row.name;
+        EXPECT_EQ(lines.lineA, row.lineA) << row.name;
+        EXPECT_EQ(lines.lineC, row.lineC) << row.name;
     }
 }
 
