@@ -98,8 +98,11 @@ template <class Results> class AnswerWriter {
 public:
     explicit AnswerWriter(const std::vector<tax::OutputField<Results>> &fields) {
         for (const auto &f : fields)
-            if (!f.key.isEmpty())
-                m_members.push_back({f.key.toStdString(), f.key, f.kind, f.value});
+            if (!f.key.isEmpty()) {
+                std::string key = f.key.toStdString();
+                std::string frame = ",\"" + key + "\":";
+                m_members.push_back({std::move(key), std::move(frame), f.key, f.kind, f.value});
+            }
     }
 
     // `o` may already hold members the command puts first.
@@ -140,7 +143,7 @@ private:
             if (m.kind == tax::ValueKind::Flag)
                 o.addFlag(m.key, value != 0);
             else
-                o.addNumber(m.key, value);
+                o.addFramedNumber(m.frame, value);
         }
         m_room = std::max(m_room, o.size() + kRoomToSpare);
         return o;
@@ -148,6 +151,7 @@ private:
 
     struct Member {
         std::string key;
+        std::string frame; // the member's text before its value: ,"key":
         QString name;
         tax::ValueKind kind;
         std::function<double(const Results &)> value;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -107,14 +108,34 @@ char *writeFigure(char *begin, char *end, double number) {
     return out;
 }
 
-// The same for any finite number, zero written here: most figures of a statement are empty.
-inline char *writeNumber(char *begin, char *end, double number) {
-    if (number == 0 && !std::signbit(number)) {
-        *begin = '0';
-        return begin + 1;
+// A figure written lately and its text.
+struct RecentFigure {
+    std::uint64_t bits = 0; // never +0, which is written before the figures are looked up
+    std::array<char, kFigureRoom> text{};
+    std::size_t size = 0;
+};
+
+} // namespace
+
+char *writeFigureText(char *begin, double number) {
+    // An answer repeats many of its figures (the UIF in both columns, the tax due as the
+    // deduction, the taxable income in the lookup), so the texts of figures written lately are
+    // kept by their bits and copied back whole.
+    thread_local std::array<RecentFigure, 64> recent;
+    const auto bits = std::bit_cast<std::uint64_t>(number);
+    RecentFigure &slot = recent[(bits * 0x9E3779B97F4A7C15ULL) >> 58];
+    if (slot.bits == bits) {
+        std::memcpy(begin, slot.text.data(), kFigureRoom);
+        return begin + slot.size;
     }
-    return writeFigure(begin, end, number);
+    char *const written = writeFigure(begin, begin + kFigureRoom, number);
+    slot.bits = bits;
+    slot.size = static_cast<std::size_t>(written - begin);
+    std::memcpy(slot.text.data(), begin, kFigureRoom);
+    return written;
 }
+
+namespace {
 
 // Plain ASCII with nothing to escape: nearly every text, which is narrowed straight.
 bool plainAscii(std::u16string_view text) {
@@ -249,7 +270,7 @@ JsonValue::JsonValue(double number) {
         m_finite = false;
         return;
     }
-    const char *end = writeNumber(m_number, m_number + sizeof m_number, number);
+    const char *end = writeNumber(m_number, number);
     m_numberSize = static_cast<unsigned char>(end - m_number);
 }
 
@@ -275,10 +296,24 @@ JsonValue JsonValue::raw(std::string text, bool finite) {
     return v;
 }
 
+JsonRecordSink::JsonRecordSink(JsonObject &answer, std::string_view key)
+    : m_answer(answer), m_text(answer.m_body), m_key(key) {
+    char *out = answer.writeKey(m_text.room(key.size() + JsonObject::kKeyFrame + 1), key);
+    *out++ = '[';
+    m_text.wrote(out);
+    m_start = m_text.size();
+}
+
+void JsonRecordSink::finish() {
+    m_text.put(']');
+    if (!m_finite && m_answer.m_nonFinite.empty())
+        m_answer.m_nonFinite = m_key;
+}
+
 char *JsonRecordSink::writeField(char *room, std::string_view field) const {
     // Field names are this program's own: plain ASCII, nothing to escape. The frame's pieces
     // are copied at their fixed sizes, which the compiler writes inline.
-    if (m_text.size() > 1)
+    if (m_text.size() > m_start)
         room = std::copy(kNext.begin(), kNext.end(), room);
     else
         room = std::copy(kFirst.begin(), kFirst.end(), room);
@@ -305,9 +340,9 @@ void JsonRecordSink::string(std::string_view field, const QString &text) {
 }
 
 void JsonRecordSink::number(std::string_view field, double value) {
-    char *out = writeField(m_text.room(field.size() + kFieldFrame + 32), field);
+    char *out = writeField(m_text.room(field.size() + kFieldFrame + kFigureRoom), field);
     if (std::isfinite(value)) {
-        out = writeNumber(out, out + 32, value);
+        out = writeNumber(out, value);
     } else {
         out = std::copy_n("null", 4, out);
         m_finite = false;
@@ -344,8 +379,18 @@ JsonObject &JsonObject::add(std::string_view key, const JsonValue &value) {
 JsonObject &JsonObject::addNumber(std::string_view key, double number) {
     if (!std::isfinite(number))
         return add(key, JsonValue(number));
-    char *out = writeKey(m_body.room(key.size() + kKeyFrame + 32), key);
-    m_body.wrote(writeNumber(out, out + 32, number));
+    char *out = writeKey(m_body.room(key.size() + kKeyFrame + kFigureRoom), key);
+    m_body.wrote(writeNumber(out, number));
+    return *this;
+}
+
+JsonObject &JsonObject::addFramedNumber(std::string_view frame, double number) {
+    if (!std::isfinite(number))
+        return add(frame.substr(2, frame.size() - 4), JsonValue(number));
+    if (m_body.size() == 1)
+        frame.remove_prefix(1); // no comma before the first member
+    char *out = copyShort(m_body.room(frame.size() + kFigureRoom), frame);
+    m_body.wrote(writeNumber(out, number));
     return *this;
 }
 

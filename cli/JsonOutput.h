@@ -123,6 +123,8 @@ public:
 
     JsonObject &add(std::string_view key, const JsonValue &value);
     JsonObject &addNumber(std::string_view key, double number);
+    // The same with the member's frame, `,"key":`, written ahead for a key used on every line.
+    JsonObject &addFramedNumber(std::string_view frame, double number);
     JsonObject &addText(std::string_view key, const QString &text);
     // A text of this program's own making: plain ASCII with nothing to escape.
     JsonObject &addAscii(std::string_view key, std::string_view text);
@@ -157,6 +159,7 @@ public:
 
 private:
     friend class JsonList;
+    friend class JsonRecordSink;
     // Writes the key and its colon into `room`; returns where the value goes.
     char *writeKey(char *room, std::string_view key) const;
     // Room for a typical answer at once instead of growing through five copies.
@@ -195,21 +198,36 @@ inline std::optional<long long> wholeCents(double value) {
     return cents;
 }
 
+// Room every caller makes for a figure's text, which is never longer than 25 characters.
+inline constexpr std::size_t kFigureRoom = 32;
+
+// Writes a finite figure other than +0 in its shortest exact form (see JsonValue) into `begin`,
+// which has room for kFigureRoom characters; returns the end.
+char *writeFigureText(char *begin, double number);
+
+// The same for any finite figure, +0 written here: most figures of a statement are empty.
+inline char *writeNumber(char *begin, double number) {
+    if (number == 0 && !std::signbit(number)) {
+        *begin = '0';
+        return begin + 1;
+    }
+    return writeFigureText(begin, number);
+}
+
 // A report record's fields as a list of {"field": name, "value": value} in the record's order,
-// figures as numbers and anything else as its text, written straight into one text as the record's
-// writer hands them over, without a report record in between.
+// figures as numbers and anything else as its text, written straight into an answer as the
+// member `key` while the record's writer hands them over, without a report record or a copy in
+// between.
 class JsonRecordSink final : public report::FieldSink {
 public:
+    JsonRecordSink(JsonObject &answer, std::string_view key);
     void text(std::string_view field, std::string_view text) override;
     void string(std::string_view field, const QString &text) override;
     void number(std::string_view field, double value) override;
-    // Adds the finished list to `o` under `key`, with no copy in between.
-    void addTo(JsonObject &o, std::string_view key) const {
-        o.addWritten(key, m_text.view(), ']', m_finite);
-    }
+    // Closes the list once the last field is written.
+    void finish();
 
 private:
-    static constexpr std::size_t kStartSize = 4096;
     // Room for the frame of a member around its name and value.
     static constexpr std::size_t kFieldFrame = 24;
     static constexpr std::string_view kFirst = "{\"field\":\"";
@@ -217,7 +235,10 @@ private:
     static constexpr std::string_view kValue = "\",\"value\":";
     // Writes the field's name into `room`; returns where its value goes.
     char *writeField(char *room, std::string_view field) const;
-    JsonText m_text{'[', kStartSize};
+    JsonObject &m_answer;
+    JsonText &m_text; // the answer's own
+    std::string_view m_key;
+    std::size_t m_start; // where the first field goes
     bool m_finite = true;
 };
 

@@ -45,6 +45,16 @@ void readExpenses(InputReader &r, package::PackageInputs &in) {
     }
 }
 
+// The answer shows the record straight as JSON; the printout's record is made only when a PDF
+// is asked for.
+void writeStatement(JsonObject &answer, std::string_view key, PackageWindow w,
+                    const package::PackageInputs &in, const package::PackageResults &out,
+                    const QString &name) {
+    JsonRecordSink statement(answer, key);
+    package::writeSalPackage(statement, w, in, out, name);
+    statement.finish();
+}
+
 CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
                          const AnswerWriter<package::PackageResults> &writer,
                          const JsonInputValue &json, const RunOptions &options) {
@@ -94,28 +104,24 @@ CommandResult runPackage(PackageWindow w, const std::vector<JsonKey> &keys,
     shown.MedicalDeductions = out.MedicalDeductions;
     const package::RaLines ra = package::raLines(w, shown, setup, out);
     // The keys of the values worked out here, made once rather than on every line.
-    static const QString raA = package::raLineAKey(), raC = package::raLineCKey(),
-                         record = package::salPackageKey(),
-                         employeePercent = package::employeeFundPercentKey(),
-                         employerPercent = package::employerFundPercentKey(),
-                         lookupKey = QLatin1String(kLookupKey);
-    // The answer shows the record straight as JSON; the printout's record is made only when a
-    // PDF is asked for.
-    JsonRecordSink statement;
-    package::writeSalPackage(statement, w, shown, out, name);
+    static const std::string raA = package::raLineAKey().toStdString(),
+                             raC = package::raLineCKey().toStdString(),
+                             record = package::salPackageKey().toStdString(),
+                             employeePercent = package::employeeFundPercentKey().toStdString(),
+                             employerPercent = package::employerFundPercentKey().toStdString();
     JsonObject o =
-        writer.answer(out, [&](const QString &member, std::string_view key, JsonObject &answer) {
-            if (member == raA)
+        writer.answer(out, [&](const QString &, std::string_view key, JsonObject &answer) {
+            if (key == raA)
                 answer.addAscii(key, ra.lineA);
-            else if (member == raC)
+            else if (key == raC)
                 answer.addAscii(key, ra.lineC);
-            else if (member == record)
-                statement.addTo(answer, key);
-            else if (member == employeePercent)
+            else if (key == record)
+                writeStatement(answer, key, w, shown, out, name);
+            else if (key == employeePercent)
                 answer.addNumber(key, setup.PensionCont);
-            else if (member == employerPercent)
+            else if (key == employerPercent)
                 answer.addNumber(key, setup.EmployerPenCont);
-            else if (member == lookupKey)
+            else if (key == kLookupKey)
                 answer.add(key, lookupJson(lookup));
         });
     return {std::move(o), {}, printWhenAsked(options, [w, shown, out, name] {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -26,6 +27,16 @@ double powerOfTen(int n) {
     static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                          1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     return n >= 0 && n < 16 ? kPowers[n] : std::pow(10.0, n);
+}
+
+// std::round for a value of at least 0 (or NaN): half away from zero. Below 2^52 the whole part
+// and the rest are exact, so no call into the maths library is needed; above it every double is
+// whole already.
+double roundUnsigned(double v) {
+    if (!(v < 4503599627370496.0))
+        return std::round(v);
+    const double whole = static_cast<double>(static_cast<std::int64_t>(v));
+    return v - whole >= 0.5 ? whole + 1 : whole;
 }
 
 // The digits through Qt, for values too large for the standard library's to be the same.
@@ -145,7 +156,8 @@ std::optional<std::size_t> quickPattern(char *text, double value, const NumberPa
         value = 0;
     // Round half away from zero on the decimal digits the pattern keeps.
     const double scale = powerOfTen(p.decimals);
-    const double rounded = std::round(std::fabs(value) * scale) / scale;
+    const double scaled = roundUnsigned(std::fabs(value) * scale);
+    const double rounded = scaled / scale;
     // Below 1e15 units of the last decimal the rounded value is never a binary half-way case,
     // so the whole number of last-decimal units it was rounded to, written straight, gives the
     // digits Qt writes. Larger values take Qt's way.
@@ -153,7 +165,7 @@ std::optional<std::size_t> quickPattern(char *text, double value, const NumberPa
         return std::nullopt;
     const bool negative = value < 0 && rounded != 0;
     char digits[24];
-    const auto units = static_cast<unsigned long long>(std::round(std::fabs(value) * scale));
+    const auto units = static_cast<unsigned long long>(scaled);
     const char *end = std::to_chars(digits, digits + sizeof digits, units).ptr;
     const auto count = static_cast<std::size_t>(end - digits);
     const auto places = static_cast<std::size_t>(p.decimals);
@@ -193,7 +205,7 @@ QString formatLarge(double value, const NumberPattern &p) {
     if (!std::isfinite(value))
         value = 0;
     const double scale = powerOfTen(p.decimals);
-    double rounded = std::round(std::fabs(value) * scale) / scale;
+    double rounded = roundUnsigned(std::fabs(value) * scale) / scale;
     if (!std::isfinite(rounded))
         rounded = std::fabs(value);
     const bool negative = value < 0 && rounded != 0;
@@ -230,7 +242,7 @@ double shownNumber(double value, int decimals) {
     // back gives the double nearest K / 10^d: the quotient itself, which division rounds to
     // nearest. That holds while K is exact and the digits are formatted straight.
     const double scale = powerOfTen(decimals);
-    const double rounded = std::round(std::fabs(value) * scale) / scale;
+    const double rounded = roundUnsigned(std::fabs(value) * scale) / scale;
     if (decimals >= 0 && decimals <= 15 && rounded * scale < 1e15)
         return value < 0 && rounded != 0 ? -rounded : rounded;
     const QString pattern =

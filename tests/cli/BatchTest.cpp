@@ -145,6 +145,14 @@ TEST(Batch, AnswersNeverHoldAFigureThatIsNotFinite) {
         {"fine", 1.5}, {"whole", 300000.0}, {"tooLarge", HUGE_VAL}, {"text", "a\"b\n"}};
     EXPECT_EQ(o.nonFinite(), "tooLarge");
     EXPECT_EQ(o.text(), R"({"fine":1.5,"whole":300000,"tooLarge":null,"text":"a\"b\n"})");
+
+    // Members whose frame was written ahead, the same figure twice among them.
+    cli::JsonObject framed;
+    framed.addFramedNumber(",\"a\":", 2.5)
+        .addFramedNumber(",\"b\":", HUGE_VAL)
+        .addFramedNumber(",\"c\":", 2.5);
+    EXPECT_EQ(framed.nonFinite(), "b");
+    EXPECT_EQ(framed.text(), R"({"a":2.5,"b":null,"c":2.5})");
 }
 
 // Figures are written in their shortest exact form, rand and cents by a quicker way than the
@@ -160,6 +168,10 @@ TEST(Batch, FiguresAreWrittenInTheirShortestForm) {
         {0.1 + 0.2, "0.30000000000000004"},
         {9999999999999.99, "9999999999999.99"},
         {1e13, "10000000000000"},
+        {4294967295.0, "4294967295"},
+        {-4294967296.0, "-4294967296"},
+        {42949672.96, "42949672.96"},
+        {999999999999999.0, "999999999999999"},
         {123456789012345.67, "123456789012345.67"},
         {1e21, "1e+21"},
         {1e-7, "1e-07"},
