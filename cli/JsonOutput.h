@@ -234,7 +234,7 @@ private:
     static constexpr std::string_view kNext = ",{\"field\":\"";
     static constexpr std::string_view kValue = "\",\"value\":";
     // Writes the field's name into `room`; returns where its value goes.
-    char *writeField(char *room, std::string_view field) const;
+    Q_ALWAYS_INLINE char *writeField(char *room, std::string_view field) const;
     JsonObject &m_answer;
     JsonText &m_text; // the answer's own
     std::string_view m_key;

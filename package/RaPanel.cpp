@@ -2,6 +2,10 @@
 
 #include "taxengine/NumberText.h"
 
+#include <bit>
+#include <cstdint>
+#include <optional>
+
 namespace quillon::package {
 
 namespace {
@@ -20,6 +24,25 @@ double shown(double v) {
     return shownNumber(v, 2);
 }
 
+// Line A for the employee's contribution `e`. A batch mostly asks for the same one line after
+// line (none at all without a fund percentage), so the last line made is kept for it.
+std::string lineA(double e) {
+    thread_local std::optional<std::uint64_t> lastBits;
+    thread_local std::string last;
+    const auto bits = std::bit_cast<std::uint64_t>(e);
+    if (lastBits != bits) {
+        const double d = 3500 - e;
+        last.clear();
+        last.reserve(kLineRoom);
+        last = "ie: R 3 500 - R";
+        amount(last, e);
+        last += d >= 0 ? " = R" : " = - R";
+        amount(last, d >= 0 ? d : -d);
+        lastBits = bits;
+    }
+    return last;
+}
+
 } // namespace
 
 RaLines raLines(PackageWindow window, const PackageInputs &in, const tax::SetupRecord &s,
@@ -27,12 +50,7 @@ RaLines raLines(PackageWindow window, const PackageInputs &in, const tax::SetupR
     RaLines lines;
     const double e = window == PackageWindow::NetMonthly ? 12 * last.EmployeeContribution
                                                          : last.EmployeeContribution;
-    const double d = 3500 - e;
-    lines.lineA.reserve(kLineRoom);
-    lines.lineA = "ie: R 3 500 - R";
-    amount(lines.lineA, e);
-    lines.lineA += d >= 0 ? " = R" : " = - R";
-    amount(lines.lineA, d >= 0 ? d : -d);
+    lines.lineA = lineA(e);
 
     const bool anyPercentage =
         s.PensionCont > 0 || s.EmployerPenCont > 0 || s.ProvCont > 0 || s.EmployerProvCont > 0;
