@@ -103,7 +103,8 @@ char *writeFigure(char *begin, char *end, double number) {
     // The shortest digits are the same in either form, and the general search is the quicker
     // one; only where it chose the exponent form is the fixed one asked for.
     char *out = std::to_chars(begin, end, number).ptr;
-    if (plain && std::find(begin, out, 'e') != out)
+    // In that span an exponent has two digits, so the exponent form ends in e+dd or e-dd.
+    if (plain && out - begin > 4 && out[-4] == 'e')
         out = std::to_chars(begin, end, number, std::chars_format::fixed).ptr;
     return out;
 }
