@@ -132,9 +132,11 @@ template <class Handler> struct NumbersRead {
 };
 
 // Builds the document from the text through NumbersRead (the document's Populate hands it the
-// document as the receiver of the events).
+// document as the receiver of the events). Read in place, the text is changed and the
+// document's strings point into it instead of being copied.
 struct ObjectReader {
     std::string_view text;
+    char *inPlace = nullptr; // the same text, ended by a NUL, when it is read in place
     rapidjson::ParseResult result;
     bool tooLarge = false;
     bool tooDeep = false;
@@ -143,28 +145,38 @@ struct ObjectReader {
         constexpr unsigned kFlags = rapidjson::kParseNumbersAsStringsFlag |
                                     rapidjson::kParseNanAndInfFlag |
                                     rapidjson::kParseValidateEncodingFlag;
+        if (inPlace) {
+            rapidjson::InsituStringStream stream(inPlace);
+            // The byte-order mark's bytes are passed over one by one, as the copying reader's
+            // stream does; its offsets count them too.
+            for (const unsigned char mark : {0xEFu, 0xBBu, 0xBFu})
+                if (static_cast<unsigned char>(stream.Peek()) == mark)
+                    stream.Take();
+            return parse<kFlags | rapidjson::kParseInsituFlag>(stream, document);
+        }
         rapidjson::MemoryStream bytes(text.data(), text.size());
         rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> stream(bytes);
+        return parse<kFlags>(stream, document);
+    }
+
+    template <unsigned Flags, class Stream, class Handler>
+    bool parse(Stream &stream, Handler &document) {
         NumbersRead<Handler> numbers{document};
         rapidjson::Reader reader;
-        result = reader.Parse<kFlags>(stream, numbers);
+        result = reader.Parse<Flags>(stream, numbers);
         tooLarge = numbers.tooLarge;
         tooDeep = numbers.tooDeep;
         return !result.IsError();
     }
 };
 
-} // namespace
-
-QString parseObject(std::string_view text, JsonDocument &document,
-                    rapidjson::ParseErrorCode *syntax) {
+QString readObject(ObjectReader &read, JsonDocument &document, rapidjson::ParseErrorCode *syntax) {
     // The reader takes a NUL for the end of the text and would answer for what precedes it.
-    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+    if (const std::size_t nul = read.text.find('\0'); nul != std::string_view::npos) {
         if (syntax)
             *syntax = rapidjson::kParseErrorTermination;
         return QStringLiteral("not valid JSON: a NUL byte (at character %1)").arg(nul + 1);
     }
-    ObjectReader read{text, {}, false, false};
     document.Populate(read);
     if (syntax)
         *syntax = read.result.Code();
@@ -183,6 +195,20 @@ QString parseObject(std::string_view text, JsonDocument &document,
     if (const QString key = duplicateKey(document); !key.isEmpty())
         return QStringLiteral("the key \"%1\" is given twice").arg(key);
     return {};
+}
+
+} // namespace
+
+QString parseObject(std::string_view text, JsonDocument &document,
+                    rapidjson::ParseErrorCode *syntax) {
+    ObjectReader read{text, nullptr, {}, false, false};
+    return readObject(read, document, syntax);
+}
+
+QString parseObjectInPlace(std::string &text, JsonDocument &document,
+                           rapidjson::ParseErrorCode *syntax) {
+    ObjectReader read{text, text.data(), {}, false, false};
+    return readObject(read, document, syntax);
 }
 
 } // namespace quillon::cli

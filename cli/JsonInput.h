@@ -4,6 +4,7 @@
 
 #include <rapidjson/document.h>
 
+#include <string>
 #include <string_view>
 
 namespace quillon::cli {
@@ -22,5 +23,10 @@ inline constexpr int kMaxDepth = 64;
 // `syntax` (when given) receives the parser's own error code.
 QString parseObject(std::string_view text, JsonDocument &document,
                     rapidjson::ParseErrorCode *syntax = nullptr);
+
+// The same, reading `text` in place: it is changed, and the document's strings point into it,
+// so it must outlive the document. A batch reads its lines so, without copying their keys.
+QString parseObjectInPlace(std::string &text, JsonDocument &document,
+                           rapidjson::ParseErrorCode *syntax = nullptr);
 
 } // namespace quillon::cli

@@ -110,7 +110,8 @@ public:
         rapidjson::MemoryPoolAllocator<> stack(m_stackBuffer.data(), m_stackBuffer.size());
         JsonDocument document(&values, m_stackBuffer.size() / 2, &stack);
         rapidjson::ParseErrorCode syntax = rapidjson::kParseErrorNone;
-        QString error = parseObject(text, document, &syntax);
+        m_line.assign(text);
+        QString error = parseObjectInPlace(m_line, document, &syntax);
         if (!m_options.pdfPath.isEmpty() && syntax == rapidjson::kParseErrorDocumentRootNotSingular)
             error = QStringLiteral("--pdf takes a single input object");
         CommandResult result =
@@ -160,6 +161,8 @@ private:
     QTextStream &m_err;
     std::array<char, 16384> m_valueBuffer{};
     std::array<char, 4096> m_stackBuffer{};
+    // The line being answered, read in place: its document's strings point into it.
+    std::string m_line;
     std::int64_t m_answered = 0;
     std::int64_t m_refused = 0;
     bool m_pdfFailed = false;

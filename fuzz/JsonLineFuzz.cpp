@@ -1,6 +1,7 @@
 // quillon-calc's input path for any bytes on standard input: the line reader (fed in pieces
-// of a size the first byte picks, so lines straddle its refills), the JSON object parser and
-// the key reader with a number, a whole number, a date and a text.
+// of a size the first byte picks, so lines straddle its refills), the JSON object parser (read
+// in place too, which must agree) and the key reader with a number, a whole number, a date and
+// a text.
 #include "cli/Command.h"
 #include "cli/LineStream.h"
 
@@ -8,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     using namespace quillon::cli;
@@ -35,7 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (status != LineReader::Status::Line)
             continue;
         JsonDocument document;
-        if (!parseObject(line, document).isEmpty())
+        const QString error = parseObject(line, document);
+        // Read in place, as a batch reads its lines, the line gets the same verdict.
+        std::string copy(line);
+        JsonDocument inPlace;
+        if (parseObjectInPlace(copy, inPlace) != error)
+            std::abort();
+        if (!error.isEmpty())
             continue;
         InputReader input(document, keys);
         input.number(QStringLiteral("salary"), quillon::tax::kRandAndCents);
