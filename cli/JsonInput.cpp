@@ -199,6 +199,9 @@ QString readObject(ObjectReader &read, JsonDocument &document, rapidjson::ParseE
 
 } // namespace
 
+// NULs after a text read in place (see parseObjectInPlace).
+constexpr std::size_t kInPlacePadding = 4;
+
 QString parseObject(std::string_view text, JsonDocument &document,
                     rapidjson::ParseErrorCode *syntax) {
     ObjectReader read{text, nullptr, {}, false, false};
@@ -207,7 +210,12 @@ QString parseObject(std::string_view text, JsonDocument &document,
 
 QString parseObjectInPlace(std::string &text, JsonDocument &document,
                            rapidjson::ParseErrorCode *syntax) {
-    ObjectReader read{text, text.data(), {}, false, false};
+    // The encoding check reads all of a character's continuation bytes before it judges them,
+    // so a text ending inside a four-byte character is read up to three bytes past its end;
+    // those must be NULs of its own, as past the end of the copying reader's stream.
+    const std::size_t size = text.size();
+    text.append(kInPlacePadding, '\0');
+    ObjectReader read{std::string_view(text.data(), size), text.data(), {}, false, false};
     return readObject(read, document, syntax);
 }
 

@@ -24,8 +24,9 @@ inline constexpr int kMaxDepth = 64;
 QString parseObject(std::string_view text, JsonDocument &document,
                     rapidjson::ParseErrorCode *syntax = nullptr);
 
-// The same, reading `text` in place: it is changed, and the document's strings point into it,
-// so it must outlive the document. A batch reads its lines so, without copying their keys.
+// The same, reading `text` in place: it is changed (a few NULs are added to its end), and the
+// document's strings point into it, so it must outlive the document. A batch reads its lines
+// so, without copying their keys.
 QString parseObjectInPlace(std::string &text, JsonDocument &document,
                            rapidjson::ParseErrorCode *syntax = nullptr);
 
