@@ -116,27 +116,11 @@ struct RecentFigure {
     std::size_t size = 0;
 };
 
-} // namespace
-
-char *writeFigureText(char *begin, double number) {
-    // An answer repeats many of its figures (the UIF in both columns, the tax due as the
-    // deduction, the taxable income in the lookup), so the texts of figures written lately are
-    // kept by their bits and copied back whole.
-    thread_local std::array<RecentFigure, 64> recent;
-    const auto bits = std::bit_cast<std::uint64_t>(number);
-    RecentFigure &slot = recent[(bits * 0x9E3779B97F4A7C15ULL) >> 58];
-    if (slot.bits == bits) {
-        std::memcpy(begin, slot.text.data(), kFigureRoom);
-        return begin + slot.size;
-    }
-    char *const written = writeFigure(begin, begin + kFigureRoom, number);
-    slot.bits = bits;
-    slot.size = static_cast<std::size_t>(written - begin);
-    std::memcpy(slot.text.data(), begin, kFigureRoom);
-    return written;
+// A text of this program's own making: plain ASCII with nothing a JSON string escapes.
+[[maybe_unused]] bool ownText(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return c >= 0x20 && c != '"' && c != '\\'; });
 }
-
-namespace {
 
 // Plain ASCII with nothing to escape: nearly every text, which is narrowed straight.
 bool plainAscii(std::u16string_view text) {
@@ -182,10 +166,6 @@ void putUtf16(JsonText &out, std::u16string_view text) {
     out.wrote(putPlain(text, out.room(text.size() + 2)));
 }
 
-} // namespace
-
-namespace {
-
 // A few rooms are enough: a line's answer holds at most a handful of texts at once.
 constexpr std::size_t kStashedRooms = 8;
 
@@ -201,6 +181,24 @@ std::array<Stashed, kStashedRooms> &stash() {
 }
 
 } // namespace
+
+char *writeFigureText(char *begin, double number) {
+    // An answer repeats many of its figures (the UIF in both columns, the tax due as the
+    // deduction, the taxable income in the lookup), so the texts of figures written lately are
+    // kept by their bits and copied back whole.
+    thread_local std::array<RecentFigure, 64> recent;
+    const auto bits = std::bit_cast<std::uint64_t>(number);
+    RecentFigure &slot = recent[(bits * 0x9E3779B97F4A7C15ULL) >> 58];
+    if (slot.bits == bits) {
+        std::memcpy(begin, slot.text.data(), kFigureRoom);
+        return begin + slot.size;
+    }
+    char *const written = writeFigure(begin, begin + kFigureRoom, number);
+    slot.bits = bits;
+    slot.size = static_cast<std::size_t>(written - begin);
+    std::memcpy(slot.text.data(), begin, kFigureRoom);
+    return written;
+}
 
 RoomStash::Room RoomStash::take(std::size_t size, std::size_t &capacity) {
     Stashed *best = nullptr;
@@ -323,8 +321,7 @@ char *JsonRecordSink::writeField(char *room, std::string_view field) const {
 }
 
 void JsonRecordSink::text(std::string_view field, std::string_view text) {
-    Q_ASSERT(std::all_of(text.begin(), text.end(),
-                         [](char c) { return c >= 0x20 && c != '"' && c != '\\'; }));
+    Q_ASSERT(ownText(text));
     char *out = writeField(m_text.room(field.size() + kFieldFrame + text.size()), field);
     *out++ = '"';
     out = std::copy(text.begin(), text.end(), out);
@@ -410,8 +407,7 @@ JsonObject &JsonObject::addText(std::string_view key, const QString &text) {
 }
 
 JsonObject &JsonObject::addAscii(std::string_view key, std::string_view text) {
-    Q_ASSERT(std::all_of(text.begin(), text.end(),
-                         [](char c) { return c >= 0x20 && c != '"' && c != '\\'; }));
+    Q_ASSERT(ownText(text));
     char *out = writeKey(m_body.room(key.size() + kKeyFrame + text.size() + 2), key);
     *out++ = '"';
     out = std::copy(text.begin(), text.end(), out);

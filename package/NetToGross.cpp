@@ -115,10 +115,10 @@ enum class Rise {
     // By at least kLeastGain a rand, with a margin that the rounding of the round's arithmetic
     // (a few dozen operations on figures of at most `magnitude`; the target is only compared
     // with) cannot eat: the test "net pay > target" then flips once, from false to true, and a
-    // bisection finds the same first gross as a walk from 1.
+    // search that keeps an interval holding the flip finds the same first gross as a walk from 1.
     Surely,
     // So too, but with figures so large (hundreds of billions) that rounding could move the
-    // flip by a rand; a walk there would take hours, so a bisection still serves.
+    // flip by a rand; a walk there would take hours, so that search still serves.
     BeyondRounding,
     // It may fall: only a walk finds the first gross that exceeds.
     MayFall,
@@ -174,8 +174,8 @@ Rise netRisesWithGross(const SearchConstants &c, double netRequired, double limi
 // halving. The last round run is the one at the gross returned (or at the limit when none
 // exceeds), so `r` and the lookup hold what the walk leaves.
 template <bool Annual>
-std::int64_t bisect(const SearchConstants &c, double netRequired, double limit, PackageResults &r,
-                    tax::TaxLookup &lookup) {
+std::int64_t findStop(const SearchConstants &c, double netRequired, double limit, PackageResults &r,
+                      tax::TaxLookup &lookup) {
     const auto netAt = [&](std::int64_t gross) {
         runRound<Annual>(c, static_cast<double>(gross), r, lookup);
         return r.NetFound;
@@ -336,8 +336,8 @@ std::int64_t searchGross(const PackageInputs &in, const tax::SetupRecord &setup,
         return annual ? search<true>(c, in.Amount, walked, out, lookup)
                       : search<false>(c, in.Amount, walked, out, lookup);
     }
-    return annual ? bisect<true>(c, in.Amount, limit, out, lookup)
-                  : bisect<false>(c, in.Amount, limit, out, lookup);
+    return annual ? findStop<true>(c, in.Amount, limit, out, lookup)
+                  : findStop<false>(c, in.Amount, limit, out, lookup);
 }
 
 std::int64_t walkGross(const PackageInputs &in, const tax::SetupRecord &setup, bool annual,

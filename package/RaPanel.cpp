@@ -32,7 +32,6 @@ std::string lineA(double e) {
     const auto bits = std::bit_cast<std::uint64_t>(e);
     if (lastBits != bits) {
         const double d = 3500 - e;
-        last.clear();
         last.reserve(kLineRoom);
         last = "ie: R 3 500 - R";
         amount(last, e);

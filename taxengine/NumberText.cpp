@@ -201,6 +201,7 @@ std::optional<std::size_t> quickPattern(char *text, double value, const NumberPa
     return static_cast<std::size_t>(out - text);
 }
 
+// The text Qt writes, for the values the quick way leaves.
 QString formatLarge(double value, const NumberPattern &p) {
     if (!std::isfinite(value))
         value = 0;
